@@ -1,0 +1,26 @@
+#pragma once
+// The few platform services that calculations and openers need, each behind a seam
+// that a test can set and read back. The running program uses the real ones.
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace platform {
+// Today's date and the current time.
+QDate Today();
+QDateTime Now();
+void SetClock(std::function<QDateTime()> clock);  // empty function: the real clock
+
+// Pseudo-random numbers of single precision, 0 <= r < 1.
+void Randomize();  // seed from the clock
+float Rnd();
+// Tests: the next draws, in order; when the queue is empty the generator draws.
+void QueueRandom(std::initializer_list<float> values);
+void ClearRandomQueue();
+
+// The shell's "Open" verb on an address.
+void ShellOpen(const QString& address);
+void SetShellOpener(std::function<void(const QString&)> opener);
+}  // namespace platform

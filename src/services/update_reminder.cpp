@@ -1,0 +1,26 @@
+#include "update_reminder.h"
+
+#include "calendar.h"
+#include "msgbox.h"
+#include "platform.h"
+#include "settings_store.h"
+#include "web_pages.h"
+
+void RemindToCheckForUpdate() {
+  const QDate today = platform::Today();
+  switch (DecideReminder(settings::ReadDuration(), today)) {
+    case ReminderStep::StoreToday:
+      settings::WriteDuration(calendar::ShortDateText(today));
+      return;
+    case ReminderStep::Nothing:
+      return;
+    case ReminderStep::Ask: {
+      const int answer = ui::MsgBox(
+          QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"),
+          ui::vbYesNo + ui::vbInformation);
+      settings::WriteDuration(calendar::ShortDateText(today));
+      if (answer == ui::vbYes) OpenDownloadWebPage();
+      return;
+    }
+  }
+}

@@ -1,0 +1,120 @@
+#include "common_dialog.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+
+namespace ui {
+namespace {
+std::function<std::optional<QString>(const FileDialogRequest&)>& fileHandler() {
+  static std::function<std::optional<QString>(const FileDialogRequest&)> h;
+  return h;
+}
+std::function<bool(QPrinter&, int)>& printerHandler() {
+  static std::function<bool(QPrinter&, int)> h;
+  return h;
+}
+std::function<bool(QPrinter&)>& defaultPrinterHandler() {
+  static std::function<bool(QPrinter&)> h;
+  return h;
+}
+
+std::optional<QString> runFileDialog(const CommonDialog& d, const FileDialogRequest& request) {
+  if (fileHandler()) return fileHandler()(request);
+  QFileDialog dialog(QApplication::activeWindow(), request.title);
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  const QStringList filters = d.QtFilters();
+  dialog.setNameFilters(filters);
+  if (!filters.isEmpty()) {
+    const int index = request.filterIndex >= 1 && request.filterIndex <= filters.size() ? request.filterIndex - 1 : 0;
+    dialog.selectNameFilter(filters[index]);
+  }
+  if (!request.defaultExt.isEmpty()) dialog.setDefaultSuffix(request.defaultExt);
+  if (request.kind == FileDialogKind::Open) {
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.flags & cdlOFNFileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  } else {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (!(request.flags & cdlOFNOverwritePrompt)) dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+  }
+  if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first();
+}
+}  // namespace
+
+QStringList CommonDialog::QtFilters() const {
+  QStringList out;
+  const QStringList parts = Filter.split(QLatin1Char('|'));
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    const QString description = parts[i].trimmed();
+    QString patterns = parts[i + 1].trimmed();
+    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+    out << QStringLiteral("%1 (%2)").arg(description, patterns.simplified());
+  }
+  return out;
+}
+
+bool CommonDialog::ShowOpen() {
+  const FileDialogRequest request{FileDialogKind::Open, DialogTitle, Filter, FilterIndex, DefaultExt, FileName, Flags};
+  const std::optional<QString> chosen = runFileDialog(*this, request);
+  if (!chosen) return false;
+  FileName = *chosen;
+  return true;
+}
+
+bool CommonDialog::ShowSave() {
+  const FileDialogRequest request{FileDialogKind::Save, DialogTitle, Filter, FilterIndex, DefaultExt, FileName, Flags};
+  std::optional<QString> chosen = runFileDialog(*this, request);
+  if (!chosen) return false;
+  if (!DefaultExt.isEmpty() && QFileInfo(*chosen).suffix().isEmpty()) *chosen += QLatin1Char('.') + DefaultExt;
+  FileName = *chosen;
+  return true;
+}
+
+QPrinter* CommonDialog::ShowPrinter() {
+  printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  printSelection_ = false;
+  if (printerHandler()) {
+    if (!printerHandler()(*printer_, Flags)) {
+      printer_.reset();
+      return nullptr;
+    }
+    printSelection_ = (Flags & cdlPDSelection) && printer_->printRange() == QPrinter::Selection;
+    return printer_.get();
+  }
+  QPrintDialog dialog(printer_.get(), QApplication::activeWindow());
+  dialog.setWindowTitle(DialogTitle.isEmpty() ? QStringLiteral("Print") : DialogTitle);
+  QAbstractPrintDialog::PrintDialogOptions options = dialog.options();
+  options.setFlag(QAbstractPrintDialog::PrintSelection, (Flags & cdlPDSelection) != 0);
+  options.setFlag(QAbstractPrintDialog::PrintPageRange, !(Flags & cdlPDNoPageNums));
+  dialog.setOptions(options);
+  if (Flags & cdlPDSelection) printer_->setPrintRange(QPrinter::Selection);
+  if (dialog.exec() != QDialog::Accepted) {
+    printer_.reset();
+    return nullptr;
+  }
+  printSelection_ = printer_->printRange() == QPrinter::Selection;
+  return printer_.get();
+}
+
+void SetFileDialogHandler(std::function<std::optional<QString>(const FileDialogRequest&)> h) {
+  fileHandler() = std::move(h);
+}
+void SetPrinterDialogHandler(std::function<bool(QPrinter&, int)> h) { printerHandler() = std::move(h); }
+void SetDefaultPrinterHandler(std::function<bool(QPrinter&)> h) { defaultPrinterHandler() = std::move(h); }
+
+std::unique_ptr<QPrinter> DefaultPrinter() {
+  if (defaultPrinterHandler()) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!defaultPrinterHandler()(*printer)) return nullptr;
+    return printer;
+  }
+  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+  if (info.isNull()) return nullptr;
+  return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+}  // namespace ui

@@ -1,0 +1,65 @@
+#pragma once
+// Small controls with the events the suite's windows handle.
+#include <QGroupBox>
+#include <QLabel>
+#include <QString>
+#include <QTimer>
+#include <functional>
+
+class QKeyEvent;
+class QLineEdit;
+
+namespace ui {
+// A label's caption as shown: "&&" shows one ampersand, a single "&" only marks the access key.
+QString LabelText(const QString& caption);
+
+// A label with Click and MouseMove events.
+class Label : public QLabel {
+  Q_OBJECT
+ public:
+  explicit Label(const QString& caption = QString(), QWidget* parent = nullptr);
+  void setCaption(const QString& caption);  // caption with VB-style ampersands
+  // Shows a pointing hand and the site-link look.
+  void setLinkStyle(bool on = true);
+
+ signals:
+  void clicked();
+  void mouseMoved();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  bool pressed_ = false;
+};
+
+// A frame (group box) with a MouseMove event.
+class Frame : public QGroupBox {
+  Q_OBJECT
+ public:
+  explicit Frame(const QString& title = QString(), QWidget* parent = nullptr);
+
+ signals:
+  void mouseMoved();
+
+ protected:
+  void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+// Enabling a running timer leaves it running (QTimer::start would restart it).
+void SetTimerEnabled(QTimer* timer, bool enabled);
+
+// A key-press handler in the manner of KeyPress: it receives the character typed
+// (0 for keys without one) and returns true to drop the key.
+void OnKeyPress(QWidget* widget, std::function<bool(QKeyEvent* event)> handler);
+
+// Calls the handler after every edit of the box, pasted text included; the handler
+// may rewrite the text (the cursor keeps its place).
+void OnTextEdited(QLineEdit* box, std::function<void()> handler);
+
+// Focus moves between controls (not those caused by a message box taking the activation).
+void OnGotFocus(QWidget* widget, std::function<void()> handler);
+void OnLostFocus(QWidget* widget, std::function<void()> handler);
+}  // namespace ui

@@ -1,0 +1,140 @@
+#include "form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+
+namespace ui {
+namespace {
+QList<Form*>& loaded() {
+  static QList<Form*> forms;
+  return forms;
+}
+std::function<void(Form&)>& modalHandler() {
+  static std::function<void(Form&)> h;
+  return h;
+}
+std::function<void(int)>& endHandler() {
+  static std::function<void(int)> h;
+  return h;
+}
+}  // namespace
+
+FormWindow::FormWindow(Form* form) : form_(form) { setAttribute(Qt::WA_DeleteOnClose, false); }
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  form_->Unload();
+}
+
+Form::Form(QString className) : className_(std::move(className)) {}
+
+Form::~Form() { loaded().removeAll(this); }
+
+QList<Form*> Form::LoadedForms() { return loaded(); }
+
+bool Form::IsVisible() const { return window_ && window_->isVisible(); }
+
+QMainWindow* Form::window() {
+  Load();
+  return window_;
+}
+
+QMainWindow* Form::CreateWindow() { return new FormWindow(this); }
+
+void Form::Load() {
+  if (window_ || loading_) return;
+  loading_ = true;
+  QMainWindow* w = CreateWindow();
+  w->setObjectName(className_);
+  window_ = w;
+  loaded().append(this);
+  CreateControls(w);
+  w->adjustSize();
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    w->move(area.center() - w->rect().center());
+  }
+  loading_ = false;
+  Form_Load();
+}
+
+void Form::Show() {
+  Load();
+  if (!window_) return;
+  if (modalDepth_ == 0) window_->setWindowModality(Qt::NonModal);
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+}
+
+void Form::ShowModal() {
+  Load();
+  if (!window_) return;
+  ++modalDepth_;
+  if (modalHandler()) {
+    window_->show();
+    modalHandler()(*this);
+    --modalDepth_;
+    return;
+  }
+  window_->hide();
+  window_->setWindowModality(Qt::ApplicationModal);
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+  QEventLoop loop;
+  modalLoops_.append(&loop);
+  loop.exec(QEventLoop::DialogExec);
+  modalLoops_.removeAll(&loop);
+  --modalDepth_;
+  if (window_ && modalDepth_ == 0 && !window_->isVisible()) window_->setWindowModality(Qt::NonModal);
+}
+
+void Form::quitModalLoops() {
+  for (QEventLoop* loop : modalLoops_) loop->quit();
+}
+
+void Form::Hide() {
+  Load();
+  if (!window_) return;
+  window_->hide();
+  if (modalLoops_.isEmpty() && modalDepth_ == 0) window_->setWindowModality(Qt::NonModal);
+  quitModalLoops();
+}
+
+void Form::Unload() {
+  if (!window_ || unloading_) return;
+  unloading_ = true;
+  Form_Unload();
+  unloading_ = false;
+  if (!window_) return;  // the handler ended up unloading it already
+  QMainWindow* w = window_;
+  window_ = nullptr;
+  loaded().removeAll(this);
+  w->hide();
+  w->deleteLater();
+  quitModalLoops();
+}
+
+void SetModalHandler(std::function<void(Form&)> handler) { modalHandler() = std::move(handler); }
+
+void EndProcessNow(int code) {
+  std::fflush(nullptr);
+  std::_Exit(code);
+}
+
+void EndProcess(int code) {
+  if (endHandler()) {
+    endHandler()(code);
+    return;
+  }
+  EndProcessNow(code);
+}
+
+void SetEndProcessHandler(std::function<void(int)> handler) { endHandler() = std::move(handler); }
+}  // namespace ui

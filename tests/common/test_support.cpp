@@ -1,0 +1,91 @@
+#include "test_support.h"
+
+#include <QDir>
+#include <QPrinter>
+#include <QProcess>
+
+#include "form.h"
+#include "platform.h"
+
+namespace qztest {
+Seams& seams() {
+  static Seams s;
+  return s;
+}
+
+void Seams::reset() {
+  messages.clear();
+  answers.clear();
+  fileRequests.clear();
+  fileAnswers.clear();
+  defaultPrinterPdf.clear();
+  dialogPrinterPdf.clear();
+  dialogPrintSelection = false;
+  printerDialogFlags = -1;
+  opened.clear();
+  endCalls.clear();
+  onModal = nullptr;
+  platform::ClearRandomQueue();
+  SetToday(QDate());
+}
+
+void SetToday(const QDate& date, const QTime& time) {
+  if (!date.isValid()) {
+    platform::SetClock(nullptr);
+    return;
+  }
+  const QDateTime fixed(date, time);
+  platform::SetClock([fixed] { return fixed; });
+}
+
+QString TempPath(const QString& name) {
+  static QTemporaryDir dir;
+  return QDir(dir.path()).filePath(name);
+}
+
+void SeamEnvironment::SetUp() {
+  ui::SetMsgBoxHandler([](const ui::MsgBoxCall& call) {
+    seams().messages.push_back(call);
+    if (!seams().answers.empty()) {
+      const int a = seams().answers.front();
+      seams().answers.pop_front();
+      return a;
+    }
+    return (call.style & 0x7) == ui::vbYesNo ? ui::vbNo : ui::vbOK;
+  });
+  ui::SetFileDialogHandler([](const ui::FileDialogRequest& request) -> std::optional<QString> {
+    seams().fileRequests.push_back(request);
+    if (seams().fileAnswers.empty()) return std::nullopt;
+    auto a = seams().fileAnswers.front();
+    seams().fileAnswers.pop_front();
+    return a;
+  });
+  ui::SetDefaultPrinterHandler([](QPrinter& printer) {
+    if (seams().defaultPrinterPdf.isEmpty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(seams().defaultPrinterPdf);
+    return true;
+  });
+  ui::SetPrinterDialogHandler([](QPrinter& printer, int flags) {
+    seams().printerDialogFlags = flags;
+    if (seams().dialogPrinterPdf.isEmpty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(seams().dialogPrinterPdf);
+    printer.setPrintRange(seams().dialogPrintSelection ? QPrinter::Selection : QPrinter::AllPages);
+    return true;
+  });
+  ui::SetModalHandler([](ui::Form& form) {
+    if (seams().onModal) seams().onModal(form);
+  });
+  ui::SetEndProcessHandler([](int code) { seams().endCalls.push_back(code); });
+  platform::SetShellOpener([](const QString& address) { seams().opened << address; });
+  seams().reset();
+}
+
+QString PdfText(const QString& path) {
+  QProcess p;
+  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+  p.waitForFinished(30000);
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+}  // namespace qztest

@@ -1,0 +1,66 @@
+#pragma once
+// Seams for tests: message boxes, file and printer dialogs, modal shows, the browser,
+// the clock and the end of the process, each answered here and read back by the test.
+#include <gtest/gtest.h>
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include <functional>
+
+#include "common_dialog.h"
+#include "form.h"
+#include "msgbox.h"
+
+namespace qztest {
+struct Seams {
+  // Message boxes shown, in order; answers are taken from the queue (OK, or No for a question).
+  std::vector<ui::MsgBoxCall> messages;
+  std::deque<int> answers;
+  // File dialogs: requests seen, answers queued (nullopt = Cancel; an empty queue cancels).
+  std::vector<ui::FileDialogRequest> fileRequests;
+  std::deque<std::optional<QString>> fileAnswers;
+  // Printers: PDF files written by the default printer and by the printer dialog.
+  QString defaultPrinterPdf;  // empty: "no printer is available"
+  QString dialogPrinterPdf;   // empty: the printer dialog is cancelled
+  bool dialogPrintSelection = false;
+  int printerDialogFlags = -1;
+  // Addresses handed to the browser.
+  QStringList opened;
+  // Run when a window is shown modally (the window stays as it leaves it).
+  std::function<void(ui::Form&)> onModal;
+  // End-of-process calls.
+  std::vector<int> endCalls;
+
+  QString lastPrompt() const { return messages.empty() ? QString() : messages.back().prompt; }
+  void reset();
+};
+
+Seams& seams();
+
+// Fixes today's date (and the time of day) for the clock seam; an invalid date restores the real clock.
+void SetToday(const QDate& date, const QTime& time = QTime(12, 0));
+
+// A temporary folder for files a test writes.
+QString TempPath(const QString& name);
+
+// Installs every seam before each test and resets what they recorded.
+class SeamEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override;
+};
+
+// A test fixture that resets the seams before each test.
+class SeamTest : public ::testing::Test {
+ protected:
+  void SetUp() override { seams().reset(); }
+};
+
+// Reads a PDF back as text with pdftotext.
+QString PdfText(const QString& path);
+}  // namespace qztest

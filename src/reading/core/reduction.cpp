@@ -1,0 +1,80 @@
+#include "reduction.h"
+
+#include <cstdlib>
+
+namespace reading {
+
+namespace {
+bool IsMaster(int n) { return n == 11 || n == 22; }
+}  // namespace
+
+int GetLetterValue(QChar letter) {
+  const char16_t c = letter.unicode();
+  if (c >= u'A' && c <= u'Z') return (c - u'A') % 9 + 1;
+  return 0;
+}
+
+int GetLetterValue(const QString& letter) {
+  if (letter.size() != 1) return 0;
+  return GetLetterValue(letter.at(0));
+}
+
+int GetNameValue(const QString& name) {
+  int total = 0;
+  for (QChar c : name) total += GetLetterValue(c);
+  return total;
+}
+
+int DigitSum(const QString& digits) {
+  int total = 0;
+  for (QChar c : digits) {
+    if (c >= u'0' && c <= u'9') total += c.unicode() - u'0';
+  }
+  return total;
+}
+
+int DigitSum(int n) { return DigitSum(QString::number(std::abs(n))); }
+
+int FirstAndLastStep(int n) {
+  const QString text = QString::number(std::abs(n));
+  if (text.size() < 2) return std::abs(n);
+  return (text.front().unicode() - u'0') + (text.back().unicode() - u'0');
+}
+
+namespace {
+// Steps 2 to 4 of the reduction, from a digit sum.
+int ReduceFromSum(int s) {
+  if (IsMaster(s)) return s;
+  int t = FirstAndLastStep(s);
+  if (t >= 10) t = FirstAndLastStep(t);
+  return t;
+}
+}  // namespace
+
+int ReduceNumber(int& n) {
+  if (IsMaster(n)) return n;
+  n = ReduceFromSum(DigitSum(n));
+  return n;
+}
+
+int ReducedNumber(int n) { return ReduceNumber(n); }
+
+int ReduceDigits(const QString& digits) { return ReduceFromSum(DigitSum(digits)); }
+
+int ReduceDigitsOnce(const QString& digits) {
+  const int s = DigitSum(digits);
+  if (IsMaster(s)) return s;
+  return FirstAndLastStep(s);
+}
+
+int GetMonthNumber(const QString& monthName) {
+  static const char* const kMonths[] = {"January", "February", "March",     "April",
+                                        "May",     "June",     "July",      "August",
+                                        "September", "October", "November", "December"};
+  for (int i = 0; i < 12; ++i) {
+    if (monthName == QLatin1String(kMonths[i])) return DigitSum(i + 1);
+  }
+  return 0;
+}
+
+}  // namespace reading

@@ -1,0 +1,94 @@
+#include "reading_file.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include "text_codec.h"
+
+namespace reading {
+
+namespace {
+constexpr int kHighestSavableCode = 255 - 85;
+
+QList<const QString*> Fields(const Person& p) {
+  return {&p.firstName, &p.middleName, &p.lastName, &p.monthName, &p.day, &p.year};
+}
+QList<QString*> Fields(Person& p) {
+  return {&p.firstName, &p.middleName, &p.lastName, &p.monthName, &p.day, &p.year};
+}
+}  // namespace
+
+QByteArray ReadingFile::ToBytes(const Person& person) {
+  QByteArray out;
+  for (const QString* field : Fields(person)) {
+    out += EncodeBytes(ansi::fromUnicode(*field));
+    out += "\r\n";
+  }
+  return out;
+}
+
+Person ReadingFile::FromBytes(const QByteArray& bytes) {
+  QList<QByteArray> lines;
+  QByteArray line;
+  bool open = false;
+  for (qsizetype i = 0; i < bytes.size() && lines.size() < 6; ++i) {
+    const char c = bytes[i];
+    if (c == '\r' || c == '\n') {
+      lines.append(line);
+      line.clear();
+      open = false;
+      if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+      continue;
+    }
+    line += c;
+    open = true;
+  }
+  if (open && lines.size() < 6) lines.append(line);
+
+  Person person;
+  const QList<QString*> fields = Fields(person);
+  for (int i = 0; i < 6 && i < lines.size(); ++i) *fields[i] = ansi::toUnicode(DecodeBytes(lines[i]));
+  return person;
+}
+
+bool ReadingFile::Write(const QString& path, const Person& person, QString* error) {
+  QSaveFile file(path);
+  const QByteArray bytes = ToBytes(person);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+    if (error) *error = file.errorString();
+    file.cancelWriting();
+    return false;
+  }
+  if (!file.commit()) {
+    if (error) *error = file.errorString();
+    return false;
+  }
+  return true;
+}
+
+std::optional<Person> ReadingFile::Read(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  // Six lines of names and a date: anything far larger is not a reading file.
+  constexpr qint64 kLimit = 1 << 20;
+  const QByteArray bytes = file.read(kLimit);
+  if (file.error() != QFileDevice::NoError) return std::nullopt;
+  return FromBytes(bytes);
+}
+
+bool ReadingFile::HasReadingExtension(const QString& path) {
+  return path.endsWith(QLatin1String("num"), Qt::CaseInsensitive);
+}
+
+QString ReadingFile::UnsavableCharacters(const Person& person) {
+  QString out;
+  for (const QString* field : Fields(person)) {
+    for (QChar c : *field) {
+      const int code = ansi::codeOf(c);
+      if ((code < 0 || code > kHighestSavableCode) && !out.contains(c)) out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace reading

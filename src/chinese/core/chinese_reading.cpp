@@ -1,0 +1,147 @@
+#include "chinese_reading.h"
+
+#include <QFile>
+#include <QList>
+#include <QSaveFile>
+
+#include "calendar.h"
+#include "text_codec.h"
+#include "vb_text.h"
+
+namespace chinese {
+QString PersonName;
+QString BirthDay;
+QString BirthMonth;
+QString BirthYear;
+QDate BirthDate;
+
+namespace {
+const QByteArray kLineEnd("\r\n");
+constexpr int kDroppedFrom = 171;  // codes from here up leave the byte range when encoded
+
+QByteArray encodeField(const QString& text) { return EncodeBytes(ansi::fromUnicode(text)); }
+QString decodeField(const QByteArray& bytes) { return ansi::toUnicode(DecodeBytes(bytes)); }
+
+// Lines ending in CR LF, a lone CR or a lone LF; a last line without an end counts too.
+QList<QByteArray> splitLines(const QByteArray& bytes) {
+  QList<QByteArray> lines;
+  QByteArray line;
+  for (qsizetype i = 0; i < bytes.size(); ++i) {
+    const char b = bytes[i];
+    if (b == '\r' || b == '\n') {
+      lines << line;
+      line.clear();
+      if (b == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    } else {
+      line += b;
+    }
+  }
+  if (!line.isEmpty()) lines << line;
+  return lines;
+}
+}  // namespace
+
+void StoreInputs(const QString& name, const QString& day, const QString& month, const QString& year) {
+  PersonName = VbTrim(name);
+  BirthDay = VbTrim(day);
+  BirthMonth = VbTrim(month);
+  BirthYear = VbTrim(year);
+  // Formed from the numbers, never from a text read back by a locale's parser.
+  BirthDate = QDate(BirthYear.toInt(), calendar::MonthNumber(BirthMonth), BirthDay.toInt());
+}
+
+DateFault CheckBirthDate(int day, int month, int year) {
+  if (month == 2 && !calendar::IsValidDate(day, month, year)) return DateFault::February;
+  if ((month == 4 || month == 6 || month == 9 || month == 11) && day == 31) return DateFault::ThirtyDayMonth;
+  return DateFault::None;
+}
+
+QByteArray EncodeChineseReading(const ChineseReadingFile& reading) {
+  QByteArray out;
+  for (const QString* field : {&reading.personName, &reading.birthDay, &reading.birthMonth, &reading.birthYear})
+    out += encodeField(*field) + kLineEnd;
+  return out;
+}
+
+ChineseReadingFile DecodeChineseReading(const QByteArray& bytes) {
+  const QList<QByteArray> lines = splitLines(bytes);
+  auto line = [&lines](int i) { return i < lines.size() ? decodeField(lines[i]) : QString(); };
+  return {line(0), line(1), line(2), line(3)};
+}
+
+bool WriteChineseReadingFile(const QString& path, const ChineseReadingFile& reading, QString* error) {
+  QSaveFile file(path);
+  const QByteArray bytes = EncodeChineseReading(reading);
+  bool ok = file.open(QIODevice::WriteOnly);
+  if (ok && file.write(bytes) != bytes.size()) {
+    ok = false;
+    file.cancelWriting();
+  }
+  if (ok) ok = file.commit();
+  if (!ok && error) *error = file.errorString();
+  return ok;
+}
+
+std::optional<ChineseReadingFile> ReadChineseReadingFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) return std::nullopt;
+  return DecodeChineseReading(bytes);
+}
+
+QString UnsavableCharacters(const QString& text) {
+  QString out;
+  for (QChar c : text) {
+    const int code = ansi::codeOf(c);
+    if ((code < 0 || code >= kDroppedFrom) && !out.contains(c)) out += c;
+  }
+  return out;
+}
+
+QString ReportText(const QString& personName, const QString& birthDateText, const QString& favourableText,
+                   const QString& footer) {
+  const QString crLf = QStringLiteral("\r\n");
+  QString text;
+  text += QStringLiteral("Name: ") + personName + crLf;
+  text += footer + crLf + crLf;
+  text += QStringLiteral("Date of Birth: ") + birthDateText + crLf;
+  text += footer + crLf + crLf;
+  text += favourableText + crLf;
+  text += footer + crLf + crLf;
+  text += crLf;
+  text += footer;
+  return text;
+}
+
+QString PrintText(const QString& report, const QString& footer) {
+  const QString twoBreaks = QStringLiteral("\r\n\r\n");
+  return footer + twoBreaks + report + twoBreaks + footer;
+}
+
+QString FirstFieldOf(const QByteArray& bytes) {
+  qsizetype end = 0;
+  while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
+  const QByteArray line = bytes.left(end);
+  qsizetype i = 0;
+  while (i < line.size() && line[i] == ' ') ++i;
+  QByteArray field;
+  if (i < line.size() && line[i] == '"') {
+    const qsizetype close = line.indexOf('"', i + 1);
+    field = close < 0 ? line.mid(i + 1) : line.mid(i + 1, close - i - 1);
+  } else {
+    const qsizetype comma = line.indexOf(',', i);
+    field = comma < 0 ? line.mid(i) : line.mid(i, comma - i);
+    while (!field.isEmpty() && field.back() == ' ') field.chop(1);
+  }
+  return decodeField(field);
+}
+
+std::optional<QString> ReadFirstField(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError || bytes.isEmpty()) return std::nullopt;
+  return FirstFieldOf(bytes);
+}
+}  // namespace chinese

@@ -1,6 +1,55 @@
 #include <QApplication>
 
+#include "app_icon.h"
+#include "platform_qt.h"
+#include "shell_windows.h"
+
+#ifdef QZ_HAVE_READING
+#include "reading_tool.h"
+#endif
+#ifdef QZ_HAVE_KABBALAH
+#include "kabbalah_tool.h"
+#endif
+#ifdef QZ_HAVE_CHINESE
+#include "chinese_tool.h"
+#endif
+#ifdef QZ_HAVE_NAMEBIRTH
+#include "namebirth_tool.h"
+#endif
+#ifdef QZ_HAVE_ICHING
+#include "iching_tool.h"
+#endif
+#ifdef QZ_HAVE_DICTIONARY
+#include "dictionary_tool.h"
+#endif
+
 int main(int argc, char** argv) {
+  // The dictionary's web view shares OpenGL contexts with the rest of the program.
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
-  return 0;
+  QApplication::setQuitOnLastWindowClosed(false);
+  QApplication::setWindowIcon(ui::AppIcon());
+  ui::InstallRealPlatform();
+
+#ifdef QZ_HAVE_READING
+  RegisterReadingTool();
+#endif
+#ifdef QZ_HAVE_KABBALAH
+  RegisterKabbalahTool();
+#endif
+#ifdef QZ_HAVE_CHINESE
+  RegisterChineseTool();
+#endif
+#ifdef QZ_HAVE_NAMEBIRTH
+  RegisterNamebirthTool();
+#endif
+#ifdef QZ_HAVE_ICHING
+  RegisterIchingTool();
+#endif
+#ifdef QZ_HAVE_DICTIONARY
+  RegisterDictionaryTool();
+#endif
+
+  StartSuite();
+  return app.exec();
 }

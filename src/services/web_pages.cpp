@@ -2,6 +2,7 @@
 
 #include "platform.h"
 
+const QString SiteDomain = QStringLiteral("qzorbalinth.com");
 const QString SiteHost = QStringLiteral("www.qzorbalinth.com");
 const QString SiteAddress = QStringLiteral("https://www.qzorbalinth.com");
 const QString PageScriptAddress = SiteAddress + QStringLiteral("/qz-free-orbalinth/ssd.php");

@@ -4,6 +4,7 @@
 
 extern const QString SiteAddress;         // scheme and host, no slash at the end
 extern const QString SiteHost;            // the host alone
+extern const QString SiteDomain;          // the domain name, as captions name the site
 extern const QString PageScriptAddress;   // the product's page script
 extern const QString ProductPageAddress;  // the product's own page
 extern const QString HomePageAddress;     // the page script's home page

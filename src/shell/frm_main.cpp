@@ -1,0 +1,195 @@
+#include "frm_main.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLockFile>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "app_icon.h"
+#include "common_menu.h"
+#include "controls.h"
+#include "frm_nag_screen2.h"
+#include "msgbox.h"
+#include "platform.h"
+#include "settings_store.h"
+#include "tool_registry.h"
+#include "unload_all.h"
+#include "update_reminder.h"
+#include "web_pages.h"
+
+int CoBrandDraw(float r) {
+  const double x = static_cast<double>(r) * 6 + 1;
+  const double lower = std::floor(x);
+  const double fraction = x - lower;
+  int n = static_cast<int>(lower);
+  if (fraction > 0.5 || (fraction == 0.5 && n % 2 != 0)) ++n;
+  return n;
+}
+
+namespace {
+struct ToolFrame {
+  const char* frame;
+  int index;
+  const char* caption;
+};
+// Top to bottom, two to a row.
+constexpr ToolFrame kFrames[] = {
+    {"Frame6", 4, "Vidovuzovo Zed Software"}, {"Frame7", 5, "Numerology Software"},
+    {"Frame4", 2, "Kabbalah Numerology"},     {"Frame3", 1, "IChing Numerology"},
+    {"Frame1", 0, "Chinese Numerology"},      {"Frame5", 3, "Numerology Dictionary"},
+};
+
+const char* kWelcome =
+    "Welcome to the interesting world of numbers. Know more about how numerology can affect your lives with this "
+    "software. Be it a normal Numerology Reading or one based on I Ching, Kabbalah or Gematria, this tool can help "
+    "you understand yourself better. Get to use more such tools in QZ Orbalint.";
+}  // namespace
+
+void frmMain::CreateControls(QMainWindow* w) {
+  w->setWindowTitle(QStringLiteral("QZ Orbalinth v1.30"));
+  w->setWindowIcon(ui::AppIcon());
+  shell::CommonMenuSet(w, QStringLiteral("frmMain"), {{QStringLiteral("mnuExit"), [this] { Unload(); }}});
+
+  auto* central = new QWidget(w);
+  w->setCentralWidget(central);
+  auto* layout = new QVBoxLayout(central);
+  layout->setSpacing(8);
+
+  auto* frame2 = new ui::Frame(QString(), central);
+  frame2->setObjectName(QStringLiteral("Frame2"));
+  frame2->setMinimumHeight(44);
+  auto* frame2Layout = new QHBoxLayout(frame2);
+  lblVeltrasse = shell::ForumBanner(frame2, QStringLiteral("lblVeltrasse"));
+  frame2Layout->addWidget(lblVeltrasse);
+  layout->addWidget(frame2);
+  QObject::connect(frame2, &ui::Frame::mouseMoved, w, [this] { Frame2_MouseMove(); });
+  QObject::connect(lblVeltrasse, &ui::Label::mouseMoved, w, [this] { lblVeltrasse_MouseMove(); });
+  // The banner's click opens the home page (wired by the banner itself).
+
+  auto* label1 = new ui::Label(QString::fromUtf8(kWelcome), central);
+  label1->setObjectName(QStringLiteral("Label1"));
+  label1->setStyleSheet(QStringLiteral("font-size: 11pt; color: #202040;"));
+  layout->addWidget(label1);
+
+  auto* grid = new QGridLayout();
+  grid->setSpacing(10);
+  for (int i = 0; i < 6; ++i) {
+    const ToolFrame& t = kFrames[i];
+    auto* frame = new ui::Frame(QString::fromUtf8(t.caption), central);
+    frame->setObjectName(QString::fromUtf8(t.frame));
+    auto* row = new QHBoxLayout(frame);
+    for (int variant = 0; variant < 2; ++variant) {
+      auto* picture = new QLabel(frame);
+      picture->setObjectName(QStringLiteral("picIcon"));
+      picture->setProperty("Index", t.index * 2 + variant);
+      picture->setPixmap(ui::ToolPicture(t.index, variant));
+      picture->setFixedSize(44, 44);
+      picture->setAlignment(Qt::AlignCenter);
+      if (variant == 0) {
+        row->addWidget(picture);
+        auto* button = new QPushButton(QString::fromUtf8(t.caption), frame);
+        button->setObjectName(QStringLiteral("cmdSelectOption"));
+        button->setProperty("Index", t.index);
+        button->setMinimumHeight(36);
+        const int index = t.index;
+        QObject::connect(button, &QPushButton::clicked, w, [this, index] { cmdSelectOption_Click(index); });
+        row->addWidget(button, 1);
+      } else {
+        row->addWidget(picture);
+      }
+    }
+    grid->addWidget(frame, i / 2, i % 2);
+    if (t.index == 0) QObject::connect(frame, &ui::Frame::mouseMoved, w, [this] { Frame1_MouseMove(); });
+    if (t.index == 1) QObject::connect(frame, &ui::Frame::mouseMoved, w, [this] { Frame3_MouseMove(); });
+  }
+  layout->addLayout(grid);
+
+  promotion = shell::PromotionLabels(central, shell::PromoFront::CoBrand, true);
+  promotion->setMinimumHeight(56);
+  layout->addWidget(promotion);
+
+  Timer1 = new QTimer(w);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setInterval(1000);
+  QObject::connect(Timer1, &QTimer::timeout, w, [this] { Timer1_Timer(); });
+  Timer2 = new QTimer(w);
+  Timer2->setObjectName(QStringLiteral("Timer2"));
+  Timer2->setInterval(2000);
+  QObject::connect(Timer2, &QTimer::timeout, w, [this] { Timer2_Timer(); });
+  Timer1->start();
+  Timer2->start();
+
+  central->setMinimumWidth(640);
+}
+
+QPushButton* frmMain::cmdSelectOption(int index) {
+  for (QPushButton* b : window()->findChildren<QPushButton*>(QStringLiteral("cmdSelectOption")))
+    if (b->property("Index").toInt() == index) return b;
+  return nullptr;
+}
+
+void frmMain::CoBrand_Randomize() {
+  Load();
+  const int n = CoBrandDraw(platform::Rnd());
+  if (n == 2 || n == 4 || n == 6) shell::BringToFront(promotion, shell::PromoFront::FullBrand);
+  else if (n == 1 || n == 3 || n == 5) shell::BringToFront(promotion, shell::PromoFront::CoBrand);
+}
+
+void frmMain::cmdSelectOption_Click(int index) {
+  if (!shell::ShowTool(index)) return;
+  Hide();
+  frmNagScreen2::instance().Hide();
+}
+
+void frmMain::Timer1_Timer() { lblVeltrasse->setVisible(true); }
+void frmMain::Timer2_Timer() { lblVeltrasse->setVisible(false); }
+
+void frmMain::frames_MouseMove() {
+  ui::SetTimerEnabled(Timer1, true);
+  ui::SetTimerEnabled(Timer2, true);
+}
+void frmMain::Frame1_MouseMove() { frames_MouseMove(); }
+void frmMain::Frame2_MouseMove() { frames_MouseMove(); }
+void frmMain::Frame3_MouseMove() { frames_MouseMove(); }
+
+void frmMain::lblVeltrasse_MouseMove() {
+  ui::SetTimerEnabled(Timer1, false);
+  ui::SetTimerEnabled(Timer2, false);
+  lblVeltrasse->setVisible(true);
+}
+
+void frmMain::lblVeltrasse_Click() { OpenHomePage(); }
+void frmMain::lblCobrand_Click() { OpenCoBrandPage(); }
+void frmMain::lblFullBrand_Click() { OpenFullyBrandedPage(); }
+
+void frmMain::Form_Unload() { frmNagScreen2::instance().Show(); }
+
+namespace {
+// Held for the whole run; a lock left by a copy that no longer runs is taken over.
+QLockFile* instanceLock() {
+  static QLockFile* lock = [] {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+    auto* l = new QLockFile(folder + QLatin1Char('/') + settings::ApplicationName() + QStringLiteral(".lock"));
+    l->setStaleLockTime(0);
+    return l;
+  }();
+  return lock;
+}
+}  // namespace
+
+void StartSuite() {
+  if (!instanceLock()->tryLock(0)) {
+    ui::MsgBox(QStringLiteral("Application is already running"), ui::vbInformation);
+    UnloadAllAndEnd();
+    return;
+  }
+  platform::Randomize();
+  RemindToCheckForUpdate();
+  frmMain::instance().Show();
+  frmMain::instance().CoBrand_Randomize();
+}

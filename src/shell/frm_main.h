@@ -1,0 +1,47 @@
+#pragma once
+// The launcher: one button per tool, the blinking forum banner and the promotion labels.
+#include "form.h"
+
+class QPushButton;
+class QTimer;
+namespace ui {
+class Frame;
+class Label;
+}
+
+// n of the launcher's draw for a random r: r * 6 + 1 rounded half to even (1 .. 7).
+int CoBrandDraw(float r);
+
+class frmMain : public ui::FormOf<frmMain> {
+ public:
+  frmMain() : FormOf("frmMain") {}
+
+  void CoBrand_Randomize();
+  void cmdSelectOption_Click(int index);
+  void Timer1_Timer();
+  void Timer2_Timer();
+  void Frame1_MouseMove();
+  void Frame2_MouseMove();
+  void Frame3_MouseMove();
+  void lblVeltrasse_MouseMove();
+  void lblVeltrasse_Click();
+  void lblCobrand_Click();
+  void lblFullBrand_Click();
+
+  // The button of the array cmdSelectOption with that index (objectName "cmdSelectOption").
+  QPushButton* cmdSelectOption(int index);
+
+ protected:
+  void CreateControls(QMainWindow* window) override;
+  void Form_Unload() override;
+
+ private:
+  QTimer* Timer1 = nullptr;
+  QTimer* Timer2 = nullptr;
+  ui::Label* lblVeltrasse = nullptr;
+  QWidget* promotion = nullptr;
+  void frames_MouseMove();
+};
+
+// The process entry: single-instance test, update reminder, launcher, promotion draw.
+void StartSuite();

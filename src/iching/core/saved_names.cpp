@@ -1,0 +1,70 @@
+#include "saved_names.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "reading_file.h"
+
+namespace iching {
+namespace {
+constexpr int kReadingLines = 6;
+// A saved reading is six short lines; read no further than this.
+constexpr qint64 kReadLimit = 1 << 20;
+
+// Lines as the reading file reader counts them: CR LF, CR or LF ends a line,
+// and text after the last break is a line of its own.
+int countLines(const QByteArray& bytes) {
+  int lines = 0;
+  bool open = false;
+  for (qsizetype i = 0; i < bytes.size() && lines < kReadingLines; ++i) {
+    const char c = bytes[i];
+    if (c == '\r' || c == '\n') {
+      ++lines;
+      open = false;
+      if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    } else {
+      open = true;
+    }
+  }
+  if (open && lines < kReadingLines) ++lines;
+  return lines;
+}
+}  // namespace
+
+bool HasReadingFileEnding(const QString& path) {
+  return path.endsWith(QLatin1String("num"), Qt::CaseSensitive);
+}
+
+SavedNames ReadSavedNames(const QString& path) {
+  SavedNames result;
+  if (QFileInfo(path).isDir()) return result;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return result;
+  const QByteArray bytes = file.read(kReadLimit);
+  if (file.error() != QFileDevice::NoError) return result;
+  if (countLines(bytes) < kReadingLines) {
+    result.status = SavedNamesStatus::TooFewLines;
+    return result;
+  }
+  const reading::Person person = reading::ReadingFile::FromBytes(bytes);
+  result.status = SavedNamesStatus::Ok;
+  result.first = person.firstName;
+  result.middle = person.middleName;
+  result.last = person.lastName;
+  return result;
+}
+
+QString SavedNamesMessage(SavedNamesStatus status) {
+  switch (status) {
+    case SavedNamesStatus::Ok:
+      return QString();
+    case SavedNamesStatus::Unreadable:
+      return QStringLiteral("The file could not be read. Please check that it exists and that you may open it.");
+    case SavedNamesStatus::TooFewLines:
+      return QStringLiteral(
+          "This file does not hold a complete saved reading: it has fewer than six lines. Please choose a "
+          "reading file saved by the numerology reading.");
+  }
+  return QString();
+}
+}  // namespace iching

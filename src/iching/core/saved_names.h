@@ -1,0 +1,25 @@
+#pragma once
+// The names of a saved numerology reading ("*.num"), as the name luck window takes them.
+#include <QString>
+
+namespace iching {
+// True when the path ends in "num" exactly (lower case): "a.NUM" fails, "reading_num" passes.
+bool HasReadingFileEnding(const QString& path);
+
+enum class SavedNamesStatus {
+  Ok,
+  Unreadable,   // the file cannot be opened or read
+  TooFewLines,  // fewer than the six lines of a saved reading
+};
+
+struct SavedNames {
+  SavedNamesStatus status = SavedNamesStatus::Unreadable;
+  QString first, middle, last;  // decoded lines 1 to 3 (only with Ok)
+};
+
+// Reads the file; the birth-date lines are not used here.
+SavedNames ReadSavedNames(const QString& path);
+
+// The message for a file that could not be used; empty for Ok.
+QString SavedNamesMessage(SavedNamesStatus status);
+}  // namespace iching

@@ -1,0 +1,8 @@
+#include "iching_tool.h"
+
+#include "frm_iching_numerology_main.h"
+#include "tool_registry.h"
+
+void RegisterIchingTool() {
+  shell::RegisterTool(1, [] { frmIChingNumerologyMain::instance().Show(); });
+}

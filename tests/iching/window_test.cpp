@@ -1,0 +1,363 @@
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+
+#include "common_menu.h"
+#include "frm_iching_numerology_main.h"
+#include "iching_tool.h"
+#include "reading_file.h"
+#include "shell_windows.h"
+#include "test_support.h"
+#include "tool_registry.h"
+
+namespace {
+const QString kUpTo25 = " 1 3 5 6 7 8 11 13 15 16 17 18 21 23 24 25";
+const QString kUpTo39 = kUpTo25 + " 29 31 32 33 35 37 39";
+
+class IchingWindow : public qztest::SeamTest {
+ protected:
+  frmIChingNumerologyMain& form = frmIChingNumerologyMain::instance();
+
+  void SetUp() override {
+    qztest::SeamTest::SetUp();
+    form.Show();
+  }
+  void TearDown() override {
+    form.Unload();
+    frmMain::instance().Hide();
+    frmNagScreen2::instance().Hide();
+  }
+
+  QLineEdit* box(const char* name) { return form.control<QLineEdit>(name); }
+  QLineEdit* first() { return box("txtNameFirst"); }
+  QLineEdit* middle() { return box("txtNameMiddle"); }
+  QLineEdit* last() { return box("txtNameLast"); }
+  QPushButton* button(const char* name) { return form.control<QPushButton>(name); }
+  QWidget* page() { return form.control<QStackedWidget>("pages")->currentWidget(); }
+  QString result(int i) { return form.control<QLabel>(frmIChingNumerologyMain::lblResultName(i))->text(); }
+  QStringList results() {
+    QStringList lines;
+    for (int i = 0; i < 9; ++i) lines << result(i);
+    return lines;
+  }
+  void enter(const QString& f, const QString& m, const QString& l) {
+    first()->setText(f);
+    middle()->setText(m);
+    last()->setText(l);
+  }
+  QWidget* focused() { return form.window()->focusWidget(); }
+  QString writeReading(const QString& fileName, const reading::Person& person) {
+    const QString path = qztest::TempPath(fileName);
+    EXPECT_TRUE(reading::ReadingFile::Write(path, person));
+    return path;
+  }
+  QString writeBytes(const QString& fileName, const QByteArray& bytes) {
+    const QString path = qztest::TempPath(fileName);
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return path;
+  }
+  void open(const std::optional<QString>& answer) {
+    qztest::seams().fileAnswers.push_back(answer);
+    QTest::mouseClick(button("cmdOpen"), Qt::LeftButton);
+  }
+};
+}  // namespace
+
+TEST_F(IchingWindow, OpensOnTheEmptyInputPage) {
+  QMainWindow* w = form.window();
+  EXPECT_EQ(w->windowTitle(), "VU VEzovi Dezuzirere");
+  EXPECT_EQ(page()->objectName(), "Frame1");
+  EXPECT_EQ(focused(), first());
+  for (QLineEdit* b : {first(), middle(), last()}) {
+    EXPECT_TRUE(b->text().isEmpty());
+    EXPECT_GT(b->maxLength(), 1000000);
+  }
+  EXPECT_EQ(button("cmdNext")->text(), "&Get My IChing Numerology Reading");
+  EXPECT_EQ(button("cmdBack")->text(), "&Back");
+  EXPECT_EQ(form.control<QGroupBox>("Frame2")->title(), "VU VEzovi Dezuzirere Results");
+  EXPECT_TRUE(form.control<QLabel>("lblLabel_3")->text().startsWith("VU VEzovi Dezuzirere tells you"));
+  EXPECT_EQ(form.control<QLabel>("lblLabel_1")->text(), "Middle Name");
+  for (int i = 0; i < 9; ++i) EXPECT_FALSE(result(i).isEmpty()) << "design caption of " << i;
+
+  // The tab chain: the three boxes, the button, then the open button out of sight.
+  EXPECT_EQ(first()->nextInFocusChain(), middle());
+  EXPECT_EQ(middle()->nextInFocusChain(), last());
+  EXPECT_EQ(last()->nextInFocusChain(), button("cmdNext"));
+
+  // Open lies below the visible client area, yet stays reachable by its access key.
+  QPushButton* cmdOpen = button("cmdOpen");
+  EXPECT_EQ(cmdOpen->text(), "&Open Previously Saved Reading");
+  EXPECT_TRUE(cmdOpen->isVisible());
+  EXPECT_GE(cmdOpen->y(), cmdOpen->parentWidget()->height());
+
+  EXPECT_EQ(shell::FrontOf(form.control<QWidget>("fraFullBrand")), shell::PromoFront::FullBrand);
+  EXPECT_NE(form.control<QLabel>("Label61"), nullptr);
+}
+
+TEST_F(IchingWindow, MenuBarHoldsItsRow) {
+  QMenuBar* bar = form.window()->menuBar();
+  QStringList visibleTop;
+  for (QAction* a : bar->actions())
+    if (a->isVisible()) visibleTop << a->text();
+  EXPECT_EQ(visibleTop, QStringList({"&File", "&Help", "&Donate"}));
+  auto* file = form.window()->findChild<QMenu*>("nuFile");
+  ASSERT_NE(file, nullptr);
+  ASSERT_EQ(file->actions().size(), 1);
+  EXPECT_EQ(file->actions()[0]->text(), "E&xit");
+  auto* makeMoney = form.window()->findChild<QAction*>("mnuMakeMoney");
+  ASSERT_NE(makeMoney, nullptr);
+  EXPECT_FALSE(makeMoney->isVisible());
+
+  form.window()->findChild<QAction*>("mnuExit")->trigger();
+  EXPECT_FALSE(form.IsLoaded());
+  EXPECT_TRUE(frmMain::instance().IsVisible());
+}
+
+TEST_F(IchingWindow, NameBoxesTakeLettersAndBackspaceOnly) {
+  QLineEdit* b = middle();
+  b->setFocus();
+  QTest::keyClicks(b, "anN");
+  QTest::keyClick(b, Qt::Key_Backspace);
+  EXPECT_EQ(b->text(), "an");
+  QTest::keyClick(b, Qt::Key_Left);  // keys without a character pass silently
+  EXPECT_TRUE(qztest::seams().messages.empty());
+
+  b->selectAll();
+  const struct {
+    Qt::Key key;
+    const char* what;
+  } refused[] = {{Qt::Key_Space, "blank"}, {Qt::Key_Minus, "hyphen"}, {Qt::Key_5, "digit"},
+                 {Qt::Key_Return, "Enter"}, {Qt::Key_Period, "full stop"}};
+  for (const auto& r : refused) {
+    qztest::seams().reset();
+    QTest::keyClick(b, r.key);
+    ASSERT_EQ(qztest::seams().messages.size(), 1u) << r.what;
+    EXPECT_EQ(qztest::seams().messages[0].prompt, "Please enter character only");
+    EXPECT_EQ(qztest::seams().messages[0].style, 16);
+    EXPECT_EQ(qztest::seams().messages[0].title, "QZ Orbalinth");
+    EXPECT_EQ(b->text(), "an") << r.what;  // the key is dropped; the selection is not replaced
+    EXPECT_EQ(focused(), b);
+  }
+  EXPECT_EQ(page()->objectName(), "Frame1");  // Enter does not press the button
+}
+
+TEST_F(IchingWindow, ChecksTheFirstThenTheLastName) {
+  const struct {
+    QString f, l, prompt;
+    const char* focus;
+  } cases[] = {
+      {"", "", "Please enter your first name", "txtNameFirst"},
+      {"", "LEE", "Please enter your first name", "txtNameFirst"},
+      {"ANN", "", "Please enter your last name", "txtNameLast"},
+  };
+  for (const auto& c : cases) {
+    qztest::seams().reset();
+    enter(c.f, "", c.l);
+    middle()->setFocus();
+    QTest::mouseClick(button("cmdNext"), Qt::LeftButton);
+    ASSERT_EQ(qztest::seams().messages.size(), 1u);
+    EXPECT_EQ(qztest::seams().messages[0].prompt, c.prompt);
+    EXPECT_EQ(qztest::seams().messages[0].style, 16);
+    EXPECT_EQ(focused()->objectName(), c.focus);
+    EXPECT_EQ(page()->objectName(), "Frame1");
+    EXPECT_EQ(result(0), "First Name is ");  // nothing computed
+  }
+}
+
+TEST_F(IchingWindow, ShowsTheNineLinesOnTheResultPage) {
+  enter("ann", "", "Lee");
+  QTest::mouseClick(button("cmdNext"), Qt::LeftButton);
+  EXPECT_TRUE(qztest::seams().messages.empty());
+  EXPECT_EQ(page()->objectName(), "Frame2");
+  const QStringList expected = {
+      "First Name is ANN Lucky",
+      "Middle Name is Absent",
+      "Last Name is LEE Lucky",
+      "First Name + 1 is Not Very Lucky",
+      "First Name + Last Name is Lucky",
+      "Middle Name + Last Name is Lucky",
+      "First Name + Middle Name + Last Name is Lucky",
+      "Probable Lucky Number for First Name are " + kUpTo25,
+      "Probable Lucky Number for Middle Name are " + kUpTo25,
+  };
+  EXPECT_EQ(results(), expected);
+  EXPECT_EQ(form.NameFirst, "ann");
+
+  // The same names again give the same lines.
+  QTest::mouseClick(button("cmdNext"), Qt::LeftButton);
+  EXPECT_EQ(results(), expected);
+}
+
+TEST_F(IchingWindow, BackEmptiesTheBoxesAndANewNameGivesOnlyItsOwnLists) {
+  enter("JOHN", "PAUL", "SMITH");
+  QTest::mouseClick(button("cmdNext"), Qt::LeftButton);
+  EXPECT_EQ(result(7), "Probable Lucky Number for First Name are " + kUpTo39);
+  EXPECT_EQ(result(8), "");
+
+  QTest::mouseClick(button("cmdBack"), Qt::LeftButton);
+  EXPECT_EQ(page()->objectName(), "Frame1");
+  EXPECT_EQ(focused(), first());
+  EXPECT_TRUE(first()->text().isEmpty() && middle()->text().isEmpty() && last()->text().isEmpty());
+  EXPECT_EQ(result(0), "First Name is JOHN Not Very Lucky");  // kept behind the input page
+
+  enter("  SARAH ", "ANN", "LEE");
+  QTest::mouseClick(button("cmdNext"), Qt::LeftButton);
+  EXPECT_EQ(result(0), "First Name is SARAH Lucky");
+  EXPECT_EQ(result(7), "Probable Lucky Number for First Name are ");
+  EXPECT_EQ(result(8), "");
+}
+
+TEST_F(IchingWindow, BlankNamesPassTheCheckAndCountNothing) {
+  enter("   ", "", "LEE");
+  QTest::mouseClick(button("cmdNext"), Qt::LeftButton);
+  EXPECT_TRUE(qztest::seams().messages.empty());
+  EXPECT_EQ(result(0), "First Name is  ");
+  EXPECT_EQ(result(3), "First Name + 1 is Lucky");
+}
+
+TEST_F(IchingWindow, OpensASavedReadingAndShowsItsResult) {
+  frmNagScreen2::instance().Load();
+  const QString path = writeReading("john.num", {"JOHN", "", "SMITH", "August", "6", "1979"});
+  open(path);
+  ASSERT_EQ(qztest::seams().fileRequests.size(), 1u);
+  const ui::FileDialogRequest& req = qztest::seams().fileRequests[0];
+  EXPECT_EQ(req.kind, ui::FileDialogKind::Open);
+  EXPECT_EQ(req.title, "Select the source file");
+  EXPECT_EQ(req.filter, "RI Voze Ravudevede Rod (*.num)|*.num");
+  EXPECT_EQ(req.flags, 0x9004);
+  EXPECT_EQ(req.defaultExt, "num");
+  EXPECT_TRUE(req.fileName.isEmpty());
+
+  EXPECT_TRUE(qztest::seams().messages.empty());
+  EXPECT_EQ(first()->text(), "JOHN");
+  EXPECT_EQ(middle()->text(), "");
+  EXPECT_EQ(last()->text(), "SMITH");
+  EXPECT_EQ(page()->objectName(), "Frame2");
+  EXPECT_EQ(result(0), "First Name is JOHN Not Very Lucky");
+  EXPECT_EQ(result(2), "Last Name is SMITH Lucky");
+  EXPECT_EQ(result(8), "Probable Lucky Number for Middle Name are " + kUpTo25);
+  EXPECT_FALSE(frmNagScreen2::instance().IsVisible());
+}
+
+TEST_F(IchingWindow, OpenKeepsNonAsciiAndVeryLongNames) {
+  const QString longName(40000, 'Q');
+  open(writeReading("long.num", {QString::fromUtf8("Ren\u00e9e"), "", longName, "May", "1", "1990"}));
+  EXPECT_TRUE(qztest::seams().messages.empty());
+  EXPECT_EQ(last()->text().size(), 40000);
+  EXPECT_EQ(result(0), QString::fromUtf8("First Name is REN\u00c9E Lucky"));
+  EXPECT_EQ(result(2), "Last Name is " + longName + " ");
+  EXPECT_EQ(result(4), "First Name + Last Name is ");
+  EXPECT_EQ(form.Luck.NameLengths[6], 40005);
+}
+
+TEST_F(IchingWindow, OpenWithAnEmptyFirstNameEndsInTheCheck) {
+  open(writeReading("nofirst.num", {"", "ANN", "LEE", "May", "1", "1990"}));
+  ASSERT_EQ(qztest::seams().messages.size(), 1u);
+  EXPECT_EQ(qztest::seams().messages[0].prompt, "Please enter your first name");
+  EXPECT_EQ(middle()->text(), "ANN");
+  EXPECT_EQ(page()->objectName(), "Frame1");
+}
+
+TEST_F(IchingWindow, OpenFaultsLeaveTheWindowAsItWas) {
+  const QString good = writeReading("good.num", {"ANN", "", "LEE", "May", "1", "1990"});
+  QDir(qztest::TempPath("")).mkpath("folder.num");
+  const struct {
+    const char* what;
+    std::optional<QString> answer;
+    QString prompt;  // empty: no message
+  } cases[] = {
+      {"cancel", std::nullopt, ""},
+      {"upper-case ending", writeReading("READING.NUM", {"ANN", "", "LEE", "May", "1", "1990"}),
+       "Please Check The File."},
+      {"other ending", writeBytes("names.txt", "x"), "Please Check The File."},
+      {"missing file", qztest::TempPath("missing.num"), "The file could not be read"},
+      {"a folder", qztest::TempPath("folder.num"), "The file could not be read"},
+      {"empty file", writeBytes("empty.num", ""), "fewer than six lines"},
+      {"three lines", writeBytes("three.num", reading::ReadingFile::ToBytes({"ANN", "", "LEE", "", "", ""}).left(
+                                                   reading::ReadingFile::ToBytes({"ANN", "", "LEE", "", "", ""})
+                                                       .indexOf("\r\n\r\n\r\n") + 2)),
+       "fewer than six lines"},
+      {"five lines", writeBytes("five.num", reading::ReadingFile::ToBytes({"ANN", "", "LEE", "May", "1", ""})
+                                                 .chopped(2)
+                                                 .chopped(2)),
+       "fewer than six lines"},
+  };
+  (void)good;
+  for (const auto& c : cases) {
+    enter("KEEP", "THESE", "NAMES");
+    qztest::seams().reset();
+    open(c.answer);
+    if (c.prompt.isEmpty()) {
+      EXPECT_TRUE(qztest::seams().messages.empty()) << c.what;
+    } else {
+      ASSERT_EQ(qztest::seams().messages.size(), 1u) << c.what;
+      EXPECT_TRUE(qztest::seams().messages[0].prompt.contains(c.prompt)) << c.what;
+      EXPECT_EQ(qztest::seams().messages[0].style, 16) << c.what;
+    }
+    EXPECT_EQ(first()->text(), "KEEP") << c.what;
+    EXPECT_EQ(middle()->text(), "THESE") << c.what;
+    EXPECT_EQ(last()->text(), "NAMES") << c.what;
+    EXPECT_EQ(page()->objectName(), "Frame1") << c.what;
+    EXPECT_EQ(result(0), "First Name is ") << c.what;
+  }
+}
+
+TEST_F(IchingWindow, OpenTakesANameEndingInNumWithoutADot) {
+  open(writeReading("savednum", {"ANN", "", "LEE", "May", "1", "1990"}));
+  EXPECT_TRUE(qztest::seams().messages.empty());
+  EXPECT_EQ(page()->objectName(), "Frame2");
+}
+
+TEST_F(IchingWindow, ReloadShowsTheEmptyInputPageAndKeepsTheVariables) {
+  enter("ANN", "", "LEE");
+  QTest::mouseClick(button("cmdNext"), Qt::LeftButton);
+  form.window()->close();  // the close box
+  EXPECT_FALSE(form.IsLoaded());
+  EXPECT_TRUE(frmMain::instance().IsVisible());
+  EXPECT_EQ(form.NameLast, "LEE");
+
+  form.Show();
+  EXPECT_EQ(page()->objectName(), "Frame1");
+  EXPECT_TRUE(first()->text().isEmpty());
+  EXPECT_EQ(result(0), "First Name is ");
+}
+
+TEST_F(IchingWindow, LauncherButtonOneOpensTheWindow) {
+  form.Unload();
+  RegisterIchingTool();
+  EXPECT_TRUE(shell::ShowTool(1));
+  EXPECT_TRUE(form.IsVisible());
+}
+
+// Renders both pages when QZ_SHOT_DIR names a folder (to look at them).
+TEST_F(IchingWindow, RendersBothPages) {
+  const QString dir = qEnvironmentVariable("QZ_SHOT_DIR");
+  QMainWindow* w = form.window();
+  for (QLabel* label : w->findChildren<QLabel*>()) {
+    if (!label->isVisibleTo(w) || label->text().isEmpty()) continue;
+    if (label->wordWrap()) continue;
+    // One-line labels of the design fit their text.
+    if (!label->objectName().startsWith("lblResult"))
+      EXPECT_GE(label->width(), label->sizeHint().width()) << label->objectName().toStdString();
+  }
+  if (!dir.isEmpty()) w->grab().save(dir + "/iching_input.png");
+  enter("JOHN", "PAUL", "SMITHERS");
+  QTest::mouseClick(button("cmdNext"), Qt::LeftButton);
+  for (int i = 0; i < 9; ++i) {
+    QLabel* label = form.control<QLabel>(frmIChingNumerologyMain::lblResultName(i));
+    EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()) / (i < 7 ? 1 : 2)) << i;
+    if (i >= 7) EXPECT_GE(label->height(), label->heightForWidth(label->width())) << i;
+  }
+  if (!dir.isEmpty()) w->grab().save(dir + "/iching_result.png");
+}

@@ -1,7 +1,8 @@
 #include "rich_text_box.h"
 
+#include "file_io.h"
+
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -118,16 +119,7 @@ void RichTextBox::AppendText(const QString& text, bool bold, int paletteIndex) {
 
 QByteArray RichTextBox::ToRtf() const { return DocumentToRtf(*document()); }
 
-bool RichTextBox::SaveFile(const QString& path) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const QByteArray rtf = ToRtf();
-  if (file.write(rtf) != rtf.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
-}
+bool RichTextBox::SaveFile(const QString& path) { return WriteWholeFile(path, ToRtf()); }
 
 void RichTextBox::SelPrint(QPrinter* printer) {
   if (!printer) return;

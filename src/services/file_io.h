@@ -1,0 +1,9 @@
+#pragma once
+// Writing a user's file: whole or not at all.
+#include <QByteArray>
+#include <QString>
+
+// Writes data to path through a temporary file that replaces the old one only when
+// everything was written; a device or other special file is written in place and never
+// replaced. False when anything failed; the old file is then as it was.
+bool WriteWholeFile(const QString& path, const QByteArray& data);

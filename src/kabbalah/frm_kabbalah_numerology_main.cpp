@@ -1,0 +1,200 @@
+#include "frm_kabbalah_numerology_main.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "calendar.h"
+#include "common_menu.h"
+#include "controls.h"
+#include "english_calendar.h"
+#include "frm_kabbalah_numerology_display.h"
+#include "kabbalah_numbers.h"
+#include "kabbalah_window_parts.h"
+#include "msgbox.h"
+#include "shell_windows.h"
+#include "update_reminder.h"
+#include "vb_text.h"
+
+namespace {
+QComboBox* pickList(QWidget* parent, const char* name) {
+  auto* list = new QComboBox(parent);
+  list->setObjectName(QString::fromLatin1(name));
+  list->setEditable(false);
+  list->setMaxVisibleItems(15);
+  return list;
+}
+
+QLineEdit* nameBox(QWidget* parent, const char* name) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setMinimumWidth(260);
+  return box;
+}
+
+QLabel* caption(QWidget* parent, const char* name, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  return label;
+}
+}  // namespace
+
+void frmKabbalahNumerologyMain::CreateControls(QMainWindow* w) {
+  w->setWindowTitle(kabbalah::kWindowCaption);
+  shell::CommonMenuSet(w, className(),
+                       {{QStringLiteral("mnuNext"), [this] { mnuNext_Click(); }},
+                        {QStringLiteral("mnuExit"), [this] { mnuExit_Click(); }}});
+
+  auto* central = new QWidget(w);
+  auto* outer = new QVBoxLayout(central);
+  outer->setSizeConstraint(QLayout::SetFixedSize);
+  outer->setSpacing(8);
+
+  auto* Frame2 = new ui::Frame(QString(), central);
+  Frame2->setObjectName(QStringLiteral("Frame2"));
+  auto* bannerLayout = new QVBoxLayout(Frame2);
+  bannerLayout->addWidget(shell::ForumBanner(Frame2, QStringLiteral("Label61"), true));
+  outer->addWidget(Frame2);
+
+  auto* fraName = new ui::Frame(QStringLiteral("Please Fill In The Below Details"), central);
+  fraName->setObjectName(QStringLiteral("fraName"));
+  auto* nameLayout = new QGridLayout(fraName);
+  nameLayout->setHorizontalSpacing(12);
+  txtFirstName = nameBox(fraName, "txtFirstName");
+  txtMiddleName = nameBox(fraName, "txtMiddleName");
+  txtLastName = nameBox(fraName, "txtLastName");
+  nameLayout->addWidget(caption(fraName, "Label1", QStringLiteral("First Name")), 0, 0);
+  nameLayout->addWidget(txtFirstName, 0, 1);
+  nameLayout->addWidget(caption(fraName, "Label4", QStringLiteral("Middle Name")), 1, 0);
+  nameLayout->addWidget(txtMiddleName, 1, 1);
+  nameLayout->addWidget(caption(fraName, "Label5", QStringLiteral(" Last Name")), 2, 0);
+  nameLayout->addWidget(txtLastName, 2, 1);
+  for (QLineEdit* box : {txtFirstName, txtMiddleName, txtLastName})
+    ui::OnKeyPress(box, [this, box](QKeyEvent* e) { return txtName_KeyPress(box, e); });
+
+  auto* fraBirthDay = new ui::Frame(QStringLiteral("Your Birth Details"), fraName);
+  fraBirthDay->setObjectName(QStringLiteral("fraBirthDay"));
+  auto* birthLayout = new QGridLayout(fraBirthDay);
+  birthLayout->setHorizontalSpacing(8);
+  cmbDate = pickList(fraBirthDay, "cmbDate");
+  cmbMonth = pickList(fraBirthDay, "cmbMonth");
+  cmbYear = pickList(fraBirthDay, "cmbYear");
+  cboMHH = pickList(fraBirthDay, "cboMHH");
+  cboMMM = pickList(fraBirthDay, "cboMMM");
+  cboMSS = pickList(fraBirthDay, "cboMSS");
+  birthLayout->addWidget(caption(fraBirthDay, "Label2", QStringLiteral("Your Date of Birth")), 0, 0);
+  birthLayout->addWidget(cmbDate, 0, 1);
+  birthLayout->addWidget(cmbMonth, 0, 2);
+  birthLayout->addWidget(cmbYear, 0, 3);
+  birthLayout->addWidget(caption(fraBirthDay, "Label3", QStringLiteral("Your Time of Birth")), 1, 0);
+  birthLayout->addWidget(cboMHH, 1, 1);
+  birthLayout->addWidget(cboMMM, 1, 2);
+  birthLayout->addWidget(cboMSS, 1, 3);
+  nameLayout->addWidget(fraBirthDay, 3, 0, 1, 2);
+
+  cmdNext = new QPushButton(QStringLiteral("&Get My Interpretation"), fraName);
+  cmdNext->setObjectName(QStringLiteral("cmdNext"));
+  cmdNext->setDefault(true);
+  QObject::connect(cmdNext, &QPushButton::clicked, cmdNext, [this] { cmdNext_Click(); });
+  auto* buttonRow = new QHBoxLayout;
+  buttonRow->addStretch();
+  buttonRow->addWidget(cmdNext);
+  buttonRow->addStretch();
+  nameLayout->addLayout(buttonRow, 4, 0, 1, 2);
+  outer->addWidget(fraName);
+
+  auto* Frame5 = new ui::Frame(QString(), central);
+  Frame5->setObjectName(QStringLiteral("Frame5"));
+  auto* promoLayout = new QVBoxLayout(Frame5);
+  QWidget* promotion = shell::PromotionLabels(Frame5, shell::PromoFront::FullBrand, false);
+  promotion->setMinimumHeight(48);
+  promoLayout->addWidget(promotion);
+  outer->addWidget(Frame5);
+
+  central->setMinimumWidth(560);
+  w->setCentralWidget(central);
+}
+
+void frmKabbalahNumerologyMain::Form_Load() {
+  RemindToCheckForUpdate();
+  for (int d = 1; d <= 31; ++d) cmbDate->addItem(QString::number(d));
+  cmbMonth->addItems(calendar::MonthNames());
+  for (int y = 1900; y <= 2999; ++y) cmbYear->addItem(QString::number(y));
+  for (int h = 0; h <= 23; ++h) cboMHH->addItem(QString::number(h));
+  for (int m = 0; m <= 59; ++m) {
+    cboMMM->addItem(QString::number(m));
+    cboMSS->addItem(QString::number(m));
+  }
+  for (QComboBox* list : {cmbDate, cmbMonth, cmbYear, cboMHH, cboMMM, cboMSS}) list->setCurrentIndex(0);
+}
+
+void frmKabbalahNumerologyMain::Form_Unload() { frmMain::instance().Show(); }
+
+void frmKabbalahNumerologyMain::CloseInputWindow() { Unload(); }
+
+bool frmKabbalahNumerologyMain::txtName_KeyPress(QLineEdit* box, QKeyEvent* event) {
+  const int code = kabbalah::KeyAscii(event);
+  if (code == 0) return false;  // keys that type nothing: arrows, Delete, Tab ...
+  if (code >= 'A' && code <= 'Z') return false;
+  if (code >= 'a' && code <= 'z') {
+    box->insert(QString(QChar(code - 32)));
+    return true;
+  }
+  if (code == ' ' || code == 13 || code == 8) return false;
+  ui::MsgBox(QStringLiteral("Please Enter Only Alphabet"), ui::vbInformation);
+  return true;
+}
+
+bool frmKabbalahNumerologyMain::ValidateInput() {
+  // A name of blanks only is no name.
+  if (VbTrim(txtFirstName->text()).isEmpty()) {
+    ui::MsgBox(QStringLiteral("Please Enter Your First Name"), ui::vbInformation);
+    txtFirstName->setFocus();
+    return false;
+  }
+  if (VbTrim(txtLastName->text()).isEmpty()) {
+    ui::MsgBox(QStringLiteral("Please Enter Your Last Name"), ui::vbInformation);
+    txtLastName->setFocus();
+    return false;
+  }
+  const int day = cmbDate->currentIndex() + 1;
+  const int month = cmbMonth->currentIndex() + 1;
+  const int year = VbTrim(cmbYear->currentText()).toInt();
+  if (!calendar::IsValidDate(day, month, year)) {
+    ui::MsgBox(month == 2 ? QStringLiteral("Please Enter Correct Date Or Month!")
+                          : QStringLiteral("Please Enter Correct Date Or Month !"),
+               ui::vbInformation);
+    return false;
+  }
+  return true;
+}
+
+void frmKabbalahNumerologyMain::cmdNext_Click() {
+  if (!ValidateInput()) return;
+  const int year = VbTrim(cmbYear->currentText()).toInt();
+  const QString month = VbTrim(cmbMonth->currentText());
+  const int day = VbTrim(cmbDate->currentText()).toInt();
+  kabbalah::BirthWeekDay = kabbalah::GetDayOfWeek(year, month, day);
+  kabbalah::BirthHour = cboMHH->currentText().toInt();
+  FirstName = VbTrim(txtFirstName->text());
+  LastName = VbTrim(txtLastName->text());
+  MiddleName = VbTrim(txtMiddleName->text());
+  kabbalah::ComputeKabbalahResults(FirstName, MiddleName, LastName, kabbalah::BirthHour, kabbalah::BirthWeekDay);
+
+  // Every box is written for the person on screen, also when a number has no text.
+  frmKabbalahNumerologyDisplay& display = frmKabbalahNumerologyDisplay::instance();
+  display.SetBoxText(0, kabbalah::LuckyNumberBoxText());
+  display.SetBoxText(1, kabbalah::LuckyColorBoxText());
+  display.SetBoxText(2, kabbalah::MoneyBoxText(kabbalah::MoneyNumber));
+  display.SetBoxText(3, kabbalah::HealthBoxText(kabbalah::FirstHealthIndication));
+  display.SetBoxText(4, kabbalah::HealthBoxText(QString::number(kabbalah::FirstHealthInfluence)));
+  display.SetBoxText(5, kabbalah::HealthBoxText(kabbalah::SecondHealthIndication));
+  display.ShowFirstTab();
+  display.Show();
+  Hide();
+}

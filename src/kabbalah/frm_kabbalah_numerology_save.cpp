@@ -1,0 +1,107 @@
+#include "frm_kabbalah_numerology_save.h"
+
+#include <QHBoxLayout>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+#include "common_menu.h"
+#include "controls.h"
+#include "frm_kabbalah_numerology_display.h"
+#include "kabbalah_numbers.h"
+#include "kabbalah_window_parts.h"
+#include "msgbox.h"
+#include "rich_text_box.h"
+#include "rtb_link_hook.h"
+#include "web_pages.h"
+
+void frmKabbalahNumerologySave::CreateControls(QMainWindow* w) {
+  w->setWindowTitle(kabbalah::kWindowCaption);
+  auto* central = new QWidget(w);
+  auto* outer = new QVBoxLayout(central);
+  outer->setSizeConstraint(QLayout::SetFixedSize);
+  outer->setSpacing(6);
+
+  ui::Label* Label14 = shell::ForumBanner(central, QStringLiteral("Label14"), true);
+  outer->addWidget(Label14);
+  auto* Label1 = new ui::Label(QStringLiteral("Click here to visit ") + SiteAddress, central);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->setLinkStyle();
+  Label1->setAlignment(Qt::AlignCenter);
+  Label1->setStyleSheet(QStringLiteral("color: #1a3c8c; text-decoration: underline;"));
+  QObject::connect(Label1, &ui::Label::clicked, Label1, [] { OpenHomePage(); });
+  outer->addWidget(Label1);
+
+  RTB = new ui::RichTextBox(central);
+  RTB->setObjectName(QStringLiteral("RTB"));
+  RTB->setReadOnly(true);
+  RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  RTB->setMinimumSize(680, 420);
+  outer->addWidget(RTB);
+
+  auto* buttons = new QHBoxLayout;
+  auto* cmdSave = new QPushButton(QStringLiteral("&Save"), central);
+  cmdSave->setObjectName(QStringLiteral("cmdSave"));
+  auto* cmdPrint = new QPushButton(QStringLiteral("&Print"), central);
+  cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
+  QObject::connect(cmdSave, &QPushButton::clicked, cmdSave, [this] { cmdSave_Click(); });
+  QObject::connect(cmdPrint, &QPushButton::clicked, cmdPrint, [this] { cmdPrint_Click(); });
+  buttons->addStretch();
+  buttons->addWidget(cmdSave);
+  buttons->addWidget(cmdPrint);
+  buttons->addStretch();
+  outer->addLayout(buttons);
+
+  QWidget* promotion = shell::PromotionLabels(central, shell::PromoFront::CoBrand, false);
+  promotion->setMinimumHeight(48);
+  outer->addWidget(promotion);
+
+  w->setCentralWidget(central);
+}
+
+void frmKabbalahNumerologySave::Form_Load() {
+  HookRTBLinks(RTB, window());
+  frmKabbalahNumerologyDisplay& display = frmKabbalahNumerologyDisplay::instance();
+  QList<QString> boxTexts;
+  for (int i = 0; i < 6; ++i) boxTexts.append(display.BoxText(i));
+  RTB->SetSelStart(0);
+  for (const kabbalah::ReportRun& run : kabbalah::BuildReport(boxTexts)) RTB->AppendText(run.text, run.bold, run.color);
+  RTB->SetSelStart(0);
+}
+
+void frmKabbalahNumerologySave::Form_Unload() { UnhookRTBLinks(window()); }
+
+void frmKabbalahNumerologySave::cmdSave_Click() {
+  CD.Filter = QStringLiteral("Rich Text Format | *.rtf ");
+  CD.FilterIndex = 2;
+  CD.DefaultExt = QStringLiteral("rtf");
+  CD.Flags = ui::cdlSaveFlags;
+  CD.DialogTitle = ui::AppTitle();
+  CD.FileName.clear();
+  CD.CancelError = true;
+  if (!CD.ShowSave()) return;  // Cancel: nothing written, nothing said
+  if (!RTB->SaveFile(CD.FileName))
+    ui::MsgBox(QStringLiteral("The report could not be saved to \"%1\".").arg(CD.FileName), ui::vbCritical);
+}
+
+void frmKabbalahNumerologySave::cmdPrint_Click() {
+  CD.Flags = ui::cdlPDReturnDC | ui::cdlPDNoPageNums;
+  const bool hasSelection = RTB->SelLength() != 0;
+  if (hasSelection) CD.Flags += ui::cdlPDSelection;
+  QPrinter* printer = CD.ShowPrinter();
+  if (!printer) return;
+  if (hasSelection && !CD.PrintSelection()) {
+    // The user asked for the whole report: print it, then give the selection back.
+    const QTextCursor kept = RTB->textCursor();
+    QTextCursor none = kept;
+    none.clearSelection();
+    RTB->setTextCursor(none);
+    RTB->SelPrint(printer);
+    RTB->setTextCursor(kept);
+  } else {
+    RTB->SelPrint(printer);
+  }
+  if (printer->printerState() == QPrinter::Error)
+    ui::MsgBox(QStringLiteral("The report could not be printed."), ui::vbCritical);
+}

@@ -1,0 +1,8 @@
+#include "kabbalah_tool.h"
+
+#include "frm_kabbalah_numerology_main.h"
+#include "tool_registry.h"
+
+void RegisterKabbalahTool() {
+  shell::RegisterTool(2, [] { frmKabbalahNumerologyMain::instance().Show(); });
+}

@@ -1,0 +1,44 @@
+#include "kabbalah_window_parts.h"
+
+#include <QKeyEvent>
+
+namespace kabbalah {
+int KeyAscii(const QKeyEvent* event) {
+  const int key = event->key();
+  const Qt::KeyboardModifiers mods = event->modifiers();
+  switch (key) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete: return 0;
+    default: break;
+  }
+  if (mods & (Qt::AltModifier | Qt::MetaModifier)) return 0;
+  if (mods & Qt::ControlModifier) {
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return key - Qt::Key_A + 1;
+    if (key == Qt::Key_BracketLeft) return 27;
+    if (key == Qt::Key_Backslash) return 28;
+    if (key == Qt::Key_BracketRight) return 29;
+    return 0;
+  }
+  const QString text = event->text();
+  if (text.isEmpty()) return 0;
+  const char16_t c = text.at(0).unicode();
+  if (c == 0x7f) return 0;  // Delete on X11
+  return c;
+}
+
+QString ToBoxText(QString text) {
+  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return text;
+}
+
+QString FromBoxText(QString text) {
+  text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+  return text;
+}
+}  // namespace kabbalah

@@ -1,0 +1,517 @@
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "frm_kabbalah_numerology_display.h"
+#include "frm_kabbalah_numerology_main.h"
+#include "frm_kabbalah_numerology_save.h"
+#include "kabbalah_numbers.h"
+#include "kabbalah_tool.h"
+#include "rich_text_box.h"
+#include "rtb_link_hook.h"
+#include "shell_windows.h"
+#include "test_support.h"
+
+namespace {
+frmKabbalahNumerologyMain& input() { return frmKabbalahNumerologyMain::instance(); }
+frmKabbalahNumerologyDisplay& display() { return frmKabbalahNumerologyDisplay::instance(); }
+frmKabbalahNumerologySave& report() { return frmKabbalahNumerologySave::instance(); }
+
+QLineEdit* box(const char* name) { return input().control<QLineEdit>(QString::fromLatin1(name)); }
+QComboBox* list(const char* name) { return input().control<QComboBox>(QString::fromLatin1(name)); }
+QPlainTextEdit* resultBox(int tab) {
+  return display().control<QPlainTextEdit>(frmKabbalahNumerologyDisplay::BoxNames()[tab]);
+}
+QString caption() { return display().control<QLabel>("lblCaption")->text(); }
+QTabBar* tabs() { return display().control<QTabBar>("TScript"); }
+
+QString unrtf(const QString& mode, const QString& path) {
+  QProcess p;
+  p.start("unrtf", {mode, path});
+  p.waitForFinished(30000);
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+class KabbalahWindows : public qztest::SeamTest {
+ protected:
+  void SetUp() override {
+    qztest::SeamTest::SetUp();
+    report().Unload();
+    display().Unload();
+    input().Unload();
+    input().Show();
+    seams().messages.clear();  // the update reminder, if any
+  }
+  void TearDown() override {
+    report().Unload();
+    display().Unload();
+    input().Unload();
+  }
+  qztest::Seams& seams() { return qztest::seams(); }
+
+  // Picks list entries by their text.
+  void pick(const char* name, const QString& text) {
+    QComboBox* l = list(name);
+    const int i = l->findText(text);
+    ASSERT_GE(i, 0) << name << " " << text.toStdString();
+    l->setCurrentIndex(i);
+  }
+  void interpret(const QString& first, const QString& last, const QString& middle = QString()) {
+    box("txtFirstName")->setText(first);
+    box("txtMiddleName")->setText(middle);
+    box("txtLastName")->setText(last);
+    QTest::mouseClick(input().control<QPushButton>("cmdNext"), Qt::LeftButton);
+  }
+  void openReport() {
+    QTest::mouseClick(display().control<QPushButton>("cmdPrint"), Qt::LeftButton);
+    ASSERT_TRUE(report().IsLoaded());
+  }
+  ui::RichTextBox* rtb() { return report().control<ui::RichTextBox>("RTB"); }
+};
+}  // namespace
+
+TEST_F(KabbalahWindows, LoadFillsTheListsAndSelectsTheFirstItems) {
+  EXPECT_EQ(input().window()->windowTitle(), "QZ Kabbalah Numerology");
+  EXPECT_EQ(list("cmbDate")->count(), 31);
+  EXPECT_EQ(list("cmbMonth")->count(), 12);
+  EXPECT_EQ(list("cmbYear")->count(), 1100);
+  EXPECT_EQ(list("cmbYear")->itemText(1099), "2999");
+  EXPECT_EQ(list("cboMHH")->count(), 24);
+  EXPECT_EQ(list("cboMMM")->count(), 60);
+  EXPECT_EQ(list("cboMSS")->count(), 60);
+  for (const char* name : {"cmbDate", "cmbMonth", "cmbYear", "cboMHH", "cboMMM", "cboMSS"}) {
+    EXPECT_EQ(list(name)->currentIndex(), 0) << name;
+    EXPECT_FALSE(list(name)->isEditable()) << name;
+  }
+  EXPECT_EQ(list("cmbMonth")->currentText(), "January");
+  EXPECT_EQ(input().control<QLabel>("Label5")->text(), " Last Name");
+  EXPECT_EQ(input().control<QPushButton>("cmdNext")->text(), "&Get My Interpretation");
+}
+
+TEST_F(KabbalahWindows, WorkedExampleShowsTheLuckyNumberTab) {
+  interpret("ANN", "LEE");
+  EXPECT_TRUE(seams().messages.empty());
+  EXPECT_FALSE(input().IsVisible());
+  EXPECT_TRUE(input().IsLoaded());
+  ASSERT_TRUE(display().IsVisible());
+  EXPECT_EQ(kabbalah::BirthWeekDay, 2);
+  EXPECT_EQ(kabbalah::BirthHour, 0);
+  EXPECT_EQ(caption(), "Lucky Number is  7");
+  EXPECT_EQ(tabs()->currentIndex(), 0);
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(!resultBox(i)->isHidden(), i == 0) << i;
+  EXPECT_EQ(resultBox(0)->toPlainText(), "\n" + kabbalah::LuckyNumberText);
+  EXPECT_EQ(resultBox(2)->toPlainText(), "\n" + kabbalah::MoneyText(6));
+  EXPECT_EQ(resultBox(3)->toPlainText(), "\n" + kabbalah::HealthText(11));
+  EXPECT_EQ(resultBox(5)->toPlainText(), "\n" + kabbalah::HealthText(6));
+}
+
+TEST_F(KabbalahWindows, TabsShowTheirBoxAndCaption) {
+  pick("cmbDate", "22");
+  pick("cmbMonth", "February");
+  pick("cmbYear", "2011");  // a Tuesday
+  pick("cboMHH", "1");
+  pick("cboMMM", "37");  // minutes and seconds change nothing
+  interpret("TSAR", "LEE");
+  EXPECT_EQ(caption(), "Lucky Number is  4");
+  const char* const expected[6] = {"Lucky Number is  4",
+                                   "Lucky Color is  Black,White,Brown",
+                                   "Money Number is  5",  // 10 + 22 = 32 -> 5
+                                   "First Health Indication Number is  18",
+                                   "First Health Influence Number is  10",
+                                   "Second Health Indication Number is  5"};
+  for (int tab = 5; tab >= 0; --tab) {
+    QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(tab).center());
+    EXPECT_EQ(caption(), expected[tab]) << tab;
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(!resultBox(i)->isHidden(), i == tab) << tab << " " << i;
+  }
+  EXPECT_EQ(resultBox(3)->toPlainText(), "\n" + kabbalah::HealthText(8));
+  EXPECT_EQ(resultBox(4)->toPlainText(), "\n" + kabbalah::HealthText(10));
+}
+
+TEST_F(KabbalahWindows, KeyFilter) {
+  QLineEdit* first = box("txtFirstName");
+  first->setFocus();
+  QTest::keyClicks(first, "jo hN");
+  EXPECT_EQ(first->text(), "JO HN");
+  EXPECT_TRUE(seams().messages.empty());
+  QTest::keyClick(first, Qt::Key_Backspace);
+  QTest::keyClick(first, Qt::Key_Left);
+  QTest::keyClick(first, Qt::Key_Delete);
+  QTest::keyClick(first, Qt::Key_Home);
+  QTest::keyClick(first, Qt::Key_End);
+  EXPECT_EQ(first->text(), "JO ");
+  EXPECT_TRUE(seams().messages.empty());
+
+  QApplication::clipboard()->setText("x1");
+  struct Refused {
+    Qt::Key key;
+    Qt::KeyboardModifiers mods;
+    const char* text;
+  };
+  const Refused refused[] = {{Qt::Key_1, {}, "1"},           {Qt::Key_Minus, {}, "-"},
+                             {Qt::Key_Apostrophe, {}, "'"}, {Qt::Key_V, Qt::ControlModifier, ""},
+                             {Qt::Key_Escape, {}, ""},       {Qt::Key_Period, {}, "."}};
+  for (const Refused& r : refused) {
+    seams().messages.clear();
+    QTest::keyClick(first, r.key, r.mods);
+    ASSERT_EQ(seams().messages.size(), 1u) << r.text;
+    EXPECT_EQ(seams().messages[0].prompt, "Please Enter Only Alphabet");
+    EXPECT_EQ(seams().messages[0].style, 64);
+    EXPECT_EQ(seams().messages[0].title, "QZ Orbalinth");
+    EXPECT_EQ(first->text(), "JO ") << r.text;
+  }
+  EXPECT_EQ(input().window()->focusWidget(), first);
+  // Same filter on the other boxes.
+  QTest::keyClicks(box("txtMiddleName"), "a");
+  QTest::keyClicks(box("txtLastName"), "z");
+  EXPECT_EQ(box("txtMiddleName")->text(), "A");
+  EXPECT_EQ(box("txtLastName")->text(), "Z");
+}
+
+TEST_F(KabbalahWindows, ChecksWithTheirMessagesAndFocus) {
+  struct Case {
+    const char* first;
+    const char* last;
+    const char* day;
+    const char* month;
+    const char* year;
+    const char* message;  // nullptr: accepted
+    const char* focus;    // control that holds the focus after the check
+  };
+  const char* const kFeb = "Please Enter Correct Date Or Month!";
+  const char* const kThirty = "Please Enter Correct Date Or Month !";
+  const Case cases[] = {
+      {"", "LEE", "1", "January", "1900", "Please Enter Your First Name", "txtFirstName"},
+      {"   ", "LEE", "1", "January", "1900", "Please Enter Your First Name", "txtFirstName"},
+      {"ANN", "", "1", "January", "1900", "Please Enter Your Last Name", "txtLastName"},
+      {"ANN", "  ", "1", "January", "1900", "Please Enter Your Last Name", "txtLastName"},
+      {"", "", "31", "April", "1900", "Please Enter Your First Name", "txtFirstName"},
+      {"ANN", "LEE", "30", "February", "2000", kFeb, "cmdNext"},
+      {"ANN", "LEE", "31", "February", "2004", kFeb, "cmdNext"},
+      {"ANN", "LEE", "29", "February", "2001", kFeb, "cmdNext"},
+      {"ANN", "LEE", "29", "February", "1900", kFeb, "cmdNext"},
+      {"ANN", "LEE", "29", "February", "2100", kFeb, "cmdNext"},
+      {"ANN", "LEE", "29", "February", "2000", nullptr, nullptr},
+      {"ANN", "LEE", "29", "February", "2400", nullptr, nullptr},
+      {"ANN", "LEE", "31", "April", "1990", kThirty, "cmdNext"},
+      {"ANN", "LEE", "31", "June", "1990", kThirty, "cmdNext"},
+      {"ANN", "LEE", "31", "September", "1990", kThirty, "cmdNext"},
+      {"ANN", "LEE", "31", "November", "1990", kThirty, "cmdNext"},
+      {"ANN", "LEE", "31", "May", "1990", nullptr, nullptr},
+      {"ANN", "LEE", "30", "April", "1990", nullptr, nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.first) + "/" + c.last + " " + c.day + " " + c.month + " " + c.year);
+    input().Show();
+    display().Unload();
+    seams().messages.clear();
+    pick("cmbDate", c.day);
+    pick("cmbMonth", c.month);
+    pick("cmbYear", c.year);
+    auto* next = input().control<QPushButton>("cmdNext");
+    next->setFocus();
+    interpret(c.first, c.last);
+    if (!c.message) {
+      EXPECT_TRUE(seams().messages.empty());
+      EXPECT_TRUE(display().IsVisible());
+      continue;
+    }
+    ASSERT_EQ(seams().messages.size(), 1u);
+    EXPECT_EQ(seams().messages[0].prompt, c.message);
+    EXPECT_EQ(seams().messages[0].style, 64);
+    EXPECT_FALSE(display().IsLoaded());
+    EXPECT_TRUE(input().IsVisible());
+    EXPECT_EQ(input().window()->focusWidget()->objectName(), c.focus);
+  }
+}
+
+TEST_F(KabbalahWindows, BackKeepsTheDateAndANewCalculationShowsTheFirstTab) {
+  pick("cmbDate", "5");
+  pick("cmbMonth", "March");
+  pick("cmbYear", "1985");
+  pick("cboMHH", "13");
+  interpret("THEO", "LEE", "MAX");
+  QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(3).center());
+  EXPECT_EQ(caption(), "First Health Indication Number is  9");
+  QTest::mouseClick(display().control<QPushButton>("cmdBack"), Qt::LeftButton);
+  EXPECT_FALSE(display().IsVisible());
+  EXPECT_TRUE(display().IsLoaded());
+  EXPECT_TRUE(input().IsVisible());
+  for (const char* name : {"txtFirstName", "txtMiddleName", "txtLastName"}) EXPECT_TRUE(box(name)->text().isEmpty());
+  EXPECT_EQ(list("cmbDate")->currentText(), "5");
+  EXPECT_EQ(list("cmbMonth")->currentText(), "March");
+  EXPECT_EQ(list("cmbYear")->currentText(), "1985");
+  EXPECT_EQ(list("cboMHH")->currentText(), "13");
+
+  interpret("ANN", "LEE");
+  EXPECT_EQ(tabs()->currentIndex(), 0);
+  EXPECT_FALSE(resultBox(0)->isHidden());
+  EXPECT_TRUE(resultBox(3)->isHidden());
+  EXPECT_EQ(caption(), "Lucky Number is  " + kabbalah::LuckyNumber);
+}
+
+TEST_F(KabbalahWindows, NumbersWithoutTextNeverKeepThePreviousPersonsText) {
+  interpret("ANN", "LEE");
+  ASSERT_EQ(resultBox(2)->toPlainText(), "\n" + kabbalah::MoneyText(6));
+  QTest::mouseClick(display().control<QPushButton>("cmdBack"), Qt::LeftButton);
+  // Small letters pasted past the key filter have no value: every number is 0.
+  interpret("ann", "lee");
+  EXPECT_EQ(kabbalah::MoneyNumber, "0");
+  const QString none = "\n" + kabbalah::NoInterpretationText;
+  for (int tab : {2, 3, 4, 5}) EXPECT_EQ(resultBox(tab)->toPlainText(), none) << tab;
+  EXPECT_EQ(resultBox(0)->toPlainText(), "\n" + kabbalah::LuckyNumberText);
+  EXPECT_EQ(resultBox(1)->toPlainText(), "\n" + kabbalah::LuckyColorText);
+
+  // A first name whose sum is 599 has the value 23: no text for its health numbers.
+  QTest::mouseClick(display().control<QPushButton>("cmdBack"), Qt::LeftButton);
+  interpret(QString(27, 'T') + "DA", "LEE");
+  EXPECT_EQ(kabbalah::FirstHealthIndication, "23");
+  EXPECT_EQ(resultBox(3)->toPlainText(), none);
+  EXPECT_EQ(resultBox(4)->toPlainText(), none);
+  EXPECT_EQ(resultBox(2)->toPlainText(), "\n" + kabbalah::MoneyText(9));  // 23 + 22 = 45 -> 9
+}
+
+TEST_F(KabbalahWindows, VeryLongNamesAreValued) {
+  interpret(QString(3000, 'T'), QString(3000, 'Z'));
+  EXPECT_TRUE(display().IsVisible());
+  EXPECT_EQ(kabbalah::FirstHealthInfluence, 12);  // 66000 -> 12
+  EXPECT_EQ(kabbalah::FullNameTotal, 12 + 3);     // 21000 -> 3
+}
+
+TEST_F(KabbalahWindows, ExitUnloadsAndShowsTheLauncher) {
+  auto* exit = input().window()->findChild<QAction*>("mnuExit");
+  ASSERT_NE(exit, nullptr);
+  EXPECT_EQ(exit->text(), "E&xit");
+  exit->trigger();
+  EXPECT_FALSE(input().IsLoaded());
+  EXPECT_TRUE(frmMain::instance().IsVisible());
+  frmMain::instance().Hide();
+}
+
+TEST_F(KabbalahWindows, MenuItemsRunTheirButtons) {
+  box("txtFirstName")->setText("ANN");
+  box("txtLastName")->setText("LEE");
+  input().window()->findChild<QAction*>("mnuNext")->trigger();
+  ASSERT_TRUE(display().IsVisible());
+  auto* print = display().window()->findChild<QAction*>("mnuPrint");
+  ASSERT_NE(print, nullptr);
+  print->trigger();
+  EXPECT_TRUE(report().IsLoaded());
+  report().Unload();
+  display().window()->findChild<QAction*>("mnuBack")->trigger();
+  EXPECT_TRUE(input().IsVisible());
+  EXPECT_FALSE(display().IsVisible());
+}
+
+TEST_F(KabbalahWindows, DisplayExitShowsTheLauncherAndKeepsTheInputHidden) {
+  interpret("ANN", "LEE");
+  display().window()->findChild<QAction*>("mnuExit")->trigger();
+  EXPECT_FALSE(display().IsLoaded());
+  EXPECT_TRUE(input().IsLoaded());
+  EXPECT_FALSE(input().IsVisible());
+  EXPECT_TRUE(frmMain::instance().IsVisible());
+  frmMain::instance().Hide();
+}
+
+TEST_F(KabbalahWindows, LauncherButtonOpensTheInputWindow) {
+  input().Unload();
+  frmMain::instance().Hide();
+  RegisterKabbalahTool();
+  ASSERT_TRUE(shell::ShowTool(2));
+  EXPECT_TRUE(input().IsVisible());
+}
+
+TEST_F(KabbalahWindows, ReportLayout) {
+  interpret("ANN", "LEE");
+  bool sawModal = false;
+  seams().onModal = [&](ui::Form& form) { sawModal = &form == &report(); };
+  openReport();
+  EXPECT_TRUE(sawModal);
+  EXPECT_TRUE(IsRTBHooked(report().window()));
+  EXPECT_EQ(report().window()->windowTitle(), "QZ Kabbalah Numerology");
+
+  const QString text = rtb()->Text();
+  const QString heading = QString(28, ' ') + "QZ Free Kabbalah Numerology Interpretation";
+  EXPECT_TRUE(text.startsWith(heading + "\n\nLucky Number :-7\n" + kabbalah::LuckyNumberText + "\n\n"))
+      << text.left(200).toStdString();
+  EXPECT_TRUE(text.contains("Lucky Color :-Mauve\n" + kabbalah::LuckyColorText));
+  EXPECT_TRUE(text.contains("Money Number :-6\n" + kabbalah::MoneyText(6)));
+  EXPECT_TRUE(text.contains("First Health Indication :-11\n" + kabbalah::HealthText(11)));
+  EXPECT_TRUE(text.contains("First Health Influence :-11\n" + kabbalah::HealthText(11)));
+  EXPECT_TRUE(text.contains("Second Health Indication :-6\n" + kabbalah::HealthText(6)));
+
+  // Formats: red bold heading, dark blue bold labels, black plain bodies.
+  auto formatAt = [&](const QString& piece) {
+    QTextCursor c(rtb()->document());
+    c.setPosition(text.indexOf(piece) + 1);
+    return c.charFormat();
+  };
+  const QTextCharFormat h = formatAt("QZ Free");
+  EXPECT_EQ(h.fontWeight(), QFont::Bold);
+  EXPECT_EQ(ui::PaletteIndex(h.foreground().color()), 12);
+  const QTextCharFormat label = formatAt("Money Number :-");
+  EXPECT_EQ(label.fontWeight(), QFont::Bold);
+  EXPECT_EQ(ui::PaletteIndex(label.foreground().color()), 1);
+  const QTextCharFormat bodyFormat = formatAt(kabbalah::MoneyText(6).left(20));
+  EXPECT_NE(bodyFormat.fontWeight(), QFont::Bold);
+  EXPECT_EQ(ui::PaletteIndex(bodyFormat.foreground().color()), 0);
+
+  const int hooks = RTBHookCount();
+  report().Unload();
+  EXPECT_EQ(RTBHookCount(), hooks - 1);
+}
+
+TEST_F(KabbalahWindows, ReportShowsTheNoticeForNumbersWithoutText) {
+  interpret("ANN", "LEE");
+  QTest::mouseClick(display().control<QPushButton>("cmdBack"), Qt::LeftButton);
+  interpret("john", "LEE");  // pasted small letters: the first name is worth 0
+  openReport();
+  const QString text = rtb()->Text();
+  EXPECT_TRUE(text.contains("First Health Indication :-0\n" + kabbalah::NoInterpretationText));
+  EXPECT_FALSE(text.contains(kabbalah::HealthText(11)));
+  EXPECT_FALSE(text.contains(kabbalah::MoneyText(6)));
+}
+
+TEST_F(KabbalahWindows, SaveWritesAnRtfFileThatOtherProgramsRead) {
+  interpret("ANN", "LEE");
+  openReport();
+  const QString chosen = qztest::TempPath("kabbalah-report");
+  QFile::remove(chosen + ".rtf");
+  seams().fileAnswers.push_back(chosen);
+  QTest::mouseClick(report().control<QPushButton>("cmdSave"), Qt::LeftButton);
+  EXPECT_TRUE(seams().messages.empty());
+  ASSERT_EQ(seams().fileRequests.size(), 1u);
+  const ui::FileDialogRequest& r = seams().fileRequests[0];
+  EXPECT_EQ(r.kind, ui::FileDialogKind::Save);
+  EXPECT_EQ(r.filter, "Rich Text Format | *.rtf ");
+  EXPECT_EQ(r.filterIndex, 2);
+  EXPECT_EQ(r.defaultExt, "rtf");
+  EXPECT_EQ(r.flags, 0x8806);
+  EXPECT_EQ(r.title, "QZ Orbalinth");
+  EXPECT_TRUE(r.fileName.isEmpty());
+
+  const QString path = chosen + ".rtf";
+  ASSERT_TRUE(QFile::exists(path));
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(f.readAll().startsWith("{\\rtf1"));
+  const QString plain = unrtf("--text", path);
+  EXPECT_TRUE(plain.contains("QZ Free Kabbalah Numerology Interpretation"));
+  EXPECT_TRUE(plain.contains("Lucky Number :-7"));
+  EXPECT_TRUE(plain.contains("Second Health Indication :-6"));
+  EXPECT_TRUE(plain.contains(kabbalah::LuckyNumberText));
+  const QString html = unrtf("--html", path).simplified();
+  const qsizetype headingAt = html.indexOf("QZ Free Kabbalah");
+  ASSERT_GT(headingAt, 0);
+  const QString beforeHeading = html.mid(qMax<qsizetype>(0, headingAt - 200), 200);
+  EXPECT_TRUE(beforeHeading.contains("#ff0000", Qt::CaseInsensitive)) << beforeHeading.toStdString();
+  EXPECT_TRUE(beforeHeading.contains("<b>")) << beforeHeading.toStdString();
+  const qsizetype labelAt = html.indexOf("Money Number :-6");
+  ASSERT_GT(labelAt, 0);
+  const QString beforeLabel = html.mid(labelAt - 120, 120);
+  EXPECT_TRUE(beforeLabel.contains("#000080", Qt::CaseInsensitive)) << beforeLabel.toStdString();
+  EXPECT_TRUE(beforeLabel.contains("<b>")) << beforeLabel.toStdString();
+}
+
+TEST_F(KabbalahWindows, SaveCancelIsSilentAndAFailedWriteSaysSo) {
+  interpret("ANN", "LEE");
+  openReport();
+  QTest::mouseClick(report().control<QPushButton>("cmdSave"), Qt::LeftButton);  // the queue is empty: Cancel
+  EXPECT_EQ(seams().fileRequests.size(), 1u);
+  EXPECT_TRUE(seams().messages.empty());
+
+  // The parent of the chosen path is a file: nothing can be written there.
+  const QString blocker = qztest::TempPath("not-a-folder");
+  QFile b(blocker);
+  ASSERT_TRUE(b.open(QIODevice::WriteOnly));
+  b.close();
+  seams().fileAnswers.push_back(blocker + "/report.rtf");
+  QTest::mouseClick(report().control<QPushButton>("cmdSave"), Qt::LeftButton);
+  ASSERT_EQ(seams().messages.size(), 1u);
+  EXPECT_EQ(seams().messages[0].style, 16);
+  EXPECT_TRUE(seams().messages[0].prompt.contains("could not be saved"));
+  EXPECT_FALSE(QFile::exists(blocker + "/report.rtf"));
+}
+
+TEST_F(KabbalahWindows, PrintTheWholeReportThroughThePrinterDialog) {
+  interpret("ANN", "LEE");
+  openReport();
+  const QString pdf = qztest::TempPath("kabbalah-all.pdf");
+  QFile::remove(pdf);
+  seams().dialogPrinterPdf = pdf;
+  QTest::mouseClick(report().control<QPushButton>("cmdPrint"), Qt::LeftButton);
+  EXPECT_EQ(seams().printerDialogFlags, 0x108);
+  const QString text = qztest::PdfText(pdf).simplified();
+  EXPECT_TRUE(text.contains("QZ Free Kabbalah Numerology Interpretation"));
+  EXPECT_TRUE(text.contains("Lucky Number :-7"));
+  EXPECT_TRUE(text.contains("Second Health Indication :-6"));
+  EXPECT_TRUE(seams().messages.empty());
+}
+
+TEST_F(KabbalahWindows, PrintHonoursTheRangeChosenInTheDialog) {
+  interpret("ANN", "LEE");
+  openReport();
+  const QString text = rtb()->Text();
+  const int at = static_cast<int>(text.indexOf("Money Number :-6"));
+  rtb()->SetSelStart(at);
+  rtb()->SetSelLength(16);
+
+  const QString selectionPdf = qztest::TempPath("kabbalah-selection.pdf");
+  seams().dialogPrinterPdf = selectionPdf;
+  seams().dialogPrintSelection = true;
+  QTest::mouseClick(report().control<QPushButton>("cmdPrint"), Qt::LeftButton);
+  EXPECT_EQ(seams().printerDialogFlags, 0x109);
+  const QString selection = qztest::PdfText(selectionPdf).simplified();
+  EXPECT_TRUE(selection.startsWith("Money Number :-6")) << selection.toStdString();
+  EXPECT_FALSE(selection.contains("Lucky"));
+  EXPECT_FALSE(selection.contains(kabbalah::MoneyText(6).left(20)));
+
+  // With a selection, the user may still choose the whole report.
+  const QString allPdf = qztest::TempPath("kabbalah-range-all.pdf");
+  seams().dialogPrinterPdf = allPdf;
+  seams().dialogPrintSelection = false;
+  QTest::mouseClick(report().control<QPushButton>("cmdPrint"), Qt::LeftButton);
+  EXPECT_EQ(seams().printerDialogFlags, 0x109);
+  const QString all = qztest::PdfText(allPdf).simplified();
+  EXPECT_TRUE(all.contains("QZ Free Kabbalah Numerology Interpretation"));
+  EXPECT_TRUE(all.contains("Second Health Indication :-6"));
+  EXPECT_EQ(rtb()->SelText(), "Money Number :-6");  // the selection is kept
+
+  // Cancel prints nothing and says nothing.
+  seams().dialogPrinterPdf.clear();
+  QTest::mouseClick(report().control<QPushButton>("cmdPrint"), Qt::LeftButton);
+  EXPECT_TRUE(seams().messages.empty());
+}
+
+// Renders the three windows to PNG files in QZ_SCREENSHOT_DIR when it is set.
+TEST_F(KabbalahWindows, Screenshots) {
+  const QString dir = qEnvironmentVariable("QZ_SCREENSHOT_DIR");
+  if (dir.isEmpty()) GTEST_SKIP() << "QZ_SCREENSHOT_DIR not set";
+  QDir().mkpath(dir);
+  box("txtFirstName")->setText("ANN");
+  box("txtMiddleName")->setText("MARIE");
+  box("txtLastName")->setText("LEE");
+  QTest::qWait(50);
+  input().window()->grab().save(dir + "/kabbalah-input.png");
+  QTest::mouseClick(input().control<QPushButton>("cmdNext"), Qt::LeftButton);
+  QTest::qWait(50);
+  display().window()->grab().save(dir + "/kabbalah-result.png");
+  QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(3).center());
+  display().window()->grab().save(dir + "/kabbalah-result-tab4.png");
+  openReport();
+  QTest::qWait(50);
+  report().window()->grab().save(dir + "/kabbalah-report.png");
+}

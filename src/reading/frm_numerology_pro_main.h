@@ -1,0 +1,46 @@
+#pragma once
+// The reading's input window: three names and a birth date, Next, Open of a saved reading, Exit.
+#include "common_dialog.h"
+#include "form.h"
+#include "reading_section.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+class frmNumerologyProMain : public ui::FormOf<frmNumerologyProMain> {
+ public:
+  frmNumerologyProMain() : FormOf("frmNumerologyProMain") {}
+
+  // The person on screen: the six controls' texts as they stand (untrimmed).
+  reading::Person PersonOnScreen();
+
+  bool ValidateInput();
+  void cmdNext_Click();
+  void cmdExit_Click();
+  void cmdOpen_Click();
+  void mnuNext_Click() { cmdNext_Click(); }
+  void mnuExit_Click() { cmdExit_Click(); }
+
+  // Messages of the checks and of the file.
+  static const QString kCheckFileMessage;
+
+ protected:
+  void CreateControls(QMainWindow* window) override;
+  void Form_Load() override;
+  void Form_Unload() override;
+
+ private:
+  QLineEdit* txtFirstName = nullptr;
+  QLineEdit* txtMiddleName = nullptr;
+  QLineEdit* txtLastName = nullptr;
+  QComboBox* cboMonth = nullptr;
+  QComboBox* cboDate = nullptr;
+  QComboBox* cboYear = nullptr;
+  QPushButton* cmdNext = nullptr;
+  QPushButton* cmdExit = nullptr;
+  QPushButton* cmdOpen = nullptr;
+  ui::CommonDialog CD;
+
+  void InstallNameFilter(QLineEdit* box);
+};

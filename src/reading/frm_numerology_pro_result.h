@@ -1,0 +1,39 @@
+#pragma once
+// The reading window: one button per number, each showing its section in the display window,
+// and the comprehensive reading of all of them in the comprehensive window.
+#include <QString>
+
+#include "form.h"
+#include "reading_section.h"
+
+namespace reading {
+struct ReadingNumber;
+}
+
+class frmNumerologyProResult : public ui::FormOf<frmNumerologyProResult> {
+ public:
+  frmNumerologyProResult() : FormOf("frmNumerologyProResult") {}
+
+  // Runs the number behind a button ("cmdLifePath", ...) for the person on screen.
+  void RunNumber(const QString& button);
+  void cmdComprehensiveReading_Click();
+  void cmdExit_Click() { Unload(); }
+
+  // True only while the comprehensive reading runs.
+  bool ComprehensiveMode = false;
+  // The latest results of the core numbers and the birth day.
+  int LifePathNumber = 0;
+  int DestinyNumber = 0;
+  int SoulUrgeNumber = 0;
+  int InnerDreamsNumber = 0;
+  int BirthDayNumber = 0;
+
+ protected:
+  void CreateControls(QMainWindow* window) override;
+  void Form_Load() override;
+  void Form_Unload() override;
+
+ private:
+  void RunNumber(const reading::ReadingNumber& number);
+  void StoreResults(const reading::Person& person, bool all, const QString& button = QString());
+};

@@ -1,0 +1,17 @@
+#pragma once
+// The comprehensive window: the whole reading, loaded hidden by the input and reading windows.
+#include "reading_report_window.h"
+
+class frmNumerologyProsave : public ReadingReportWindow {
+ public:
+  static frmNumerologyProsave& instance() {
+    static auto* self = new frmNumerologyProsave();
+    return *self;
+  }
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  frmNumerologyProsave() : ReadingReportWindow(QStringLiteral("frmNumerologyProsave"), QStringLiteral("E&xit")) {}
+};

@@ -1,0 +1,3 @@
+#pragma once
+// Registers the numerology reading with the launcher.
+void RegisterReadingTool();

@@ -1,0 +1,66 @@
+#include "dictionary_module.h"
+
+#include <QUrl>
+
+#include "platform.h"
+
+QString DictionaryLink;
+int InternetConnected = 0;
+
+const QString kSearchEngineAddress = QStringLiteral("https://www.google.com");
+
+namespace {
+QString& searchEngineOverride() {
+  static QString s;
+  return s;
+}
+}  // namespace
+
+QString SearchEngineAddress() {
+  return searchEngineOverride().isEmpty() ? kSearchEngineAddress : searchEngineOverride();
+}
+void SetSearchEngineAddress(const QString& address) { searchEngineOverride() = address; }
+
+bool IsWebAddress(const QString& text) {
+  const QUrl url(text, QUrl::StrictMode);
+  if (!url.isValid() || url.host().isEmpty()) return false;
+  const QString scheme = url.scheme().toLower();
+  return scheme == QLatin1String("http") || scheme == QLatin1String("https");
+}
+
+QString WebSearchFormPage() {
+  const QString engine = SearchEngineAddress().toHtmlEscaped();
+  return QStringLiteral(
+             "<html><head><meta charset=\"utf-8\"><title>Web Search</title></head><body>\n"
+             "<center>\n"
+             "<form method=\"get\" action=\"%1/custom\" target=\"_top\">\n"
+             "<table border=\"0\"><tr><td nowrap=\"nowrap\" valign=\"top\" align=\"left\" height=\"32\">\n"
+             "<a href=\"%1/\"><img src=\"%1/images/branding/googlelogo/1x/googlelogo_color_116x41dp.png\" "
+             "border=\"0\" alt=\"Web Search\" align=\"middle\"></a>\n"
+             "<input type=\"text\" name=\"q\" size=\"31\" maxlength=\"255\" value=\"\">\n"
+             "<input type=\"submit\" name=\"sa\" value=\"Search\">\n"
+             "<input type=\"hidden\" name=\"client\" value=\"pub-qzorbalinth-dictionary\">\n"
+             "<input type=\"hidden\" name=\"forid\" value=\"1\">\n"
+             "<input type=\"hidden\" name=\"ie\" value=\"ISO-8859-1\">\n"
+             "<input type=\"hidden\" name=\"oe\" value=\"ISO-8859-1\">\n"
+             "<input type=\"hidden\" name=\"cof\" value=\"GALT:#008000;GL:1;DIV:#336699;VLC:663399;AH:center;"
+             "BGC:FFFFFF;LBGC:336699;ALC:0000FF;LC:0000FF;T:000000;GFNT:0000FF;GIMP:0000FF;FORID:1;\">\n"
+             "<input type=\"hidden\" name=\"hl\" value=\"en\">\n"
+             "</td></tr></table>\n"
+             "</form>\n"
+             "</center>\n"
+             "</body></html>\n")
+      .arg(engine);
+}
+
+QString WebSearchHelper::ResultsAddress(const QString& text, const QString& homePage) {
+  Q_UNUSED(homePage);
+  const QString engine = SearchEngineAddress();
+  if (text.trimmed().isEmpty()) return engine + QLatin1Char('/');
+  return engine + QStringLiteral("/search?q=") + QString::fromLatin1(QUrl::toPercentEncoding(text));
+}
+
+bool WebSearchHelper::Search(const QString& text, const QString& homePage) {
+  platform::ShellOpen(ResultsAddress(text, homePage));
+  return true;
+}

@@ -1,0 +1,218 @@
+#include "dictionary_store.h"
+
+#include <sys/stat.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QStandardPaths>
+
+#include "dictionary_search.h"
+
+namespace dictionary {
+const QString kDictionaryFileName = QStringLiteral("numerology.dll");
+
+namespace {
+QString& programFolderOverride() {
+  static QString s;
+  return s;
+}
+QString& userFolderOverride() {
+  static QString s;
+  return s;
+}
+std::optional<bool>& writableOverride() {
+  static std::optional<bool> s;
+  return s;
+}
+
+// What identifies one state of a file: a change of content changes the time or the size,
+// a replaced file its inode.
+struct Fingerprint {
+  QString path;
+  dev_t dev = 0;
+  ino_t ino = 0;
+  off_t size = -1;
+  qint64 mtimeNs = 0;
+  bool operator==(const Fingerprint&) const = default;
+};
+std::optional<Fingerprint> fingerprintOf(const QString& path) {
+  struct stat st {};
+  if (::stat(QFile::encodeName(path).constData(), &st) != 0) return std::nullopt;
+  return Fingerprint{path, st.st_dev, st.st_ino, st.st_size,
+                     qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
+struct Cache {
+  std::optional<Fingerprint> print;
+  std::shared_ptr<const DictionaryRows> rows;
+};
+Cache& cache() {
+  static Cache c;
+  return c;
+}
+}  // namespace
+
+QString ProgramFolder() {
+  if (!programFolderOverride().isEmpty()) return programFolderOverride();
+  return QCoreApplication::applicationDirPath();
+}
+void SetProgramFolder(const QString& folder) {
+  programFolderOverride() = folder;
+  ForgetDictionaryRows();
+}
+QString UserDataFolder() {
+  if (!userFolderOverride().isEmpty()) return userFolderOverride();
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+void SetUserDataFolder(const QString& folder) {
+  userFolderOverride() = folder;
+  ForgetDictionaryRows();
+}
+void SetProgramFolderWritable(std::optional<bool> writable) { writableOverride() = writable; }
+
+QString ProgramDictionaryPath() { return QDir(ProgramFolder()).filePath(kDictionaryFileName); }
+QString UserDictionaryPath() { return QDir(UserDataFolder()).filePath(kDictionaryFileName); }
+
+QString DictionaryPath() {
+  const QString user = UserDictionaryPath();
+  if (QFileInfo::exists(user)) return user;
+  return ProgramDictionaryPath();
+}
+
+static bool programFolderWritable() {
+  if (writableOverride()) return *writableOverride();
+  // The engine writes a journal beside the file, so the folder must be writable too.
+  const QFileInfo folder(ProgramFolder());
+  const QFileInfo file(ProgramDictionaryPath());
+  return folder.isWritable() && (!file.exists() || file.isWritable());
+}
+
+QString WritableDictionaryPath(QString* error) {
+  const QString user = UserDictionaryPath();
+  if (QFileInfo::exists(user)) return user;
+  if (programFolderWritable()) return ProgramDictionaryPath();
+  // The user's own copy, written whole under a temporary name and then renamed.
+  const QString program = ProgramDictionaryPath();
+  if (!QFileInfo::exists(program) || !QDir().mkpath(UserDataFolder())) {
+    if (error) *error = QStringLiteral("no dictionary to copy");
+    return QString();
+  }
+  const QString partial = user + QStringLiteral(".part");
+  QFile::remove(partial);
+  if (!QFile::copy(program, partial) || !QFile::rename(partial, user)) {
+    QFile::remove(partial);
+    if (error) *error = QStringLiteral("the dictionary could not be copied to ") + UserDataFolder();
+    return QString();
+  }
+  QFile(user).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+  return user;
+}
+
+std::shared_ptr<const DictionaryRows> ReadDictionary() {
+  const QString path = DictionaryPath();
+  const std::optional<Fingerprint> print = fingerprintOf(path);
+  Cache& c = cache();
+  if (!print) {
+    c = Cache{};
+    return nullptr;
+  }
+  if (c.rows && c.print == print) return c.rows;
+  DictionaryDb db;
+  auto rows = std::make_shared<DictionaryRows>();
+  if (!db.Open(path) || !db.ReadAll(rows->rows)) {
+    c = Cache{};
+    return nullptr;
+  }
+  rows->lowerKeys.reserve(rows->rows.size());
+  for (const DictionaryRow& row : rows->rows) rows->lowerKeys.append(LowerText(row.Key));
+  // Read the print again: a change during the read must not be kept as current.
+  c.print = fingerprintOf(path) == print ? print : std::nullopt;
+  c.rows = rows;
+  return rows;
+}
+
+void ForgetDictionaryRows() { cache() = Cache{}; }
+
+namespace {
+// The update file's rows; empty when it cannot be opened or read.
+QList<DictionaryRow> readUpdateRows(const QString& updatePath) {
+  DictionaryDb source;
+  QList<DictionaryRow> rows;
+  if (!source.Open(updatePath) || !source.ReadAll(rows)) rows.clear();
+  return rows;
+}
+
+MergeResult mergeRows(const QList<DictionaryRow>& sourceRows, const QString& targetPath);
+}  // namespace
+
+MergeResult MergeUpdateFile(const QString& updatePath) {
+  const QList<DictionaryRow> sourceRows = readUpdateRows(updatePath);
+  // An update file without readable rows changes nothing, not even where the dictionary lives.
+  if (sourceRows.isEmpty()) return {};
+  MergeResult result;
+  const QString target = WritableDictionaryPath(&result.error);
+  if (target.isEmpty()) {
+    result.outcome = MergeOutcome::NotChanged;
+    return result;
+  }
+  return mergeRows(sourceRows, target);
+}
+
+MergeResult MergeInto(const QString& updatePath, const QString& targetPath) {
+  const QList<DictionaryRow> sourceRows = readUpdateRows(updatePath);
+  if (sourceRows.isEmpty()) return {};
+  return mergeRows(sourceRows, targetPath);
+}
+
+namespace {
+MergeResult mergeRows(const QList<DictionaryRow>& sourceRows, const QString& targetPath) {
+  MergeResult result;
+  DictionaryDb target;
+  QList<DictionaryRow> targetRows;
+  if (!target.Open(targetPath, true) || !target.ReadAll(targetRows) || !target.Begin()) {
+    result.outcome = MergeOutcome::NotChanged;
+    result.error = target.LastError();
+    return result;
+  }
+  QSet<QString> links;
+  links.reserve(targetRows.size() + sourceRows.size());
+  for (const DictionaryRow& row : targetRows) links.insert(row.Link);
+  targetRows.clear();
+
+  auto commit = [&](MergeOutcome done) {
+    ForgetDictionaryRows();
+    if (!target.Commit()) {
+      result.error = target.LastError();
+      target.Rollback();
+      result.outcome = MergeOutcome::NotChanged;
+      result.added = 0;
+      return result;
+    }
+    result.outcome = done;
+    return result;
+  };
+
+  for (const DictionaryRow& row : sourceRows) {
+    if (row.Names != QLatin1String("astro")) return commit(MergeOutcome::WrongFile);
+    if (links.contains(row.Link)) {
+      ++result.present;
+      continue;
+    }
+    if (!target.Insert({row.Key, row.Link, QStringLiteral("astro")})) {
+      result.error = target.LastError();
+      target.Rollback();
+      result.outcome = MergeOutcome::NotChanged;
+      result.added = 0;
+      ForgetDictionaryRows();
+      return result;
+    }
+    links.insert(row.Link);
+    ++result.added;
+  }
+  return commit(MergeOutcome::Updated);
+}
+}  // namespace
+}  // namespace dictionary

@@ -1,0 +1,55 @@
+#pragma once
+// Where the dictionary lives, its rows as the searches see them, and the update merge.
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+#include "dictionary_db.h"
+
+namespace dictionary {
+extern const QString kDictionaryFileName;  // "numerology.dll"
+
+// The program's folder (the executable's) and the user's data folder; tests set their own.
+QString ProgramFolder();
+void SetProgramFolder(const QString& folder);  // empty: the executable's folder
+QString UserDataFolder();
+void SetUserDataFolder(const QString& folder);  // empty: the platform's application data folder
+// Tests: whether the program folder counts as writable (nullopt: ask the file system).
+void SetProgramFolderWritable(std::optional<bool> writable);
+
+QString ProgramDictionaryPath();
+QString UserDictionaryPath();
+// The file the dictionary reads: the user's own copy once there is one, else the program's.
+QString DictionaryPath();
+// The file a merge writes: the program's when its folder is writable, else the user's own
+// copy, made from the program's file on first need. Empty when no copy can be made.
+QString WritableDictionaryPath(QString* error = nullptr);
+
+struct DictionaryRows {
+  QList<DictionaryRow> rows;
+  QStringList lowerKeys;  // each row's Key in lower case
+};
+// The dictionary's rows; kept between calls and read again whenever the file changes.
+// Null when the dictionary cannot be opened or read.
+std::shared_ptr<const DictionaryRows> ReadDictionary();
+void ForgetDictionaryRows();
+
+enum class MergeOutcome {
+  NothingToUpdate,  // the update file has no readable rows
+  WrongFile,        // a row not marked "astro" stopped the merge (rows before it were kept)
+  NotChanged,       // the dictionary could not be opened or written; nothing was changed
+  Updated,          // committed
+};
+struct MergeResult {
+  MergeOutcome outcome = MergeOutcome::NothingToUpdate;
+  qint64 added = 0;
+  qint64 present = 0;
+  QString error;
+};
+// Merges the rows of an update file whose Link the dictionary does not hold yet.
+MergeResult MergeUpdateFile(const QString& updatePath);
+// The same merge into a given dictionary file.
+MergeResult MergeInto(const QString& updatePath, const QString& targetPath);
+}  // namespace dictionary

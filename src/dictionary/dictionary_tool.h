@@ -1,0 +1,3 @@
+#pragma once
+// The numerology dictionary, the launcher's button 3.
+void RegisterDictionaryTool();

@@ -1,0 +1,171 @@
+#include "frm_numerology_dictionary_main.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "connection_test.h"
+#include "dictionary_module.h"
+#include "frm_mdi.h"
+#include "vb_text.h"
+#include "web_pages.h"
+#include "web_view_interface.h"
+#include "web_view_loader.h"
+
+namespace {
+// Shows and hides the frame's sub-window with the window it holds.
+class SubWindowFollower : public QObject {
+ public:
+  SubWindowFollower(QWidget* inner, QMdiSubWindow* sub) : QObject(inner), sub_(sub) {
+    inner->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (!sub_) return false;
+    if (event->type() == QEvent::ShowToParent) {
+      sub_->show();
+      sub_->raise();
+    } else if (event->type() == QEvent::HideToParent) {
+      sub_->hide();
+    }
+    return false;
+  }
+
+ private:
+  QPointer<QMdiSubWindow> sub_;
+};
+}  // namespace
+
+QMainWindow* frmNumerologyDictionaryMain::CreateWindow() {
+  // A child of the frame: the frame is loaded and shown first.
+  MDI& frame = MDI::instance();
+  frame.Show();
+  QMainWindow* w = Form::CreateWindow();
+  w->setWindowFlags(Qt::Widget);
+  sub_ = frame.mdiArea()->addSubWindow(w);
+  sub_->setObjectName(QStringLiteral("frmNumerologyDictionaryMainSubWindow"));
+  sub_->setAttribute(Qt::WA_DeleteOnClose);
+  sub_->hide();
+  new SubWindowFollower(w, sub_);
+  // The window is unloaded with its sub-window, and the sub-window goes with it.
+  QObject::connect(w, &QObject::destroyed, sub_, [s = sub_] {
+    if (s) s->deleteLater();
+  });
+  return w;
+}
+
+void frmNumerologyDictionaryMain::CreateControls(QMainWindow* w) {
+  w->setWindowTitle(QStringLiteral("QZ Numerology Dictionary"));
+  auto* central = new QWidget(w);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  lblCaption = new QLabel(QStringLiteral("You must be connected to the internet in order to use this software."),
+                          central);
+  lblCaption->setObjectName(QStringLiteral("lblCaption"));
+  lblCaption->setContentsMargins(16, 0, 0, 0);
+  lblCaption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  lblCaption->hide();
+  WB = new QWidget(central);
+  WB->setObjectName(QStringLiteral("WB"));
+  auto* wbLayout = new QVBoxLayout(WB);
+  wbLayout->setContentsMargins(0, 0, 0, 0);
+  Text1 = new QPlainTextEdit(central);
+  Text1->setObjectName(QStringLiteral("Text1"));
+  Text1->setPlainText(WebSearchFormPage());
+  Text1->hide();
+  layout->addWidget(lblCaption);
+  layout->addWidget(WB, 1);
+  w->setCentralWidget(central);
+
+  QString error;
+  IWebViewFactory* factory = dictionary::WebViewFactory(&error);
+  view_ = factory ? factory->CreateWebView(WB) : nullptr;
+  if (view_) {
+    view_->widget()->setObjectName(QStringLiteral("WBView"));
+    wbLayout->addWidget(view_->widget());
+  } else {
+    auto* missing = new QLabel(QStringLiteral("The web view could not be started.\n") + error, WB);
+    missing->setWordWrap(true);
+    missing->setAlignment(Qt::AlignCenter);
+    wbLayout->addWidget(missing);
+  }
+}
+
+void frmNumerologyDictionaryMain::Form_Resize() {
+  // The window fills the frame's client area.
+  if (!sub_ || !sub_->mdiArea()) return;
+  const QSize area = sub_->mdiArea()->viewport()->size();
+  if (area.width() > 0 && area.height() > 0) sub_->setGeometry(QRect(QPoint(0, 0), area));
+}
+
+void frmNumerologyDictionaryMain::Form_Load() {
+  Form_Resize();
+  InternetConnected = dictionary::ConnectionTest() ? 1 : 0;
+  if (InternetConnected != 1) {
+    WB->hide();
+    lblCaption->show();
+    return;
+  }
+  WB->show();
+  lblCaption->hide();
+  if (DictionaryLink.isEmpty()) {
+    DictionaryLink = SiteAddress;
+  } else if (DictionaryLink == SearchEngineAddress()) {
+    const QString text = VbTrim(MDI::instance().SearchBoxText());
+    webSearch(text);
+    Navigate(text);
+    DictionaryLink.clear();
+    return;
+  }
+  Navigate(DictionaryLink);
+  DictionaryLink.clear();
+}
+
+void frmNumerologyDictionaryMain::Form_Unload() {
+  view_ = nullptr;
+  if (sub_) sub_->hide();
+}
+
+void frmNumerologyDictionaryMain::webSearch(const QString& text) {
+  if (!view_) return;
+  view_->SubmitForm(Text1 ? Text1->toPlainText() : WebSearchFormPage(), QUrl(SearchEngineAddress() + "/"),
+                    QStringLiteral("q"), text, QStringLiteral("sa"));
+}
+
+void frmNumerologyDictionaryMain::Navigate(const QString& address) {
+  Load();
+  // The request that caused a load carries an empty address: the load has navigated already.
+  if (address.isEmpty() || !view_) return;
+  if (address == SearchEngineAddress()) {
+    webSearch(VbTrim(MDI::instance().SearchBoxText()));
+    return;
+  }
+  // Links come from the dictionary and its update files: only web addresses are followed.
+  if (!IsWebAddress(address)) return;
+  view_->Navigate(QUrl(address, QUrl::StrictMode));
+}
+
+void frmNumerologyDictionaryMain::ToolbarRequest(const QString& key) {
+  Load();
+  if (!view_) return;
+  if (key == QLatin1String("Back")) {
+    if (view_->CanGoBack()) view_->Back();
+  } else if (key == QLatin1String("Forward")) {
+    view_->Forward();
+  } else if (key == QLatin1String("Refresh")) {
+    view_->Reload();
+  } else if (key == QLatin1String("Home")) {
+    view_->Navigate(QUrl(SiteAddress));
+  } else if (key == QLatin1String("Search")) {
+    view_->SetHtml(Text1 ? Text1->toPlainText() : WebSearchFormPage(), QUrl(SearchEngineAddress() + "/"));
+  } else if (key == QLatin1String("Stop")) {
+    view_->Stop();
+  }
+}
+
+QMdiSubWindow* frmNumerologyDictionaryMain::subWindow() const { return sub_; }

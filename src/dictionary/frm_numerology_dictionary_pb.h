@@ -1,0 +1,28 @@
+#pragma once
+// The progress window shown after a merge: a bar that fills in about five seconds.
+#include <QPointer>
+
+#include "form.h"
+
+class QProgressBar;
+class QTimer;
+
+class frmNumerologyDictionaryPB : public ui::FormOf<frmNumerologyDictionaryPB> {
+ public:
+  frmNumerologyDictionaryPB() : FormOf("frmNumerologyDictionaryPB") {}
+
+  qint32 ProgressLimit = 0;
+  qint32 ProgressStep = 0;
+
+  void InitProgressBar();
+  void Timer1_Timer();
+
+ protected:
+  QMainWindow* CreateWindow() override;
+  void CreateControls(QMainWindow* window) override;
+  void Form_Load() override;
+
+ private:
+  QPointer<QProgressBar> PB;
+  QPointer<QTimer> Timer1;
+};

@@ -1,0 +1,44 @@
+#include "web_view_loader.h"
+
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QPluginLoader>
+
+#include "web_view_interface.h"
+
+namespace dictionary {
+const QString kWebViewPluginName = QStringLiteral("qz_dictionary_webview.so");
+
+namespace {
+QString& pluginFolder() {
+  static QString s;
+  return s;
+}
+IWebViewFactory*& factoryOverride() {
+  static IWebViewFactory* f = nullptr;
+  return f;
+}
+}  // namespace
+
+void SetWebViewPluginFolder(const QString& folder) { pluginFolder() = folder; }
+void SetWebViewFactory(IWebViewFactory* factory) { factoryOverride() = factory; }
+
+IWebViewFactory* WebViewFactory(QString* error) {
+  if (factoryOverride()) return factoryOverride();
+  static IWebViewFactory* loaded = nullptr;
+  static QString loadError;
+  if (loaded) return loaded;
+  // The browser's sandbox refuses to run as root; it reads this before its first view.
+  if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  const QString folder = pluginFolder().isEmpty() ? QCoreApplication::applicationDirPath() : pluginFolder();
+  QPluginLoader loader(QDir(folder).filePath(kWebViewPluginName));
+  QObject* instance = loader.instance();
+  loaded = instance ? qobject_cast<IWebViewFactory*>(instance) : nullptr;
+  if (!loaded) loadError = loader.errorString();
+  if (!loaded && error) *error = loadError;
+  return loaded;
+}
+}  // namespace dictionary

@@ -1,0 +1,74 @@
+// The dictionary's browser: a QWebEngineView behind IWebView.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QObject>
+#include <QWebEngineHistory>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include "web_view_interface.h"
+
+namespace {
+class WebView final : public QObject, public IWebView {
+ public:
+  explicit WebView(QWidget* parent) : view_(new QWebEngineView(parent)) {
+    setParent(view_);
+    connect(view_, &QWebEngineView::loadFinished, this, [this](bool ok) {
+      if (!pendingScript_.isEmpty()) {
+        const QString script = pendingScript_;
+        pendingScript_.clear();
+        view_->page()->runJavaScript(script);
+      }
+      if (handler_) handler_(ok);
+    });
+  }
+
+  QWidget* widget() override { return view_; }
+  void Navigate(const QUrl& url) override {
+    pendingScript_.clear();
+    view_->setUrl(url);
+  }
+  void Back() override { view_->back(); }
+  void Forward() override { view_->forward(); }
+  void Reload() override { view_->reload(); }
+  void Stop() override { view_->stop(); }
+
+  void SetHtml(const QString& html, const QUrl& baseUrl) override {
+    pendingScript_.clear();
+    view_->setHtml(html, baseUrl);
+  }
+
+  void SubmitForm(const QString& html, const QUrl& baseUrl, const QString& field, const QString& value,
+                  const QString& button) override {
+    // The arguments travel as one JSON array, so no text of theirs is read as script.
+    const QJsonArray args{field, value, button};
+    const QString json = QString::fromUtf8(QJsonDocument(args).toJson(QJsonDocument::Compact));
+    pendingScript_ = QStringLiteral(
+                         "(function(a){var f=document.getElementsByName(a[0])[0];"
+                         "var b=document.getElementsByName(a[2])[0];"
+                         "if(f){f.value=a[1];}if(b){b.click();}})(%1);")
+                         .arg(json);
+    view_->setHtml(html, baseUrl);
+  }
+
+  QUrl Url() const override { return view_->url(); }
+  bool CanGoBack() const override { return view_->history()->canGoBack(); }
+  void SetLoadFinishedHandler(std::function<void(bool)> handler) override { handler_ = std::move(handler); }
+
+ private:
+  QWebEngineView* view_;
+  QString pendingScript_;
+  std::function<void(bool)> handler_;
+};
+}  // namespace
+
+class WebViewFactory final : public QObject, public IWebViewFactory {
+  Q_OBJECT
+  Q_PLUGIN_METADATA(IID IWebViewFactory_iid)
+  Q_INTERFACES(IWebViewFactory)
+
+ public:
+  IWebView* CreateWebView(QWidget* parent) override { return new WebView(parent); }
+};
+
+#include "web_view_plugin.moc"

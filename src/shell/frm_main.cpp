@@ -21,14 +21,15 @@
 #include "update_reminder.h"
 #include "web_pages.h"
 
-int CoBrandDraw(float r) {
-  const double x = static_cast<double>(r) * 6 + 1;
+int RoundHalfEven(double x) {
   const double lower = std::floor(x);
   const double fraction = x - lower;
   int n = static_cast<int>(lower);
   if (fraction > 0.5 || (fraction == 0.5 && n % 2 != 0)) ++n;
   return n;
 }
+
+int CoBrandDraw(float r) { return RoundHalfEven(static_cast<double>(r) * 6 + 1); }
 
 namespace {
 struct ToolFrame {

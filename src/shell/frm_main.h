@@ -9,6 +9,8 @@ class Frame;
 class Label;
 }
 
+// Rounds to the nearest integer, a half going to the even neighbour.
+int RoundHalfEven(double x);
 // n of the launcher's draw for a random r: r * 6 + 1 rounded half to even (1 .. 7).
 int CoBrandDraw(float r);
 

@@ -1,6 +1,8 @@
 #include "test_support.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QTest>
 #include <QPrinter>
 #include <QProcess>
 
@@ -80,6 +82,13 @@ void SeamEnvironment::SetUp() {
   ui::SetEndProcessHandler([](int code) { seams().endCalls.push_back(code); });
   platform::SetShellOpener([](const QString& address) { seams().opened << address; });
   seams().reset();
+}
+
+void Activate(QWidget* window) {
+  window->show();
+  window->activateWindow();
+  QApplication::setActiveWindow(window);
+  QTest::qWaitForWindowActive(window, 1000);
 }
 
 QString PdfText(const QString& path) {

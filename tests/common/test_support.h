@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <ostream>
 #include <optional>
 #include <vector>
 
@@ -16,6 +17,9 @@
 #include "common_dialog.h"
 #include "form.h"
 #include "msgbox.h"
+
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace qztest {
 struct Seams {
@@ -60,6 +64,9 @@ class SeamTest : public ::testing::Test {
  protected:
   void SetUp() override { seams().reset(); }
 };
+
+// Makes the window active so that focus moves between its controls raise their events.
+void Activate(QWidget* window);
 
 // Reads a PDF back as text with pdftotext.
 QString PdfText(const QString& path);

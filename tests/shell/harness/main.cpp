@@ -1,0 +1,37 @@
+// A real copy of the shell for process tests: the launcher's start-up and end, with message
+// boxes answered on standard output.
+//   harness run   start-up; prints LAUNCHER once the launcher shows, then runs until killed
+//   harness exit  start-up, then closes the launcher and presses Exit on the exit dialog
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
+
+#include "msgbox.h"
+#include "shell_windows.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+  const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("run");
+  ui::SetMsgBoxHandler([](const ui::MsgBoxCall& call) {
+    std::printf("MSGBOX %s\n", call.prompt.toUtf8().constData());
+    std::fflush(stdout);
+    return (call.style & 7) == ui::vbYesNo ? ui::vbNo : ui::vbOK;
+  });
+  StartSuite();
+  if (frmMain::instance().IsVisible()) {
+    std::printf("LAUNCHER\n");
+    std::fflush(stdout);
+  }
+  if (mode == QLatin1String("exit")) {
+    QTimer::singleShot(200, [] {
+      frmMain::instance().window()->close();
+      std::printf("EXITDIALOG %d\n", frmNagScreen2::instance().IsVisible() ? 1 : 0);
+      std::fflush(stdout);
+      frmNagScreen2::instance().control<QPushButton>(QStringLiteral("cmdClose"))->click();
+      std::printf("STILL RUNNING\n");
+    });
+  }
+  return app.exec();
+}

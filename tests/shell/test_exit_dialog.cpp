@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QUrlQuery>
+
+#include "common_menu.h"
+#include "platform.h"
+#include "shell_windows.h"
+#include "tell_a_friend.h"
+#include "test_support.h"
+#include "unload_all.h"
+#include "web_pages.h"
+
+using qztest::seams;
+
+class ExitDialog : public qztest::SeamTest {
+ protected:
+  frmNagScreen2& dialog = frmNagScreen2::instance();
+  QLineEdit* box(const char* name) { return dialog.control<QLineEdit>(QString::fromLatin1(name)); }
+  void submit() { dialog.control<QPushButton>(QStringLiteral("cmdSubmit"))->click(); }
+  void fillValid() {
+    box("txtName")->setText(QStringLiteral("  Ann Lee  "));
+    box("txtEmail")->setText(QStringLiteral("ann@example.com"));
+    box("txtFriendName")->setText(QStringLiteral("Bo"));
+    box("txtFriendEmail")->setText(QStringLiteral("bo@example.org"));
+  }
+};
+
+TEST_F(ExitDialog, LoadDrawsOneSupportText) {
+  for (int k = 0; k < 4; ++k) {
+    platform::QueueRandom({k * 0.25f + 0.1f});
+    dialog.Load();
+    EXPECT_EQ(dialog.control<QLabel>(QStringLiteral("Label2"))->text(), frmNagScreen2::SupportTexts()[k]);
+    EXPECT_EQ(dialog.control<QLabel>(QStringLiteral("lblNagScreen2Caption"))->text(),
+              QStringLiteral("QZ Orbalinth v1.30"));
+    EXPECT_FALSE(dialog.IsVisible());
+    dialog.window()->deleteLater();  // reload without running the unload handler (which ends the program)
+    ui::SetEndProcessHandler([](int code) { seams().endCalls.push_back(code); });
+    dialog.Unload();
+  }
+  for (const QString& text : frmNagScreen2::SupportTexts()) EXPECT_TRUE(text.contains(SiteHost));
+}
+
+TEST_F(ExitDialog, ReferralChecksInTheirOrder) {
+  dialog.Show();
+  submit();  // untouched: the placeholders hold no "@"
+  EXPECT_EQ(seams().lastPrompt(), QStringLiteral("Please Enter Proper Email Address"));
+  EXPECT_EQ(seams().messages.back().style, 16);
+
+  box("txtEmail")->setText(QStringLiteral("a@b.c"));
+  box("txtFriendEmail")->setText(QStringLiteral(" a@b.c "));
+  submit();
+  EXPECT_EQ(seams().lastPrompt(), QStringLiteral("Please Enter Distinct Email Addresses"));
+
+  box("txtFriendEmail")->setText(QStringLiteral("A@b.c"));  // other capitals pass
+  submit();
+  EXPECT_EQ(seams().lastPrompt(), QStringLiteral("Please Enter Your Name"));
+
+  box("txtFriendEmail")->setText(QStringLiteral("a@bc"));
+  submit();
+  EXPECT_EQ(seams().lastPrompt(), QStringLiteral("Please Enter Proper Email Address"));
+
+  box("txtFriendEmail")->setText(QStringLiteral("x@y.z"));
+  box("txtName")->setText(QStringLiteral("Ann"));
+  submit();
+  EXPECT_EQ(seams().lastPrompt(), QStringLiteral("Please Enter Your Friend's Name"));
+  EXPECT_TRUE(seams().opened.isEmpty());
+}
+
+TEST_F(ExitDialog, ReferralAddressCarriesEncodedFields) {
+  dialog.Show();
+  fillValid();
+  box("txtName")->setText(QStringLiteral(" Ann & Co =#+% \u00e9 "));
+  submit();
+  ASSERT_EQ(seams().opened.size(), 1) << seams().lastPrompt().toStdString();
+  const QString address = seams().opened[0];
+  EXPECT_EQ(address, modTellAFriend::TellAFriendURL);
+  EXPECT_TRUE(address.startsWith(PageScriptAddress + QStringLiteral("?page=qzdv-refer-a-friend&taf1=")));
+  EXPECT_TRUE(address.endsWith(QStringLiteral("&taf6=") + ProductPageAddress));
+  EXPECT_FALSE(address.contains(QLatin1Char('#')));
+  // The site receives every field as typed (trimmed), the untouched message with its line break.
+  const QUrlQuery query(QUrl(address).query(QUrl::FullyEncoded));
+  EXPECT_EQ(query.queryItemValue(QStringLiteral("page")), QStringLiteral("qzdv-refer-a-friend"));
+  EXPECT_EQ(QUrl::fromPercentEncoding(query.queryItemValue("taf1", QUrl::FullyEncoded).toLatin1()),
+            QStringLiteral("Ann & Co =#+% \u00e9"));
+  EXPECT_EQ(QUrl::fromPercentEncoding(query.queryItemValue("taf3", QUrl::FullyEncoded).toLatin1()),
+            QStringLiteral("Your Message\r\n"));
+  EXPECT_EQ(QUrl::fromPercentEncoding(query.queryItemValue("taf5", QUrl::FullyEncoded).toLatin1()),
+            QStringLiteral("bo@example.org"));
+  EXPECT_EQ(modTellAFriend::TellAFriendName, QStringLiteral("Ann & Co =#+% \u00e9"));
+}
+
+TEST_F(ExitDialog, PlaceholdersAndTheEmptiedMessage) {
+  dialog.Show();
+  qztest::Activate(dialog.window());
+  QLineEdit* name = box("txtName");
+  name->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(name->text(), QString());
+  box("txtEmail")->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(name->text(), QStringLiteral("Your Name"));
+
+  auto* message = dialog.control<QPlainTextEdit>(QStringLiteral("txtMessage"));
+  message->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(dialog.txtMessageText(), QStringLiteral("Your Message\r\n"));  // the line break keeps it
+  message->setPlainText(QStringLiteral("  "));
+  name->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(dialog.txtMessageText(), QStringLiteral("Your Message"));
+  fillValid();
+  submit();
+  EXPECT_EQ(seams().lastPrompt(), QStringLiteral("Please Enter Your Message"));
+}
+
+TEST_F(ExitDialog, SpaceInAnEmailBoxIsRefused) {
+  dialog.Show();
+  QLineEdit* email = box("txtEmail");
+  email->setText(QStringLiteral("ab"));
+  email->setFocus();
+  QTest::keyClick(email, Qt::Key_Space);
+  EXPECT_EQ(email->text(), QStringLiteral("ab"));
+  EXPECT_EQ(seams().lastPrompt(), QStringLiteral("Email Address Cannot Contain Space"));
+  EXPECT_EQ(seams().messages.back().style, 16);
+  QTest::keyClick(box("txtName"), Qt::Key_Space);
+  EXPECT_EQ(seams().messages.size(), 1u);
+}
+
+TEST_F(ExitDialog, VisitCheckBoxOpensTheHomePageAndStaysCleared) {
+  dialog.Show();
+  auto* check = dialog.control<QCheckBox>(QStringLiteral("Check1"));
+  check->click();
+  check->click();
+  EXPECT_FALSE(check->isChecked());
+  EXPECT_EQ(seams().opened, (QStringList{PageAddress("home-page"), PageAddress("home-page")}));
+  QTest::mouseClick(dialog.control<QWidget>(QStringLiteral("lblGoToHome")), Qt::LeftButton);
+  EXPECT_EQ(seams().opened.back(), PageAddress(QStringLiteral("dunmorrow")));
+}
+
+TEST_F(ExitDialog, ExitUnloadsEveryWindowThenEndsOnce) {
+  frmMain::instance().Show();
+  frmAbout::instance().Load();
+  dialog.Show();
+  dialog.control<QPushButton>(QStringLiteral("cmdClose"))->click();
+  EXPECT_EQ(seams().endCalls, std::vector<int>{0});
+  // The launcher's unload showed the exit dialog again during the pass; nothing else stays.
+  EXPECT_FALSE(frmMain::instance().IsLoaded());
+  EXPECT_FALSE(frmAbout::instance().IsLoaded());
+}
+
+TEST_F(ExitDialog, CloseBoxEndsTheProgram) {
+  dialog.Show();
+  dialog.window()->close();
+  EXPECT_EQ(seams().endCalls, std::vector<int>{0});
+  EXPECT_FALSE(dialog.IsLoaded());
+}

@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "controls.h"
+#include "common_menu.h"
+#include "platform.h"
+#include "shell_windows.h"
+#include "test_support.h"
+#include "unload_all.h"
+#include "web_pages.h"
+
+using qztest::seams;
+
+TEST(CoBrand, RoundsHalfToEven) {
+  const struct {
+    double x;
+    int n;
+  } cases[] = {{1.5, 2}, {2.5, 2}, {3.5, 4}, {4.5, 4}, {5.5, 6}, {6.5, 6}, {1.0, 1}, {1.49, 1}, {6.51, 7}, {7.0, 7}};
+  for (const auto& c : cases) EXPECT_EQ(RoundHalfEven(c.x), c.n) << c.x;
+  EXPECT_EQ(CoBrandDraw(0.0f), 1);
+  EXPECT_EQ(CoBrandDraw(0.08f), 1);     // below 1/12
+  EXPECT_EQ(CoBrandDraw(0.25f), 2);     // x = 2.5 exactly
+  EXPECT_EQ(CoBrandDraw(0.75f), 6);     // x = 5.5 exactly
+  EXPECT_EQ(CoBrandDraw(0.92f), 7);     // above 11/12
+  EXPECT_EQ(CoBrandDraw(0.99999994f), 7);
+}
+
+class Launcher : public qztest::SeamTest {
+ protected:
+  frmMain& launcher = frmMain::instance();
+  QWidget* promotion() { return launcher.control<QWidget>(QStringLiteral("fraFullBrand")); }
+  QTimer* timer(const char* name) { return launcher.control<QTimer>(QString::fromLatin1(name)); }
+  ui::Label* banner() { return launcher.control<ui::Label>(QStringLiteral("lblVeltrasse")); }
+};
+
+TEST_F(Launcher, WindowAndButtons) {
+  launcher.Show();
+  EXPECT_EQ(launcher.window()->windowTitle(), QStringLiteral("QZ Orbalinth v1.30"));
+  const char* captions[] = {"Chinese Numerology",    "IChing Numerology",       "Kabbalah Numerology",
+                            "Numerology Dictionary", "Vidovuzovo Zed Software", "Numerology Software"};
+  for (int i = 0; i < 6; ++i) {
+    ASSERT_NE(launcher.cmdSelectOption(i), nullptr);
+    EXPECT_EQ(launcher.cmdSelectOption(i)->text(), QString::fromLatin1(captions[i]));
+  }
+  EXPECT_TRUE(launcher.control<QWidget>(QStringLiteral("Label1"))
+                  ->property("text").toString().endsWith(QStringLiteral("QZ Orbalint.")));
+  EXPECT_EQ(shell::FrontOf(promotion()), shell::PromoFront::CoBrand);
+  // The co-brand caption shows one ampersand.
+  EXPECT_TRUE(launcher.control<QLabel>(QStringLiteral("lblCobrand"))->text().contains(QStringLiteral("name &  link")));
+}
+
+TEST_F(Launcher, PromotionDrawPicksTheFrontLabel) {
+  const struct {
+    float r;
+    shell::PromoFront front;
+  } cases[] = {{0.2f, shell::PromoFront::FullBrand},  // n = 2
+               {0.3f, shell::PromoFront::CoBrand},    // n = 3
+               {0.55f, shell::PromoFront::FullBrand}, // n = 4
+               {0.7f, shell::PromoFront::CoBrand}};   // n = 5
+  for (const auto& c : cases) {
+    platform::QueueRandom({c.r});
+    launcher.CoBrand_Randomize();
+    EXPECT_EQ(shell::FrontOf(promotion()), c.front) << c.r;
+  }
+  // n = 7 changes nothing.
+  platform::QueueRandom({0.2f, 0.95f});
+  launcher.CoBrand_Randomize();
+  launcher.CoBrand_Randomize();
+  EXPECT_EQ(shell::FrontOf(promotion()), shell::PromoFront::FullBrand);
+  // A click on the pair reaches the label in front only.
+  launcher.Show();
+  QTest::mouseClick(promotion()->findChild<QWidget*>(QStringLiteral("lblFullBrand")), Qt::LeftButton);
+  EXPECT_EQ(seams().opened, QStringList{PageAddress(QStringLiteral("fully-branded"))});
+}
+
+TEST_F(Launcher, BannerBlinkRules) {
+  launcher.Show();
+  EXPECT_TRUE(timer("Timer1")->isActive());
+  EXPECT_EQ(timer("Timer1")->interval(), 1000);
+  EXPECT_EQ(timer("Timer2")->interval(), 2000);
+  launcher.Timer2_Timer();
+  EXPECT_FALSE(banner()->isVisible());
+  launcher.Timer1_Timer();
+  EXPECT_TRUE(banner()->isVisible());
+
+  emit banner()->mouseMoved();
+  EXPECT_FALSE(timer("Timer1")->isActive());
+  EXPECT_FALSE(timer("Timer2")->isActive());
+  EXPECT_TRUE(banner()->isVisible());
+  for (const char* frame : {"Frame4", "Frame5", "Frame6", "Frame7"}) {
+    emit launcher.control<ui::Frame>(QString::fromLatin1(frame))->mouseMoved();
+    EXPECT_FALSE(timer("Timer1")->isActive()) << frame;
+  }
+  for (const char* frame : {"Frame1", "Frame2", "Frame3"}) {
+    emit banner()->mouseMoved();
+    emit launcher.control<ui::Frame>(QString::fromLatin1(frame))->mouseMoved();
+    EXPECT_TRUE(timer("Timer1")->isActive()) << frame;
+    EXPECT_TRUE(timer("Timer2")->isActive()) << frame;
+  }
+  // Moving on over a frame does not restart a running timer.
+  QTest::qWait(60);
+  const int remaining = timer("Timer2")->remainingTime();
+  emit launcher.control<ui::Frame>(QStringLiteral("Frame1"))->mouseMoved();
+  EXPECT_LE(timer("Timer2")->remainingTime(), remaining);
+}
+
+TEST_F(Launcher, ToolButtonShowsTheToolThenHidesLauncherAndLoadsTheExitDialogHidden) {
+  bool launcherVisibleAtShow = false;
+  bool dialogLoadedAtShow = true;
+  shell::RegisterTool(0, [&] {
+    launcherVisibleAtShow = launcher.IsVisible();
+    dialogLoadedAtShow = frmNagScreen2::instance().IsLoaded();
+  });
+  launcher.Show();
+  platform::QueueRandom({0.6f});  // the exit dialog's support text: index 2
+  launcher.cmdSelectOption(0)->click();
+  EXPECT_TRUE(launcherVisibleAtShow);
+  EXPECT_FALSE(dialogLoadedAtShow);
+  EXPECT_FALSE(launcher.IsVisible());
+  EXPECT_TRUE(launcher.IsLoaded());
+  ASSERT_TRUE(frmNagScreen2::instance().IsLoaded());
+  EXPECT_FALSE(frmNagScreen2::instance().IsVisible());
+  EXPECT_EQ(frmNagScreen2::instance().control<QLabel>(QStringLiteral("Label2"))->text(),
+            frmNagScreen2::SupportTexts()[2]);
+
+  // Shown again: the promotion label and the timers as they were.
+  launcher.Show();
+  EXPECT_TRUE(timer("Timer1")->isActive());
+  // Closing it shows the exit dialog with the text drawn at that first load.
+  launcher.window()->close();
+  EXPECT_FALSE(launcher.IsLoaded());
+  EXPECT_TRUE(frmNagScreen2::instance().IsVisible());
+  EXPECT_EQ(frmNagScreen2::instance().control<QLabel>(QStringLiteral("Label2"))->text(),
+            frmNagScreen2::SupportTexts()[2]);
+  EXPECT_TRUE(seams().endCalls.empty());
+}
+
+TEST_F(Launcher, ButtonOfAToolNotBuiltDoesNothing) {
+  launcher.Show();
+  launcher.cmdSelectOption(5)->click();
+  EXPECT_TRUE(launcher.IsVisible());
+  EXPECT_FALSE(frmNagScreen2::instance().IsLoaded());
+}
+
+TEST_F(Launcher, ClosingWithNoToolOpenedLoadsAndShowsTheExitDialog) {
+  launcher.Show();
+  launcher.window()->close();
+  EXPECT_TRUE(frmNagScreen2::instance().IsVisible());
+  EXPECT_TRUE(frmNagScreen2::instance().window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_EQ(frmNagScreen2::instance().window()->windowTitle(), QStringLiteral("QZ Orbalinth v1.30"));
+}
+
+namespace {
+QStringList visibleCaptions(QMenu* menu) {
+  QStringList out;
+  for (QAction* a : menu->actions())
+    if (a->isVisible()) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+  return out;
+}
+}  // namespace
+
+TEST_F(Launcher, MenuBarCaptionsAndActions) {
+  launcher.Show();
+  QMenuBar* bar = launcher.window()->menuBar();
+  QStringList top;
+  for (QAction* a : bar->actions())
+    if (a->isVisible()) top << a->text();
+  EXPECT_EQ(top, (QStringList{"&File", "&Help", "&Donate"}));
+  auto* makeMoney = launcher.window()->findChild<QAction*>(QStringLiteral("mnumakemoney"));
+  ASSERT_NE(makeMoney, nullptr);
+  EXPECT_FALSE(makeMoney->isVisible());
+  EXPECT_EQ(makeMoney->text(), QStringLiteral("Make Money &Online"));
+  EXPECT_EQ(visibleCaptions(launcher.window()->findChild<QMenu*>(QStringLiteral("nuFile"))),
+            QStringList{"E&xit"});
+  EXPECT_EQ(visibleCaptions(launcher.window()->findChild<QMenu*>(QStringLiteral("mnuHelp"))),
+            (QStringList{"&Online Help", "&Visit Us Online", "-", "&Check for Software Update", "-", "&About Software"}));
+
+  const struct {
+    const char* item;
+    const char* page;
+  } links[] = {{"mnuOnline", "help-web-page"}, {"mnuVisit", "home-page"}, {"mnuUpdate", "download-web-page"},
+               {"mnuDonate", "donate"}};
+  for (const auto& l : links) {
+    seams().opened.clear();
+    launcher.window()->findChild<QAction*>(QString::fromLatin1(l.item))->trigger();
+    EXPECT_EQ(seams().opened, QStringList{PageAddress(QString::fromLatin1(l.page))}) << l.item;
+  }
+
+  bool aboutShownModally = false;
+  seams().onModal = [&](ui::Form& form) {
+    aboutShownModally = &form == &frmAbout::instance();
+    EXPECT_EQ(form.window()->windowTitle(), QStringLiteral("QZ Orbalinth v1.30"));
+    form.control<QPushButton>(QStringLiteral("cmdOK"))->click();
+  };
+  launcher.window()->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+  EXPECT_TRUE(aboutShownModally);
+  EXPECT_FALSE(frmAbout::instance().IsLoaded());
+
+  launcher.window()->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+  EXPECT_FALSE(launcher.IsLoaded());
+  EXPECT_TRUE(frmNagScreen2::instance().IsVisible());
+}
+
+TEST_F(Launcher, AboutBoxLinks) {
+  frmAbout& about = frmAbout::instance();
+  about.Show();
+  QTest::mouseClick(about.control<QWidget>(QStringLiteral("lblCobrand")), Qt::LeftButton);
+  QTest::mouseClick(about.control<QWidget>(QStringLiteral("lblHomePage")), Qt::LeftButton);
+  EXPECT_EQ(seams().opened,
+            (QStringList{PageAddress(QStringLiteral("fully-branded")), PageAddress(QStringLiteral("home-page"))}));
+  EXPECT_EQ(about.control<QLabel>(QStringLiteral("lblHomePage"))->text(),
+            QStringLiteral("Click here to visit ") + SiteAddress);
+  about.Unload();
+}

@@ -33,7 +33,7 @@ QComboBox* pickList(QWidget* parent, const char* name) {
 QLineEdit* nameBox(QWidget* parent, const char* name) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(QString::fromLatin1(name));
-  box->setMinimumWidth(260);
+  box->setMinimumWidth(340);
   return box;
 }
 
@@ -116,7 +116,6 @@ void frmKabbalahNumerologyMain::CreateControls(QMainWindow* w) {
   promoLayout->addWidget(promotion);
   outer->addWidget(Frame5);
 
-  central->setMinimumWidth(560);
   w->setCentralWidget(central);
 }
 

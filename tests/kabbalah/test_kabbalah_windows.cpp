@@ -496,6 +496,20 @@ TEST_F(KabbalahWindows, PrintHonoursTheRangeChosenInTheDialog) {
   EXPECT_TRUE(seams().messages.empty());
 }
 
+TEST_F(KabbalahWindows, APrintThatFailsSaysSo) {
+  interpret("ANN", "LEE");
+  openReport();
+  const QString blocker = qztest::TempPath("not-a-print-folder");
+  QFile b(blocker);
+  ASSERT_TRUE(b.open(QIODevice::WriteOnly));
+  b.close();
+  seams().dialogPrinterPdf = blocker + "/report.pdf";
+  QTest::mouseClick(report().control<QPushButton>("cmdPrint"), Qt::LeftButton);
+  ASSERT_EQ(seams().messages.size(), 1u);
+  EXPECT_EQ(seams().messages[0].prompt, "The report could not be printed.");
+  EXPECT_EQ(seams().messages[0].style, 16);
+}
+
 // Renders the three windows to PNG files in QZ_SCREENSHOT_DIR when it is set.
 TEST_F(KabbalahWindows, Screenshots) {
   const QString dir = qEnvironmentVariable("QZ_SCREENSHOT_DIR");

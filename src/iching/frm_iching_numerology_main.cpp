@@ -149,6 +149,11 @@ void frmIChingNumerologyMain::CreateControls(QMainWindow* w) {
   Frame2 = new ui::Frame(QStringLiteral("VU VEzovi Dezuzirere Results"), pages);
   Frame2->setObjectName(QStringLiteral("Frame2"));
   paint(Frame2, kOrange);
+  Frame2->setStyleSheet(QStringLiteral(
+      "QGroupBox#Frame2 { background-color: #ff9900; border: 1px solid #8a4b00; margin-top: 0px;"
+      " padding-top: 22px; font-weight: bold; }"
+      "QGroupBox#Frame2::title { subcontrol-origin: padding; subcontrol-position: top left;"
+      " left: 12px; top: 6px; color: #5a2d00; }"));
   auto* result = new QVBoxLayout(Frame2);
   result->setContentsMargins(14, 8, 14, 10);
   result->setSpacing(3);

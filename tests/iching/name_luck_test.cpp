@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "test_support.h"
+
+
 #include <set>
 
 using namespace iching;

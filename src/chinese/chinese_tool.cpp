@@ -1,0 +1,8 @@
+#include "chinese_tool.h"
+
+#include "frm_chinese_numerology_main.h"
+#include "tool_registry.h"
+
+void RegisterChineseTool() {
+  shell::RegisterTool(0, [] { frmChineseNumerologyMain::instance().Show(); });
+}

@@ -1,0 +1,3 @@
+#pragma once
+// The Chinese numerology tool on the launcher.
+void RegisterChineseTool();

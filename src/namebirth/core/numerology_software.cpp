@@ -5,6 +5,9 @@
 #include <QStringList>
 #include <cmath>
 
+#include "platform.h"
+#include "web_pages.h"
+
 namespace modNumerologySoftware {
 LetterValueTable LetterValues;
 
@@ -205,4 +208,14 @@ void SetProgramFolder(const QString& folder) { programFolderOverride() = folder;
 QString PicturePath(const QString& fileName) {
   return QDir(ProgramFolder()).filePath(QStringLiteral("pu/") + fileName);
 }
+}  // namespace modNumerologySoftware
+
+
+namespace modNumerologySoftware {
+QString SiteRootAddress() { return SiteAddress; }
+QString DonationPageAddress() { return SiteAddress + QStringLiteral("/donate.html"); }
+QString HelpPageAddress() {
+  return SiteAddress + QStringLiteral("/qz-free-numerology-software/qz-free-numerology-software-help.html");
+}
+void OpenWebPage(const QString& address) { platform::ShellOpen(address); }
 }  // namespace modNumerologySoftware

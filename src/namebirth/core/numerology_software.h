@@ -76,3 +76,12 @@ void SetProgramFolder(const QString& folder);
 // The full path of a picture: the program's folder, then "pu", then the file name.
 QString PicturePath(const QString& fileName);
 }  // namespace modNumerologySoftware
+
+namespace modNumerologySoftware {
+// The pages this tool opens directly, as full addresses.
+QString SiteRootAddress();      // the site's root
+QString DonationPageAddress();  // "donate.html" at the site's root
+QString HelpPageAddress();      // the tool's help page
+// Hands the address to the browser.
+void OpenWebPage(const QString& address);
+}  // namespace modNumerologySoftware

@@ -1,0 +1,8 @@
+#include "namebirth_tool.h"
+
+#include "frm_numerology_software_one.h"
+#include "tool_registry.h"
+
+void RegisterNamebirthTool() {
+  shell::RegisterTool(5, [] { frmNumerologySoftwareOne::instance().Show(); });
+}

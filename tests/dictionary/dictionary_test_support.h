@@ -1,0 +1,50 @@
+#pragma once
+// Dictionaries written for a test, and a browser that records what it is asked.
+#include <QDir>
+#include <QList>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include "dictionary_db.h"
+#include "test_support.h"
+#include "web_view_interface.h"
+
+namespace dicttest {
+using dictionary::DictionaryRow;
+
+// Writes a dictionary file with the given rows, in order.
+void WriteDictionary(const QString& path, const QList<DictionaryRow>& rows);
+// Writes a file of the right form with another password.
+void WriteWithOtherKey(const QString& path, const QList<DictionaryRow>& rows);
+// The rows of a dictionary file as they stand.
+QList<DictionaryRow> ReadRows(const QString& path);
+
+// A browser that records its requests ("navigate <url>", "back", "form <field>=<value>", ...).
+class FakeWebView;
+class FakeWebViewFactory : public IWebViewFactory {
+ public:
+  IWebView* CreateWebView(QWidget* parent) override;
+  QStringList requests;
+  int created = 0;
+  bool canGoBack = false;
+};
+
+// A fixture with the dictionary's folders, connection test and browser of its own.
+class DictionaryTest : public qztest::SeamTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  QString programDictionary() const { return QDir(programDir).filePath("numerology.dll"); }
+  QString userDictionary() const { return QDir(userDir).filePath("numerology.dll"); }
+  QString tempFile(const QString& name) const { return QDir(dir.path()).filePath(name); }
+
+  QTemporaryDir dir;
+  QString programDir;
+  QString userDir;
+  FakeWebViewFactory browser;
+  bool connected = true;
+};
+
+// The rows most frame tests use.
+QList<DictionaryRow> SampleRows();
+}  // namespace dicttest

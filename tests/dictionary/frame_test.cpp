@@ -1,0 +1,483 @@
+// The dictionary frame: its list, searches, Display, double click, merge and web view requests.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolBar>
+
+#include "dictionary_module.h"
+#include "dictionary_store.h"
+#include "dictionary_test_support.h"
+#include "dictionary_tool.h"
+#include "frm_mdi.h"
+#include "frm_numerology_dictionary_main.h"
+#include "frm_numerology_dictionary_pb.h"
+#include "shell_windows.h"
+#include "web_pages.h"
+
+using namespace dicttest;
+
+namespace {
+const QString kNotFound = QStringLiteral(
+    "Keyword not found - Please search in google\rOr write to us so that we can add the term in our dictionary");
+const QString kAskForTerm = QStringLiteral("Please Enter Search Term");
+
+class DictionaryFrame : public DictionaryTest {
+ protected:
+  void SetUp() override {
+    DictionaryTest::SetUp();
+    WriteDictionary(programDictionary(), SampleRows());
+  }
+  MDI& frame() { return MDI::instance(); }
+  QLineEdit* box() { return frame().control<QLineEdit>("txtKey"); }
+  void setMode(const char* name) { frame().control<QRadioButton>(name)->setChecked(true); }
+  // Types into the search box without running the emptied-box refill.
+  void type(const QString& text) { box()->setText(text); }
+  void selectRow(int row) {
+    auto* list = frame().control<QListView>("lstKeys");
+    list->setCurrentIndex(list->model()->index(row, 0));
+  }
+  QStringList prompts() const {
+    QStringList p;
+    for (const auto& m : qztest::seams().messages) p.append(m.prompt);
+    return p;
+  }
+  // Opens the dictionary as the launcher does: the frame, then the web view inside it.
+  void openFromLauncher() {
+    frmNumerologyDictionaryMain::instance().Show();
+    browser.requests.clear();
+  }
+};
+
+TEST_F(DictionaryFrame, LoadListsEveryKeywordWithTheFirstSelected) {
+  openFromLauncher();
+  EXPECT_TRUE(frame().IsVisible());
+  EXPECT_EQ(frame().window()->windowTitle(), "QZ Numerology Dictionary");
+  QStringList all;
+  for (const auto& row : SampleRows()) all.append(row.Key);
+  EXPECT_EQ(frame().ListedKeys(), all);
+  EXPECT_EQ(frame().SelectedRow(), 0);
+  EXPECT_TRUE(frame().control<QRadioButton>("optExact")->isChecked());
+  auto* header = frame().control<QHeaderView>("lstKeysHeader");
+  EXPECT_EQ(header->model()->headerData(0, Qt::Horizontal).toString(), "Keywords");
+  EXPECT_TRUE(frame().control<QListView>("lstKeys")->uniformItemSizes());
+  // The frame's own File menu items.
+  EXPECT_TRUE(frame().window()->findChild<QAction*>("mnuUpdate"));
+  EXPECT_TRUE(frame().window()->findChild<QAction*>("mnuUpdateSoftware"));
+  // The web view sits inside the frame.
+  ASSERT_TRUE(frmNumerologyDictionaryMain::instance().subWindow());
+  EXPECT_TRUE(frmNumerologyDictionaryMain::instance().subWindow()->isVisible());
+  EXPECT_TRUE(qztest::seams().messages.empty());
+}
+
+TEST_F(DictionaryFrame, MissingDictionaryOpensEmptyAndHandlersSaySoChangingNothing) {
+  openFromLauncher();
+  QFile::remove(programDictionary());
+  // The load passes over the failure.
+  frame().Unload();
+  frame().Load();
+  EXPECT_TRUE(frame().ListedKeys().isEmpty());
+  EXPECT_TRUE(qztest::seams().messages.empty());
+  WriteDictionary(programDictionary(), SampleRows());
+  frame().Unload();
+  frame().Load();
+  ASSERT_EQ(frame().ListedKeys().size(), SampleRows().size());
+  QFile::remove(programDictionary());
+  const QStringList before = frame().ListedKeys();
+  type("life");
+  frame().cmdSearch_Click();
+  frame().txtKey_KeyPress(13);
+  frame().cmdDisplay_Click();
+  type("   ");  // the emptied box
+  ASSERT_EQ(qztest::seams().messages.size(), 4u);
+  for (const auto& m : qztest::seams().messages) {
+    EXPECT_TRUE(m.prompt.startsWith("The numerology dictionary could not be opened.")) << m.prompt.toStdString();
+    EXPECT_EQ(m.style, 64);
+  }
+  EXPECT_EQ(frame().ListedKeys(), before);
+  EXPECT_EQ(box()->text(), "   ");
+}
+
+TEST_F(DictionaryFrame, SearchButtonInEachMode) {
+  openFromLauncher();
+  // Exact: keys beginning with the term; the web view is asked for the typed text, which is
+  // not an address, so it stays where it is.
+  type("  LIFE ");
+  frame().cmdSearch_Click();
+  EXPECT_EQ(frame().ListedKeys(), QStringList({"Life Path", "lifetime"}));
+  EXPECT_EQ(frame().SelectedRow(), 0);
+  EXPECT_TRUE(browser.requests.isEmpty());
+  // Wildcard: the pattern goes to DictionaryLink.
+  setMode("optWildCard");
+  type("ac*US");
+  frame().cmdSearch_Click();
+  EXPECT_EQ(frame().ListedKeys(), QStringList({"Abacus"}));
+  EXPECT_EQ(DictionaryLink, "acus");
+  // Not found: the message, an empty list, the text kept.
+  type("zz*z");
+  frame().cmdSearch_Click();
+  EXPECT_TRUE(frame().ListedKeys().isEmpty());
+  EXPECT_EQ(box()->text(), "zz*z");
+  EXPECT_EQ(DictionaryLink, "zzz");
+  // Blanks only ask for a term.
+  type("   ");
+  qztest::seams().messages.clear();
+  frame().cmdSearch_Click();
+  EXPECT_EQ(prompts(), QStringList({kAskForTerm}));
+  EXPECT_TRUE(box()->hasFocus() || !frame().window()->isActiveWindow());
+  // Google: the web search with the box text; the list stays.
+  setMode("optGoogle");
+  type(" Soul Urge");
+  const QStringList listed = frame().ListedKeys();
+  frame().cmdSearch_Click();
+  EXPECT_EQ(qztest::seams().opened, QStringList({"https://www.google.com/search?q=%20Soul%20Urge"}));
+  EXPECT_EQ(frame().ListedKeys(), listed);
+}
+
+TEST_F(DictionaryFrame, NotFoundMessage) {
+  openFromLauncher();
+  type("nothing like it");
+  frame().cmdSearch_Click();
+  ASSERT_EQ(prompts(), QStringList({kNotFound}));
+  EXPECT_EQ(qztest::seams().messages[0].style, 64);
+  EXPECT_EQ(qztest::seams().messages[0].title, "QZ Orbalinth");
+}
+
+TEST_F(DictionaryFrame, EnterInTheSearchBox) {
+  frame().Show();
+  ASSERT_FALSE(frmNumerologyDictionaryMain::instance().IsLoaded());
+  // Blanks in exact mode: the empty term lists every keyword and shows the web view.
+  type("  ");
+  QTest::keyClick(box(), Qt::Key_Return);
+  EXPECT_EQ(frame().ListedKeys().size(), SampleRows().size());
+  EXPECT_TRUE(frmNumerologyDictionaryMain::instance().IsVisible());
+  EXPECT_TRUE(qztest::seams().messages.empty());
+  // An empty box refills and asks for a term.
+  type("destiny");
+  frame().txtKey_KeyPress(13);
+  EXPECT_EQ(frame().ListedKeys(), QStringList({"Destiny"}));
+  box()->blockSignals(true);
+  box()->clear();
+  box()->blockSignals(false);
+  frame().txtKey_KeyPress(13);
+  EXPECT_EQ(frame().ListedKeys().size(), SampleRows().size());
+  EXPECT_EQ(prompts(), QStringList({kAskForTerm}));
+  // Google mode searches even with an empty box.
+  setMode("optGoogle");
+  frame().txtKey_KeyPress(13);
+  EXPECT_EQ(qztest::seams().opened, QStringList({"https://www.google.com/"}));
+  // Other keys do nothing.
+  frame().txtKey_KeyPress('a');
+  EXPECT_EQ(qztest::seams().opened.size(), 1);
+}
+
+TEST_F(DictionaryFrame, DisplayShowsTheSelectedEntry) {
+  openFromLauncher();
+  type("li");
+  frame().cmdSearch_Click();
+  selectRow(1);
+  frame().cmdDisplay_Click();
+  EXPECT_EQ(box()->text(), "lifetime");
+  EXPECT_EQ(browser.requests, QStringList({"navigate https://example.org/lifetime"}));
+  EXPECT_TRUE(DictionaryLink.isEmpty() || DictionaryLink == "https://example.org/lifetime");
+  // A keyword whose link is the search engine: a web search for the keyword.
+  browser.requests.clear();
+  type("soul");
+  frame().cmdSearch_Click();
+  frame().cmdDisplay_Click();
+  EXPECT_EQ(browser.requests, QStringList({"form q=Soul Urge sa"}));
+  // Display with an empty list reports not found and changes nothing else.
+  type("zzz");
+  frame().cmdSearch_Click();
+  qztest::seams().messages.clear();
+  browser.requests.clear();
+  frame().cmdDisplay_Click();
+  EXPECT_EQ(prompts(), QStringList({kNotFound}));
+  EXPECT_EQ(box()->text(), "zzz");
+  EXPECT_TRUE(browser.requests.isEmpty());
+  // Display with an empty box refills and asks.
+  box()->blockSignals(true);
+  box()->clear();
+  box()->blockSignals(false);
+  qztest::seams().messages.clear();
+  frame().cmdDisplay_Click();
+  EXPECT_EQ(frame().ListedKeys().size(), SampleRows().size());
+  EXPECT_EQ(prompts(), QStringList({kAskForTerm}));
+  // Google mode: a web search of the box text, the list's selection unused.
+  setMode("optGoogle");
+  type("Numbers");
+  frame().cmdDisplay_Click();
+  EXPECT_EQ(qztest::seams().opened, QStringList({"https://www.google.com/search?q=Numbers"}));
+}
+
+TEST_F(DictionaryFrame, DisplayLoadsAClosedWebViewWithoutAnEmptyNavigation) {
+  openFromLauncher();
+  type("destiny");
+  frame().cmdSearch_Click();
+  frmNumerologyDictionaryMain::instance().subWindow()->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ASSERT_FALSE(frmNumerologyDictionaryMain::instance().IsLoaded());
+  browser.requests.clear();
+  frame().cmdDisplay_Click();
+  // The load navigates to the entry and empties DictionaryLink; the request that caused it
+  // then carries an empty address, which is ignored.
+  EXPECT_EQ(browser.requests, QStringList({"navigate https://example.org/destiny"}));
+  EXPECT_TRUE(DictionaryLink.isEmpty());
+  EXPECT_TRUE(frmNumerologyDictionaryMain::instance().IsVisible());
+}
+
+TEST_F(DictionaryFrame, DoubleClickDisplaysInEveryMode) {
+  openFromLauncher();
+  setMode("optGoogle");
+  selectRow(3);
+  frame().lstKeys_Click();
+  EXPECT_EQ(box()->text(), "Destiny");
+  frame().lstKeys_DblClick();
+  EXPECT_EQ(browser.requests, QStringList({"navigate https://example.org/destiny"}));
+  EXPECT_TRUE(qztest::seams().opened.isEmpty());
+  // Through the list's own signal.
+  browser.requests.clear();
+  auto* list = frame().control<QListView>("lstKeys");
+  selectRow(1);
+  emit list->doubleClicked(list->model()->index(1, 0));
+  EXPECT_EQ(box()->text(), "lifetime");
+  EXPECT_EQ(browser.requests, QStringList({"navigate https://example.org/lifetime"}));
+  // An empty list: not found.
+  setMode("optExact");
+  type("zzz");
+  frame().cmdSearch_Click();
+  qztest::seams().messages.clear();
+  frame().lstKeys_DblClick();
+  EXPECT_EQ(prompts(), QStringList({kNotFound}));
+}
+
+TEST_F(DictionaryFrame, LinksThatAreNotWebAddressesShowNothing) {
+  WriteDictionary(programDictionary(), {{"Local", "file:///etc/passwd", "astro"},
+                                        {"Script", "javascript:alert(1)", "astro"},
+                                        {"Web", "http://example.org/web", "astro"}});
+  openFromLauncher();
+  for (int row = 0; row < 3; ++row) {
+    selectRow(row);
+    frame().lstKeys_DblClick();
+  }
+  EXPECT_EQ(browser.requests, QStringList({"navigate http://example.org/web"}));
+}
+
+TEST_F(DictionaryFrame, EmptiedBoxRefillsTheListWithTheFirstSelected) {
+  openFromLauncher();
+  type("abacus");
+  frame().cmdSearch_Click();
+  ASSERT_EQ(frame().ListedKeys().size(), 1);
+  box()->clear();
+  EXPECT_EQ(frame().ListedKeys().size(), SampleRows().size());
+  EXPECT_EQ(frame().SelectedRow(), 0);
+  // A change that leaves text does nothing.
+  type("x");
+  EXPECT_EQ(frame().ListedKeys().size(), SampleRows().size());
+}
+
+TEST_F(DictionaryFrame, SearchesSeeRowsWrittenAfterTheLoad) {
+  openFromLauncher();
+  QList<DictionaryRow> rows = SampleRows();
+  rows.append({"Lifelong", "https://example.org/lifelong", "astro"});
+  WriteDictionary(programDictionary(), rows);
+  type("life");
+  frame().cmdSearch_Click();
+  EXPECT_EQ(frame().ListedKeys(), QStringList({"Life Path", "lifetime", "Lifelong"}));
+}
+
+TEST_F(DictionaryFrame, ClosingTheFrameClosesTheWebViewAndShowsTheLauncher) {
+  openFromLauncher();
+  QCloseEvent close;
+  QCoreApplication::sendEvent(frame().window(), &close);
+  EXPECT_FALSE(frame().IsLoaded());
+  EXPECT_FALSE(frmNumerologyDictionaryMain::instance().IsLoaded());
+  EXPECT_TRUE(frmMain::instance().IsVisible());
+  frmMain::instance().Hide();
+}
+
+TEST_F(DictionaryFrame, LauncherButtonThreeOpensTheDictionary) {
+  RegisterDictionaryTool();
+  ASSERT_TRUE(shell::ShowTool(3));
+  EXPECT_TRUE(frame().IsVisible());
+  EXPECT_TRUE(frmNumerologyDictionaryMain::instance().IsVisible());
+  EXPECT_EQ(browser.requests, QStringList({"navigate " + SiteAddress}));
+}
+
+// --- The web view's load steps and toolbar, with a recording browser ---------------------
+
+TEST_F(DictionaryFrame, WebViewLoadSteps) {
+  auto& web = frmNumerologyDictionaryMain::instance();
+  // Connected, empty link: the site's root page; the link stays empty.
+  web.Show();
+  EXPECT_EQ(browser.requests, QStringList({"navigate " + SiteAddress}));
+  EXPECT_TRUE(DictionaryLink.isEmpty());
+  EXPECT_EQ(InternetConnected, 1);
+  EXPECT_FALSE(web.control<QLabel>("lblCaption")->isVisibleTo(web.window()));
+  // Not connected: the notice in place of the browser; the link is kept.
+  web.Unload();
+  connected = false;
+  DictionaryLink = "https://example.org/kept";
+  browser.requests.clear();
+  web.Show();
+  EXPECT_EQ(InternetConnected, 0);
+  EXPECT_TRUE(web.control<QLabel>("lblCaption")->isVisibleTo(web.window()));
+  EXPECT_EQ(web.control<QLabel>("lblCaption")->text(),
+            "You must be connected to the internet in order to use this software.");
+  EXPECT_FALSE(web.control<QWidget>("WB")->isVisibleTo(web.window()));
+  EXPECT_TRUE(browser.requests.isEmpty());
+  EXPECT_EQ(DictionaryLink, "https://example.org/kept");
+  EXPECT_TRUE(qztest::seams().messages.empty());
+  // Connected at the next load: the kept page.
+  web.Unload();
+  connected = true;
+  web.Show();
+  EXPECT_EQ(browser.requests, QStringList({"navigate https://example.org/kept"}));
+  EXPECT_TRUE(DictionaryLink.isEmpty());
+  // The search engine's address: the search form with the trimmed search box text.
+  web.Unload();
+  browser.requests.clear();
+  box()->setText("  Lo Shu ");
+  DictionaryLink = SearchEngineAddress();
+  web.Show();
+  EXPECT_EQ(browser.requests, QStringList({"form q=Lo Shu sa"}));
+  EXPECT_TRUE(DictionaryLink.isEmpty());
+  // An address that differs by a trailing slash is an ordinary address.
+  web.Unload();
+  browser.requests.clear();
+  DictionaryLink = SearchEngineAddress() + "/";
+  web.Show();
+  EXPECT_EQ(browser.requests, QStringList({"navigate https://www.google.com/"}));
+}
+
+TEST_F(DictionaryFrame, ToolbarRequests) {
+  frame().Show();
+  // A button on an unloaded web view loads it first.
+  frame().window()->findChild<QAction*>("Home")->trigger();
+  EXPECT_TRUE(frmNumerologyDictionaryMain::instance().IsLoaded());
+  EXPECT_EQ(browser.requests, QStringList({"navigate " + SiteAddress, "navigate " + SiteAddress}));
+  browser.requests.clear();
+  frame().TB_ButtonClick("Back");  // no history: nothing
+  browser.canGoBack = true;
+  for (const char* key : {"Back", "Forward", "Stop", "Refresh", "Search", "back", "Other"})
+    frame().TB_ButtonClick(key);
+  EXPECT_EQ(browser.requests,
+            QStringList({"back", "forward", "stop", "reload", "html https://www.google.com/"}));
+  EXPECT_TRUE(qztest::seams().messages.empty());
+  QStringList captions;
+  for (QAction* a : frame().control<QToolBar>("TB")->actions())
+    if (!a->text().isEmpty() && !a->isSeparator() && a->data().isValid()) captions.append(a->data().toString());
+  EXPECT_EQ(captions, QStringList({"Back", "Forward", "Stop", "Refresh", "Home", "Search"}));
+}
+
+// --- The merge from the File menu ----------------------------------------------------------
+
+class DictionaryMerge : public DictionaryFrame {
+ protected:
+  void SetUp() override {
+    DictionaryFrame::SetUp();
+    qztest::seams().onModal = [this](ui::Form& form) {
+      modalShows.append(form.className());
+      auto& pb = frmNumerologyDictionaryPB::instance();
+      if (&form != &pb) return;
+      barMaximum = pb.control<QProgressBar>("PB")->maximum();
+      for (int tick = 0; tick < 51 && pb.IsLoaded(); ++tick) pb.Timer1_Timer();
+    };
+    frame().Show();
+  }
+  void chooseFile(const std::optional<QString>& path) { qztest::seams().fileAnswers.push_back(path); }
+  QStringList modalShows;
+  int barMaximum = -1;
+};
+
+TEST_F(DictionaryMerge, CancelDoesNothing) {
+  chooseFile(std::nullopt);
+  frame().mnuUpdate_Click();
+  ASSERT_EQ(qztest::seams().fileRequests.size(), 1u);
+  EXPECT_TRUE(qztest::seams().fileRequests[0].filter.isEmpty());
+  EXPECT_TRUE(qztest::seams().fileRequests[0].title.isEmpty());
+  EXPECT_TRUE(qztest::seams().messages.empty());
+  EXPECT_TRUE(modalShows.isEmpty());
+}
+
+TEST_F(DictionaryMerge, SuccessShowsTheProgressThenTheMessageAndTheListLater) {
+  const QString update = tempFile("update.any");
+  WriteDictionary(update, {{"Zodiac", "https://example.org/zodiac", "astro"}});
+  chooseFile(update);
+  frame().mnuUpdate_Click();
+  EXPECT_EQ(modalShows, QStringList({"frmNumerologyDictionaryPB"}));
+  EXPECT_EQ(barMaximum, 50);
+  EXPECT_FALSE(frmNumerologyDictionaryPB::instance().IsLoaded());  // it closed itself
+  EXPECT_EQ(frmNumerologyDictionaryPB::instance().ProgressStep, 0);
+  EXPECT_EQ(prompts(), QStringList({"Numerology Dictionary Successfully Updated\rPlease restart dictionary "}));
+  EXPECT_FALSE(frame().ListedKeys().contains("Zodiac"));
+  frame().Unload();
+  frame().Load();
+  EXPECT_EQ(frame().ListedKeys().last(), "Zodiac");
+}
+
+TEST_F(DictionaryMerge, MessagesOfTheFailedMerges) {
+  const QString update = tempFile("update.dll");
+  struct Case {
+    QList<DictionaryRow> rows;
+    QString prompt;
+  } cases[] = {
+      {{}, "There is nothing to Update"},
+      {{{"A", "https://n1", "astro"}, {"B", "https://n2", "Astro"}}, "This is the wrong file! Lookup online help"},
+  };
+  for (const Case& c : cases) {
+    qztest::seams().messages.clear();
+    WriteDictionary(update, c.rows);
+    chooseFile(update);
+    frame().mnuUpdate_Click();
+    EXPECT_EQ(prompts(), QStringList({c.prompt}));
+    EXPECT_TRUE(modalShows.isEmpty());
+  }
+  // A dictionary that cannot be written: no success, no progress, and it says so.
+  WriteDictionary(update, {{"N", "https://n9", "astro"}});
+  QFile::remove(programDictionary());
+  qztest::seams().messages.clear();
+  chooseFile(update);
+  frame().mnuUpdate_Click();
+  EXPECT_EQ(prompts(), QStringList({"The Numerology Dictionary could not be updated.\rThe dictionary was not changed."}));
+  EXPECT_TRUE(modalShows.isEmpty());
+}
+
+TEST_F(DictionaryMerge, ProgressWindowCannotBeClosedEarly) {
+  auto& pb = frmNumerologyDictionaryPB::instance();
+  pb.Load();
+  QMainWindow* w = pb.window();
+  EXPECT_FALSE(w->windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_EQ(w->windowTitle(), "QZ Numerology Dictionary");
+  for (int i = 0; i < 10; ++i) pb.Timer1_Timer();
+  QCloseEvent close;
+  QCoreApplication::sendEvent(w, &close);
+  QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QCoreApplication::sendEvent(w, &esc);
+  EXPECT_TRUE(pb.IsLoaded());
+  EXPECT_EQ(pb.ProgressStep, 10);
+  EXPECT_EQ(pb.control<QProgressBar>("PB")->value(), 10);
+  // A new showing always starts empty.
+  pb.Unload();
+  pb.Load();
+  EXPECT_EQ(pb.ProgressStep, 0);
+  EXPECT_EQ(pb.control<QProgressBar>("PB")->value(), 0);
+  // 50 ticks fill the bar, the 51st closes the window.
+  for (int i = 0; i < 50; ++i) pb.Timer1_Timer();
+  EXPECT_EQ(pb.control<QProgressBar>("PB")->value(), 50);
+  EXPECT_TRUE(pb.IsLoaded());
+  pb.Timer1_Timer();
+  EXPECT_FALSE(pb.IsLoaded());
+  EXPECT_EQ(pb.ProgressStep, 0);
+}
+}  // namespace

@@ -14,6 +14,7 @@
 #include "frm_numerology_pro_main.h"
 #include "frm_numerology_pro_save.h"
 #include "platform.h"
+#include "reading_numbers.h"
 #include "rich_text_box.h"
 #include "shell_windows.h"
 #include "web_pages.h"
@@ -127,18 +128,31 @@ void frmNumerologyProResult::Form_Load() { frmNumerologyProsave::instance().RTB(
 
 void frmNumerologyProResult::Form_Unload() { frmMain::instance().Show(); }
 
-void frmNumerologyProResult::StoreResults(const reading::Person& person, bool all, const QString& button) {
-  auto store = [&](const char* name, int& variable, int value) {
-    if (!all && button != QLatin1String(name)) return;
-    variable = value;
-    if (const reading::ReadingNumber* number = reading::FindReadingNumber(QLatin1String(name)))
-      if (auto* label = control<ui::Label>(number->label)) label->setText(QString::number(value));
-  };
-  store("cmdLifePath", LifePathNumber, reading::LifePath(person).number);
-  store("cmdDestiny", DestinyNumber, reading::Destiny(person).number);
-  store("cmdSoulUrge", SoulUrgeNumber, reading::SoulUrge(person).number);
-  store("cmdInnerDreams", InnerDreamsNumber, reading::InnerDreams(person).number);
-  store("cmdBirthDay", BirthDayNumber, reading::BirthDayNumber(person));
+void frmNumerologyProResult::StoreResults(const reading::Person& person, const QDate& today, bool all,
+                                          const QString& button) {
+  for (const reading::ReadingNumber& number : reading::ReadingNumbers()) {
+    if (!all && number.button != button) continue;
+    QString text;
+    auto store = [&text](int& variable, int value) {
+      variable = value;
+      text = QString::number(value);
+    };
+    if (number.button == u"cmdLifePath") store(LifePathNumber, reading::LifePath(person).number);
+    else if (number.button == u"cmdDestiny") store(DestinyNumber, reading::Destiny(person).number);
+    else if (number.button == u"cmdSoulUrge") store(SoulUrgeNumber, reading::SoulUrge(person).number);
+    else if (number.button == u"cmdInnerDreams") store(InnerDreamsNumber, reading::InnerDreams(person).number);
+    else text = reading::HiddenLabelText(number.button, person, today);
+    if (number.button == u"cmdBirthDay") BirthDayNumber = reading::BirthDayNumber(person);
+    if (text.isEmpty()) continue;
+    if (auto* label = control<ui::Label>(number.label)) label->setText(text);
+  }
+}
+
+void frmNumerologyProResult::ShowMaturityGuard() {
+  frmNumerologyProDisp& disp = frmNumerologyProDisp::instance();
+  disp.Unload();
+  disp.AppendRuns(reading::MaturityGuardRuns());
+  disp.ShowModal();
 }
 
 void frmNumerologyProResult::RunNumber(const QString& button) {
@@ -149,8 +163,13 @@ void frmNumerologyProResult::RunNumber(const reading::ReadingNumber& number) {
   if (!number.section) return;
   Load();
   const reading::Person person = frmNumerologyProMain::instance().PersonOnScreen();
-  StoreResults(person, false, number.button);
-  const reading::SectionRuns runs = number.section(person, platform::Today(), false);
+  const QDate today = platform::Today();
+  StoreResults(person, today, false, number.button);
+  if (number.button == u"cmdMaturityNumber" && reading::MaturityGuardApplies(person)) {
+    ShowMaturityGuard();
+    return;
+  }
+  const reading::SectionRuns runs = number.section(person, today, false);
 
   // A fresh display window for every number, so it shows exactly one section.
   frmNumerologyProDisp& disp = frmNumerologyProDisp::instance();
@@ -164,14 +183,17 @@ void frmNumerologyProResult::RunNumber(const reading::ReadingNumber& number) {
 void frmNumerologyProResult::cmdComprehensiveReading_Click() {
   Load();
   const reading::Person person = frmNumerologyProMain::instance().PersonOnScreen();
+  const QDate today = platform::Today();
   frmNumerologyProsave& save = frmNumerologyProsave::instance();
   {
     ModeGuard guard(ComprehensiveMode);
     // Each comprehensive reading starts from an empty box.
     save.RTB()->SetText(QString());
-    StoreResults(person, true);
-    save.AppendRuns(reading::ComprehensiveReadingRuns(person, platform::Today()));
+    StoreResults(person, today, true);
+    save.AppendRuns(reading::ComprehensiveReadingRuns(person, today));
     save.RTB()->SetSelStart(0);
   }
+  // Maturity cannot be read without Life Path and Destiny: say so, as the single number does.
+  if (reading::MaturityGuardApplies(person)) ShowMaturityGuard();
   save.ShowModal();
 }

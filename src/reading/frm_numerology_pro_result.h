@@ -1,6 +1,7 @@
 #pragma once
 // The reading window: one button per number, each showing its section in the display window,
 // and the comprehensive reading of all of them in the comprehensive window.
+#include <QDate>
 #include <QString>
 
 #include "form.h"
@@ -35,5 +36,7 @@ class frmNumerologyProResult : public ui::FormOf<frmNumerologyProResult> {
 
  private:
   void RunNumber(const reading::ReadingNumber& number);
-  void StoreResults(const reading::Person& person, bool all, const QString& button = QString());
+  // The window variables and hidden labels of one number, or of all of them.
+  void StoreResults(const reading::Person& person, const QDate& today, bool all, const QString& button = QString());
+  void ShowMaturityGuard();
 };

@@ -1,13 +1,7 @@
 #include "comprehensive.h"
 
-#include "birthday_balance.h"
-#include "bridges_periods.h"
-#include "challenges.h"
 #include "core_numbers.h"
-#include "essence.h"
-#include "karmic.h"
-#include "personal_cycles.h"
-#include "pinnacles.h"
+#include "reading_numbers.h"
 
 namespace reading {
 
@@ -35,10 +29,11 @@ const QList<ReadingNumber>& ReadingNumbers() {
        PersonalMonthSection},
       {"cmdLifePathPeriods", "Life Path Periods", kLifePathPeriodsTitle, "lblLifePathPeriods", "LifePath Periods",
        LifePathPeriodsSection},
-      {"cmdMaturityNumber", "Realization or Maturity Number", "Maturity Number", "lblMaturity", "Maturity", {}},
+      {"cmdMaturityNumber", "Realization or Maturity Number", kMaturityTitle, "lblMaturity", "Maturity",
+       MaturitySection},
       {"cmdEssence", "Essence", kEssenceTitle, "lblEssence", "Essence", EssenceSection},
-      {"cmdPersonalAspects", "Planes of Expression or Personal Aspects", "Personal Aspects", "lblPersonalAspects",
-       "Personal Aspects", {}},
+      {"cmdPersonalAspects", "Planes of Expression or Personal Aspects", kPersonalAspectsTitle, "lblPersonalAspects",
+       "Personal Aspects", PersonalAspectsSection},
       {"cmdPinnaclePhases", "Pinnacle Phases", kPinnaclePhasesTitle, "lblPinnaclePhases", "Pinnacle Phases",
        PinnaclesSection},
       {"cmdHiddenPassionNumber", "Hidden Passion Number", kHiddenPassionTitle, "lblHiddenPassionNumber",
@@ -48,12 +43,12 @@ const QList<ReadingNumber>& ReadingNumbers() {
       {"cmdBalanceNumber", "Balance Number", kBalanceTitle, "lblBalanceNumber", "Balance", BalanceSection},
       {"cmdKarmicDebtNumbers", "Karmic Debt Numbers", kKarmicDebtTitle, "lblKarmicDebtNumbers", "Karmic Debt",
        KarmicDebtSection},
-      {"cmdSubconsciousSelfNumber", "Subconscious Self Number", "Subconscious Self Number",
-       "lblSubconsciousSelfNumber", "Subconscious Self", {}},
+      {"cmdSubconsciousSelfNumber", "Subconscious Self Number", kSubconsciousSelfTitle,
+       "lblSubconsciousSelfNumber", "Subconscious Self", SubconsciousSelfSection},
       {"cmdLEBidgeNumber", "L/E Bridge Number", kLEBridgeTitle, "lblLEBridgeNumber", "L/E Bridge", LEBridgeSection},
       {"cmdHPBridgeNumber", "H/P Bridge Number", kHPBridgeTitle, "lblHPBridgeNumber", "H/P Bridge", HPBridgeSection},
-      {"cmdRationalThoughtNumber", "Rational Thought Number", "Rational Thought Number", "lblRationalThoughtNumber",
-       "Rational Thought", {}},
+      {"cmdRationalThoughtNumber", "Rational Thought Number", kRationalThoughtTitle, "lblRationalThoughtNumber",
+       "Rational Thought", RationalThoughtSection},
   };
   return numbers;
 }

@@ -31,7 +31,8 @@ const ReadingNumber* FindReadingNumber(const QString& button);
 QString ComprehensiveHeader(const Person& person);
 
 // The header in the default format (regular, colour 0), three line breaks, every available
-// number's section in comprehensive mode, two line breaks.
+// number's section in comprehensive mode, two line breaks. Maturity under its guard (Life Path
+// or Destiny 0) has no section here; the window shows the guard text on its own.
 SectionRuns ComprehensiveReadingRuns(const Person& person, const QDate& today);
 
 }  // namespace reading

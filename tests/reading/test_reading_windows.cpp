@@ -1,0 +1,558 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextCursor>
+
+#include "comprehensive.h"
+#include "core_numbers.h"
+#include "frm_numerology_pro_disp.h"
+#include "frm_numerology_pro_main.h"
+#include "frm_numerology_pro_result.h"
+#include "frm_numerology_pro_save.h"
+#include "mod_numerology_pro.h"
+#include "reading_file.h"
+#include "reading_numbers.h"
+#include "reading_tool.h"
+#include "rich_text_box.h"
+#include "rtb_link_hook.h"
+#include "shell_windows.h"
+#include "test_support.h"
+
+using qztest::seams;
+
+namespace {
+struct Fields {
+  QString first, middle, last, month, day, year;
+};
+
+// What a modal show of one of the reading's report windows left on screen.
+struct Shown {
+  QString window;
+  QString title;
+  QString text;
+};
+
+class ReadingWindows : public qztest::SeamTest {
+ protected:
+  void SetUp() override {
+    SeamTest::SetUp();
+    qztest::SetToday(QDate(2024, 3, 15));
+    ProFirstName = ProMiddleName = ProLastName = ProBirthMonth = ProBirthDate = ProBirthYear = QString();
+    input().Show();
+    seams().messages.clear();
+    seams().onModal = [this](ui::Form& form) {
+      auto* report = dynamic_cast<ReadingReportWindow*>(&form);
+      shown.push_back({form.className(), form.window()->windowTitle(), report ? report->RTB()->Text() : QString()});
+    };
+  }
+
+  void TearDown() override {
+    frmNumerologyProDisp::instance().Unload();
+    frmNumerologyProsave::instance().Unload();
+    frmNumerologyProResult::instance().Unload();
+    frmNumerologyProMain::instance().Unload();
+    if (frmMain::instance().IsLoaded()) frmMain::instance().Hide();
+    if (frmNagScreen2::instance().IsLoaded()) frmNagScreen2::instance().Hide();
+  }
+
+  static frmNumerologyProMain& input() { return frmNumerologyProMain::instance(); }
+  static frmNumerologyProResult& result() { return frmNumerologyProResult::instance(); }
+  static QLineEdit* box(const char* name) { return input().control<QLineEdit>(name); }
+  static QComboBox* list(const char* name) { return input().control<QComboBox>(name); }
+
+  static void Enter(const Fields& f) {
+    box("txtFirstName")->setText(f.first);
+    box("txtMiddleName")->setText(f.middle);
+    box("txtLastName")->setText(f.last);
+    list("cboMonth")->setCurrentIndex(list("cboMonth")->findText(f.month));
+    list("cboDate")->setCurrentIndex(list("cboDate")->findText(f.day));
+    list("cboYear")->setCurrentIndex(list("cboYear")->findText(f.year));
+  }
+
+  static void Click(ui::Form& form, const char* name) {
+    QPushButton* button = form.control<QPushButton>(name);
+    ASSERT_NE(button, nullptr) << name;
+    QTest::mouseClick(button, Qt::LeftButton);
+  }
+
+  // Next for JOHN SMITH, 6 August 1979 (or the given fields).
+  void NextFor(const Fields& f = {"JOHN", "", "SMITH", "August", "6", "1979"}) {
+    Enter(f);
+    Click(input(), "cmdNext");
+    ASSERT_TRUE(result().IsVisible()) << seams().lastPrompt().toStdString();
+  }
+
+  static QString SavedText() { return frmNumerologyProsave::instance().RTB()->Text(); }
+
+  std::vector<Shown> shown;
+};
+
+// The text a rich text box shows for runs: each CR LF is a paragraph break.
+QString BoxText(const reading::SectionRuns& runs) {
+  QString text = reading::PlainText(runs);
+  text.replace("\r\n", "\n");
+  return text;
+}
+}  // namespace
+
+TEST_F(ReadingWindows, InputWindowStartsWithItsListsAndTheDefaultDate) {
+  EXPECT_EQ(input().window()->windowTitle(), "QZ Vidovuzovo Zed Software");
+  EXPECT_EQ(list("cboDate")->count(), 31);
+  EXPECT_EQ(list("cboMonth")->count(), 12);
+  EXPECT_EQ(list("cboYear")->count(), 151);
+  EXPECT_EQ(list("cboYear")->itemText(0), "1900");
+  EXPECT_EQ(list("cboYear")->itemText(150), "2050");
+  EXPECT_EQ(list("cboMonth")->currentText(), "August");
+  EXPECT_EQ(list("cboDate")->currentText(), "6");
+  EXPECT_EQ(list("cboYear")->currentText(), "1979");
+  EXPECT_FALSE(list("cboMonth")->isEditable());
+  for (const char* name : {"txtFirstName", "txtMiddleName", "txtLastName"}) EXPECT_TRUE(box(name)->text().isEmpty());
+  // The comprehensive window is loaded hidden, with its links hooked.
+  EXPECT_TRUE(frmNumerologyProsave::instance().IsLoaded());
+  EXPECT_FALSE(frmNumerologyProsave::instance().IsVisible());
+  EXPECT_TRUE(IsRTBHooked(frmNumerologyProsave::instance().window()));
+  // The File menu holds Next and Exit; Make Money stays hidden.
+  auto* mnuNext = input().window()->findChild<QAction*>("mnuNext");
+  ASSERT_NE(mnuNext, nullptr);
+  EXPECT_EQ(mnuNext->text(), "&Next");
+  auto* mnuMakeMoney = input().window()->findChild<QAction*>("mnuMakeMoney");
+  ASSERT_NE(mnuMakeMoney, nullptr);
+  EXPECT_FALSE(mnuMakeMoney->isVisible());
+}
+
+TEST_F(ReadingWindows, ChecksShowTheirMessagesAndMoveTheFocus) {
+  struct Case {
+    Fields fields;
+    QString message;  // empty: the check passes
+    QString focus;    // the control that has the focus afterwards
+  };
+  const QString kFeb = "Please Enter Correct Date Or Month!";
+  const QString kThirty = "Please Enter Correct Date Or Month !";
+  const Case cases[] = {
+      {{"", "", "SMITH", "August", "6", "1979"}, "Please Enter Your First Name", "txtFirstName"},
+      {{"   ", "", "SMITH", "August", "6", "1979"}, "Please Enter Your First Name", "txtFirstName"},
+      {{"JOHN", "", "", "August", "6", "1979"}, "Please Enter Your Last Name", "txtLastName"},
+      {{"JOHN", "ANN", "  ", "August", "6", "1979"}, "Please Enter Your Last Name", "txtLastName"},
+      {{"JOHN", "", "SMITH", "August", "", "1979"}, "Please Specify Your Birth Date", "cboDate"},
+      {{"JOHN", "", "SMITH", "", "6", "1979"}, "Please Specify Your Birth Month", "cboMonth"},
+      {{"JOHN", "", "SMITH", "August", "6", ""}, "Please Specify Your Birth Year", "cboYear"},
+      // Gregorian leap years: 1900 is not one, 2000 is.
+      {{"JOHN", "", "SMITH", "February", "29", "1900"}, kFeb, "cmdOpen"},
+      {{"JOHN", "", "SMITH", "February", "29", "2000"}, "", ""},
+      {{"JOHN", "", "SMITH", "February", "29", "2001"}, kFeb, "cmdOpen"},
+      {{"JOHN", "", "SMITH", "February", "30", "2000"}, kFeb, "cmdOpen"},
+      {{"JOHN", "", "SMITH", "April", "31", "1979"}, kThirty, "cmdOpen"},
+      {{"JOHN", "", "SMITH", "November", "31", "1979"}, kThirty, "cmdOpen"},
+      {{"JOHN", "", "SMITH", "May", "31", "1979"}, "", ""},
+      {{"JOHN", "", "SMITH", "December", "31", "2050"}, "", ""},
+  };
+  for (const Case& c : cases) {
+    const std::string what = (c.fields.first + "|" + c.fields.last + "|" + c.fields.month + " " + c.fields.day + " " +
+                              c.fields.year).toStdString();
+    result().Unload();
+    input().Show();
+    seams().messages.clear();
+    ProFirstName.clear();
+    Enter(c.fields);
+    input().control<QWidget>("cmdOpen")->setFocus();
+    input().cmdNext_Click();
+    if (c.message.isEmpty()) {
+      EXPECT_TRUE(seams().messages.empty()) << what << ": " << seams().lastPrompt().toStdString();
+      EXPECT_TRUE(result().IsVisible()) << what;
+      EXPECT_FALSE(input().IsVisible()) << what;
+      continue;
+    }
+    ASSERT_EQ(seams().messages.size(), 1u) << what;
+    EXPECT_EQ(seams().messages[0].prompt, c.message) << what;
+    EXPECT_EQ(seams().messages[0].style, 64) << what;
+    EXPECT_EQ(seams().messages[0].title, "QZ Orbalinth") << what;
+    ASSERT_NE(input().window()->focusWidget(), nullptr) << what;
+    EXPECT_EQ(input().window()->focusWidget()->objectName(), c.focus) << what;
+    EXPECT_FALSE(result().IsLoaded() && result().IsVisible()) << what;
+    EXPECT_TRUE(ProFirstName.isEmpty()) << what;
+  }
+}
+
+TEST_F(ReadingWindows, NextKeepsTheTrimmedFieldsAndShowsTheReadingWindow) {
+  Enter({"  JOHN ", "   ", " SMITH", "October", "29", "1999"});
+  auto* mnuNext = input().window()->findChild<QAction*>("mnuNext");
+  ASSERT_NE(mnuNext, nullptr);
+  mnuNext->trigger();
+  EXPECT_EQ(ProFirstName, "JOHN");
+  EXPECT_EQ(ProMiddleName, "");
+  EXPECT_EQ(ProLastName, "SMITH");
+  EXPECT_EQ(ProBirthMonth, "October");
+  EXPECT_EQ(ProBirthDate, "29");
+  EXPECT_EQ(ProBirthYear, "1999");
+  EXPECT_TRUE(result().IsVisible());
+  // Hidden, not unloaded: the launcher later shows the same contents.
+  EXPECT_TRUE(input().IsLoaded());
+  EXPECT_FALSE(input().IsVisible());
+  EXPECT_EQ(box("txtFirstName")->text(), "  JOHN ");
+}
+
+TEST_F(ReadingWindows, NameBoxesTakeCapitalsWhetherTypedOrPasted) {
+  QTest::keyClicks(box("txtFirstName"), "john-o 1");
+  EXPECT_EQ(box("txtFirstName")->text(), "JOHN-O 1");
+
+  QApplication::clipboard()->setText("smith é");
+  box("txtLastName")->setFocus();
+  box("txtLastName")->paste();
+  EXPECT_EQ(box("txtLastName")->text(), "SMITH é");
+
+  // Pasting inside the text keeps the cursor after the pasted part.
+  box("txtMiddleName")->setText("AB");
+  box("txtMiddleName")->setCursorPosition(1);
+  QApplication::clipboard()->setText("cd");
+  box("txtMiddleName")->paste();
+  EXPECT_EQ(box("txtMiddleName")->text(), "ACDB");
+  EXPECT_EQ(box("txtMiddleName")->cursorPosition(), 3);
+
+  // So the pasted name counts: SMITH gives Destiny 8 with JOHN.
+  box("txtMiddleName")->clear();
+  box("txtFirstName")->setText("JOHN");
+  box("txtLastName")->setText("");
+  box("txtLastName")->insert("smith");
+  EXPECT_EQ(reading::Destiny(input().PersonOnScreen()).number, 8);
+}
+
+TEST_F(ReadingWindows, ExitUnloadsAndTheNextShowStartsAfresh) {
+  Enter({"JOHN", "", "SMITH", "May", "31", "2001"});
+  Click(input(), "cmdExit");
+  EXPECT_FALSE(input().IsLoaded());
+  EXPECT_TRUE(frmMain::instance().IsVisible());
+
+  RegisterReadingTool();
+  ASSERT_TRUE(shell::ShowTool(4));
+  EXPECT_TRUE(input().IsVisible());
+  EXPECT_TRUE(box("txtFirstName")->text().isEmpty());
+  EXPECT_EQ(list("cboMonth")->currentText(), "August");
+}
+
+TEST_F(ReadingWindows, ReadingWindowHasEveryNumberButtonInThreeColumns) {
+  NextFor();
+  for (const reading::ReadingNumber& n : reading::ReadingNumbers()) {
+    auto* button = result().control<QPushButton>(n.button);
+    ASSERT_NE(button, nullptr) << n.button.toStdString();
+    EXPECT_EQ(button->text(), n.caption);
+    EXPECT_TRUE(button->isVisible()) << n.button.toStdString();
+    EXPECT_TRUE(button->isEnabled()) << n.button.toStdString();
+  }
+  auto* comprehensive = result().control<QPushButton>("cmdComprehensiveReading");
+  ASSERT_NE(comprehensive, nullptr);
+  EXPECT_EQ(comprehensive->text(), "Comprehensive Reading");
+  EXPECT_EQ(result().control<QPushButton>("cmdLifePath")->text(), "LifePath Number");
+  EXPECT_EQ(result().control<QPushButton>("cmdSoulUrge")->text(), "Soul Urge or Heart's Desire Number");
+
+  auto* grid = qobject_cast<QGridLayout*>(result().control<QWidget>("fraButtons")->layout());
+  ASSERT_NE(grid, nullptr);
+  auto cell = [grid](const char* name) {
+    int row, column, rowSpan, columnSpan;
+    grid->getItemPosition(grid->indexOf(result().control<QWidget>(name)), &row, &column, &rowSpan, &columnSpan);
+    return std::make_tuple(row, column, rowSpan);
+  };
+  EXPECT_EQ(cell("cmdPersonalMonth"), std::make_tuple(0, 0, 1));
+  EXPECT_EQ(cell("cmdKarmicLessonsNumber"), std::make_tuple(8, 0, 1));
+  EXPECT_EQ(cell("cmdBirthDay"), std::make_tuple(0, 1, 1));
+  EXPECT_EQ(cell("cmdEssence"), std::make_tuple(8, 1, 1));
+  EXPECT_EQ(cell("cmdMaturityNumber"), std::make_tuple(3, 2, 1));
+  EXPECT_EQ(cell("cmdSoulUrge"), std::make_tuple(6, 2, 1));
+  EXPECT_EQ(cell("cmdComprehensiveReading"), std::make_tuple(7, 2, 2));
+  EXPECT_GT(comprehensive->height(), result().control<QWidget>("cmdSoulUrge")->height() * 3 / 2);
+
+  EXPECT_FALSE(result().control<QWidget>("cmdBack")->isVisible());
+  EXPECT_FALSE(result().control<QWidget>("fraAllLabels")->isVisible());
+  EXPECT_TRUE(result().control<QWidget>("cmdExit")->isVisible());
+}
+
+TEST_F(ReadingWindows, EachNumberShowsOneSectionInAFreshDisplayWindow) {
+  NextFor();
+  Click(result(), "cmdLifePath");
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].window, "frmNumerologyProDisp");
+  EXPECT_EQ(shown[0].title, "LifePath Number");
+  EXPECT_TRUE(shown[0].text.startsWith("Your LifePath Number is: 22\n\nThis is one of the most important numbers."));
+  EXPECT_TRUE(IsRTBHooked(frmNumerologyProDisp::instance().window()));
+
+  // Bold, dark cyan.
+  QTextCursor c(frmNumerologyProDisp::instance().RTB()->document());
+  c.setPosition(3);
+  EXPECT_EQ(c.charFormat().fontWeight(), QFont::Bold);
+  EXPECT_EQ(c.charFormat().foreground().color(), QColor(0, 128, 128));
+
+  Click(result(), "cmdDestiny");
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[1].title, "Destiny / Expression Number");
+  EXPECT_TRUE(shown[1].text.startsWith("Your Destiny Number is: 8\n\nThis number describes"));
+  EXPECT_EQ(shown[1].text.count("Report Generated By "), 1);
+  EXPECT_EQ(result().control<QLabel>("lblDestiny")->text(), "8");
+  EXPECT_EQ(result().DestinyNumber, 8);
+
+  // Back unloads the display window and its hook; the reading window stays.
+  const int hooks = RTBHookCount();
+  Click(frmNumerologyProDisp::instance(), "cmdBack");
+  EXPECT_FALSE(frmNumerologyProDisp::instance().IsLoaded());
+  EXPECT_EQ(RTBHookCount(), hooks - 1);
+  EXPECT_TRUE(result().IsVisible());
+
+  // Every number button shows its own caption and a section.
+  shown.clear();
+  for (const reading::ReadingNumber& n : reading::ReadingNumbers()) Click(result(), n.button.toLatin1().constData());
+  ASSERT_EQ(shown.size(), 22u);
+  for (size_t i = 0; i < shown.size(); ++i) {
+    EXPECT_EQ(shown[i].title, reading::ReadingNumbers()[i].title);
+    EXPECT_TRUE(shown[i].text.contains("Report Generated By ")) << shown[i].title.toStdString();
+  }
+  EXPECT_FALSE(result().ComprehensiveMode);
+}
+
+TEST_F(ReadingWindows, NumbersReadThePersonOnScreen) {
+  NextFor();
+  // The input window is hidden but keeps its controls; a number reads them when pressed.
+  box("txtFirstName")->setText("LYNN");
+  box("txtLastName")->setText("");
+  Click(result(), "cmdDestiny");
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_TRUE(shown[0].text.startsWith("Your Destiny Number is: 2\n")) << shown[0].text.left(40).toStdString();
+
+  // Numbers built on others, pressed first after the reading window reopens, use this person.
+  result().Unload();
+  result().Show();
+  const reading::Person lynn = input().PersonOnScreen();
+  shown.clear();
+  Click(result(), "cmdLEBidgeNumber");
+  Click(result(), "cmdMaturityNumber");
+  Click(result(), "cmdKarmicDebtNumbers");
+  ASSERT_EQ(shown.size(), 3u);
+  EXPECT_EQ(shown[0].text, BoxText(reading::LEBridgeSection(lynn, QDate(2024, 3, 15), false)));
+  EXPECT_EQ(shown[1].text, BoxText(reading::MaturitySection(lynn, QDate(2024, 3, 15), false)));
+  EXPECT_EQ(shown[2].text, BoxText(reading::KarmicDebtSection(lynn, QDate(2024, 3, 15), false)));
+}
+
+TEST_F(ReadingWindows, ComprehensiveReadingFillsTheComprehensiveWindow) {
+  NextFor();
+  Click(result(), "cmdComprehensiveReading");
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].window, "frmNumerologyProsave");
+  EXPECT_EQ(shown[0].title, "QZ Vidovuzovo Zed Software");
+  EXPECT_FALSE(result().ComprehensiveMode);
+  const QString text = shown[0].text;
+  EXPECT_TRUE(text.startsWith("Name: JOHN  SMITH\nDate of Birth: August 6, 1979\n\n\n\n\nYour LifePath Number is: 22\n\n"));
+  EXPECT_EQ(text, BoxText(reading::ComprehensiveReadingRuns(input().PersonOnScreen(), QDate(2024, 3, 15))));
+  EXPECT_EQ(text.count("Report Generated By "), 22);
+  // The header is in the default format.
+  QTextCursor c(frmNumerologyProsave::instance().RTB()->document());
+  c.setPosition(2);
+  EXPECT_NE(c.charFormat().fontWeight(), QFont::Bold);
+
+  // A second reading starts from an empty box; a single number afterwards goes to the display window.
+  Click(result(), "cmdComprehensiveReading");
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[1].text, text);
+  Click(result(), "cmdSoulUrge");
+  ASSERT_EQ(shown.size(), 3u);
+  EXPECT_EQ(shown[2].window, "frmNumerologyProDisp");
+  EXPECT_EQ(SavedText(), text);
+}
+
+TEST_F(ReadingWindows, MaturityGuardForANameWithoutValuedLetters) {
+  NextFor({"123", "", "456", "August", "6", "1979"});
+  Click(result(), "cmdMaturityNumber");
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].window, "frmNumerologyProDisp");
+  EXPECT_EQ(shown[0].title, "QZ Vidovuzovo Zed Software");
+  EXPECT_EQ(shown[0].text, reading::MaturityGuardText());
+
+  shown.clear();
+  Click(result(), "cmdComprehensiveReading");
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[0].text, reading::MaturityGuardText());
+  EXPECT_EQ(shown[1].window, "frmNumerologyProsave");
+  EXPECT_FALSE(shown[1].text.contains("Your Maturity Number is"));
+  EXPECT_TRUE(shown[1].text.contains("Your Destiny Number is: 0"));
+  EXPECT_FALSE(result().ComprehensiveMode);
+}
+
+TEST_F(ReadingWindows, SaveWritesTheReadingFileOfTheLastNext) {
+  NextFor();
+  Click(result(), "cmdComprehensiveReading");
+  const QString path = qztest::TempPath("saved.num");
+  QFile::remove(path);
+  seams().fileAnswers.push_back(path);
+  Click(frmNumerologyProsave::instance(), "cmdSave");
+  ASSERT_EQ(seams().fileRequests.size(), 1u);
+  const ui::FileDialogRequest& request = seams().fileRequests[0];
+  EXPECT_EQ(request.kind, ui::FileDialogKind::Save);
+  EXPECT_EQ(request.title, "Save Your Vidovuzovo Zed Result ....");
+  EXPECT_EQ(request.filter, "Rich Text Format | *.num");
+  EXPECT_EQ(request.defaultExt, "num");
+  EXPECT_EQ(request.flags, 0x8806);
+  EXPECT_TRUE(seams().messages.empty());
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll().toHex(), QByteArray("9fa49da30d0a0d0aa8a29ea99d0d0a96cabccac8c90d0a8b0d0a868e8c8e0d0a"));
+}
+
+TEST_F(ReadingWindows, SaveCancelIsSilentAndFailureSaysSo) {
+  NextFor();
+  Click(result(), "cmdLifePath");
+  frmNumerologyProDisp& disp = frmNumerologyProDisp::instance();
+
+  seams().fileAnswers.push_back(std::nullopt);
+  Click(disp, "cmdSave");
+  EXPECT_EQ(seams().fileRequests.size(), 1u);
+  EXPECT_TRUE(seams().messages.empty());
+
+  seams().fileAnswers.push_back(qztest::TempPath("no-such-folder/reading.num"));
+  Click(disp, "cmdSave");
+  ASSERT_EQ(seams().messages.size(), 1u);
+  EXPECT_TRUE(seams().messages[0].prompt.startsWith("The reading could not be saved."));
+  EXPECT_EQ(seams().messages[0].style, 16);
+}
+
+TEST_F(ReadingWindows, SaveWarnsAboutCharactersTheFileCannotHold) {
+  NextFor({"JOSÉ", "", "NÚÑEZ", "August", "6", "1979"});
+  Click(result(), "cmdLifePath");
+  frmNumerologyProDisp& disp = frmNumerologyProDisp::instance();
+  const QString path = qztest::TempPath("jose.num");
+  QFile::remove(path);
+
+  // No: nothing is asked and nothing written.
+  seams().fileAnswers.push_back(path);
+  Click(disp, "cmdSave");
+  ASSERT_EQ(seams().messages.size(), 1u);
+  EXPECT_EQ(seams().messages[0].style, 68);
+  EXPECT_TRUE(seams().messages[0].prompt.contains("É Ú Ñ")) << seams().messages[0].prompt.toStdString();
+  EXPECT_TRUE(seams().fileRequests.empty());
+  EXPECT_FALSE(QFile::exists(path));
+
+  // Yes: saved without them.
+  seams().answers.push_back(ui::vbYes);
+  Click(disp, "cmdSave");
+  ASSERT_TRUE(QFile::exists(path));
+  const std::optional<reading::Person> back = reading::ReadingFile::Read(path);
+  ASSERT_TRUE(back.has_value());
+  EXPECT_EQ(back->firstName, "JOS");
+  EXPECT_EQ(back->lastName, "NEZ");
+}
+
+TEST_F(ReadingWindows, OpenRestoresTheSavedReading) {
+  NextFor({"JOHN", "PAUL", "SMITH", "October", "29", "1999"});
+  Click(result(), "cmdComprehensiveReading");
+  const QString before = SavedText();
+  const QString path = qztest::TempPath("Round Trip.NUM");
+  seams().fileAnswers.push_back(path);
+  Click(frmNumerologyProsave::instance(), "cmdSave");
+  ASSERT_TRUE(QFile::exists(path));
+
+  // A fresh input window, then Open of the file (named in capitals).
+  frmNumerologyProsave::instance().Unload();
+  result().Unload();
+  input().Unload();
+  input().Show();
+  seams().messages.clear();
+  seams().fileAnswers.push_back(path);
+  Click(input(), "cmdOpen");
+  ASSERT_EQ(seams().fileRequests.size(), 2u);
+  EXPECT_EQ(seams().fileRequests[1].kind, ui::FileDialogKind::Open);
+  EXPECT_EQ(seams().fileRequests[1].title, "Select the source file");
+  EXPECT_EQ(seams().fileRequests[1].filter, "RI Voze Ravudevede Rod (*.num)|*.num");
+  EXPECT_TRUE(seams().messages.empty()) << seams().lastPrompt().toStdString();
+  EXPECT_EQ(box("txtFirstName")->text(), "JOHN");
+  EXPECT_EQ(box("txtMiddleName")->text(), "PAUL");
+  EXPECT_EQ(box("txtLastName")->text(), "SMITH");
+  EXPECT_EQ(list("cboMonth")->currentText(), "October");
+  EXPECT_EQ(list("cboDate")->currentText(), "29");
+  EXPECT_EQ(list("cboYear")->currentText(), "1999");
+  EXPECT_TRUE(result().IsVisible());
+  EXPECT_FALSE(input().IsVisible());
+  EXPECT_TRUE(frmNagScreen2::instance().IsLoaded());
+  EXPECT_FALSE(frmNagScreen2::instance().IsVisible());
+
+  shown.clear();
+  Click(result(), "cmdComprehensiveReading");
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].text, before);
+}
+
+TEST_F(ReadingWindows, OpenOfABadFileSaysSoAndChangesNothing) {
+  auto write = [](const char* name, const reading::Person& p, int lines = 6) {
+    const QString path = qztest::TempPath(name);
+    QList<QByteArray> all = reading::ReadingFile::ToBytes(p).split('\n');
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    for (int i = 0; i < lines; ++i) f.write(all[i] + "\n");
+    return path;
+  };
+  struct Case {
+    const char* what;
+    QString path;
+  };
+  const Case cases[] = {
+      {"wrong extension", write("reading.txt", {"JOHN", "", "SMITH", "August", "6", "1979"})},
+      {"missing file", qztest::TempPath("missing.num")},
+      {"unknown month", write("month.num", {"JOHN", "", "SMITH", "Augustus", "6", "1979"})},
+      {"day out of the list", write("day.num", {"JOHN", "", "SMITH", "August", "32", "1979"})},
+      {"year out of the list", write("year.num", {"JOHN", "", "SMITH", "August", "6", "1850"})},
+      {"short file", write("short.num", {"JOHN", "", "SMITH", "August", "6", "1979"}, 3)},
+  };
+  Enter({"ANN", "", "LEE", "May", "5", "2005"});
+  for (const Case& c : cases) {
+    seams().messages.clear();
+    seams().fileAnswers.push_back(c.path);
+    input().cmdOpen_Click();
+    ASSERT_EQ(seams().messages.size(), 1u) << c.what;
+    EXPECT_EQ(seams().messages[0].prompt, "Please Check The File.") << c.what;
+    EXPECT_EQ(seams().messages[0].style, 16) << c.what;
+    EXPECT_EQ(box("txtFirstName")->text(), "ANN") << c.what;
+    EXPECT_EQ(list("cboMonth")->currentText(), "May") << c.what;
+    EXPECT_EQ(list("cboYear")->currentText(), "2005") << c.what;
+    EXPECT_FALSE(result().IsLoaded()) << c.what;
+    EXPECT_TRUE(input().IsVisible()) << c.what;
+  }
+
+  // Cancel shows nothing.
+  seams().messages.clear();
+  seams().fileAnswers.push_back(std::nullopt);
+  input().cmdOpen_Click();
+  EXPECT_TRUE(seams().messages.empty());
+
+  // A file whose names fail the checks ends in the check's message, with the names in their boxes.
+  seams().fileAnswers.push_back(write("blank.num", {"  ", "", "SMITH", "August", "6", "1979"}));
+  input().cmdOpen_Click();
+  ASSERT_EQ(seams().messages.size(), 1u);
+  EXPECT_EQ(seams().messages[0].prompt, "Please Enter Your First Name");
+  EXPECT_EQ(box("txtLastName")->text(), "SMITH");
+}
+
+TEST_F(ReadingWindows, PrintGoesToTheDefaultPrinterOrSaysThereIsNone) {
+  NextFor();
+  Click(result(), "cmdComprehensiveReading");
+  frmNumerologyProsave& save = frmNumerologyProsave::instance();
+
+  Click(save, "cmdPrint");
+  ASSERT_EQ(seams().messages.size(), 1u);
+  EXPECT_EQ(seams().messages[0].prompt, "No printer is available.");
+  EXPECT_EQ(seams().messages[0].style, 64);
+
+  seams().messages.clear();
+  seams().defaultPrinterPdf = qztest::TempPath("reading.pdf");
+  // A selection does not narrow what is printed.
+  save.RTB()->SetSelStart(10);
+  save.RTB()->SetSelLength(5);
+  Click(save, "cmdPrint");
+  EXPECT_TRUE(seams().messages.empty());
+  const QString pdf = qztest::PdfText(seams().defaultPrinterPdf);
+  EXPECT_TRUE(pdf.contains("Date of Birth: August 6, 1979")) << pdf.left(300).toStdString();
+  EXPECT_TRUE(pdf.contains("Your LifePath Number is: 22"));
+  EXPECT_TRUE(pdf.contains("Your Rational Thought Number is:"));
+}

@@ -1,8 +1,20 @@
 #include "dictionary_tool.h"
 
+#include <QCoreApplication>
+
 #include "frm_numerology_dictionary_main.h"
 #include "tool_registry.h"
 
+namespace {
+// The web view shares OpenGL contexts with the application, which must be said before the
+// application object exists; this runs while the program starts, before main().
+const bool kShareContexts = [] {
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  return true;
+}();
+}  // namespace
+
 void RegisterDictionaryTool() {
+  Q_UNUSED(kShareContexts);
   shell::RegisterTool(3, [] { frmNumerologyDictionaryMain::instance().Show(); });
 }

@@ -118,3 +118,11 @@ QList<DictionaryRow> SampleRows() {
   };
 }
 }  // namespace dicttest
+
+namespace {
+// The browser plugin needs shared OpenGL contexts, set before the test's application exists.
+const bool kShareContexts = [] {
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  return true;
+}();
+}  // namespace

@@ -24,30 +24,29 @@ const QString kDescription = QStringLiteral(
     "stronger in you and which are weaker.");
 
 struct PlaneText {
-  int plane;
   const char* heading;
   const char* text;
 };
 // In the order the section shows them.
 const PlaneText kPlaneTexts[4] = {
-    {1, "Plane of expression: Physical (body):",
+    {"Plane of expression: Physical (body):",
      "Physical Plane of Expression tells how you react and can adjust to the physical world "
      "around you. It concerns the senses, the body and practical, material matters: your "
      "strengths and weaknesses in handling money, work with your hands, health and the "
      "concrete tasks of daily life. A strong physical plane gives stamina and common sense; a "
      "weak one asks you to take better care of the body and of practical details."},
-    {0, "Planes of expression: Mental (mind): ",
+    {"Planes of expression: Mental (mind): ",
      "Mental Plane of Expression describes your thought process and how your mind works in "
      "different situations. It covers logic, learning, thinking and problem solving: how "
      "readily you analyse, plan and understand. A strong mental plane brings a sharp, "
      "organised intellect; a weak one suggests you decide more by feeling or instinct than by "
      "reasoning."},
-    {2, "Plane of Expression: Emotional (heart): ",
+    {"Plane of Expression: Emotional (heart): ",
      "Your heart rules your emotional senses. This plane shows your sensitivity, the way you "
      "react to situations and people, and your emotional intelligence. A strong emotional "
      "plane gives warmth, imagination and empathy, though feelings may at times overrule good "
      "sense; a weak one brings calm and detachment but asks you to let your feelings show."},
-    {3, "Plane of Expression: Intuitive (spirit):",
+    {"Plane of Expression: Intuitive (spirit):",
      "This plane reveals how sensitive you are about your inner self. It covers your "
      "intuitive gifts, your spirituality and your understanding of what lies beyond the "
      "visible. A strong intuitive plane brings insight, hunches that prove right and a feel "

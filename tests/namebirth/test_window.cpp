@@ -384,4 +384,10 @@ TEST_F(NamebirthWindowTest, TheExpandedWindowShowsItsPictures) {
   EXPECT_NE(middle, form.window()->palette().color(QPalette::Window));
   const QString keep = qEnvironmentVariable("NAMEBIRTH_SCREENSHOT");
   if (!keep.isEmpty()) shot.save(keep);
+
+  clear();
+  const QImage collapsed = form.window()->grab().toImage();
+  EXPECT_LT(collapsed.width(), shot.width() / 2 + 20);
+  EXPECT_LT(collapsed.height(), shot.height());
+  if (!keep.isEmpty()) collapsed.save(QString(keep).replace(QLatin1String(".png"), QLatin1String("-collapsed.png")));
 }

@@ -364,8 +364,9 @@ TEST_F(IchingWindow, RendersBothPages) {
     if (!label->isVisibleTo(w) || label->text().isEmpty()) continue;
     if (label->wordWrap()) continue;
     // One-line labels of the design fit their text.
-    if (!label->objectName().startsWith("lblResult"))
+    if (!label->objectName().startsWith("lblResult")) {
       EXPECT_GE(label->width(), label->sizeHint().width()) << label->objectName().toStdString();
+    }
   }
   if (!dir.isEmpty()) w->grab().save(dir + "/iching_input.png");
   enter("JOHN", "PAUL", "SMITHERS");
@@ -373,7 +374,9 @@ TEST_F(IchingWindow, RendersBothPages) {
   for (int i = 0; i < 9; ++i) {
     QLabel* label = form.control<QLabel>(frmIChingNumerologyMain::lblResultName(i));
     EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()) / (i < 7 ? 1 : 2)) << i;
-    if (i >= 7) EXPECT_GE(label->height(), label->heightForWidth(label->width())) << i;
+    if (i >= 7) {
+      EXPECT_GE(label->height(), label->heightForWidth(label->width())) << i;
+    }
   }
   if (!dir.isEmpty()) w->grab().save(dir + "/iching_result.png");
 

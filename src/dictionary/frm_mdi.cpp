@@ -301,11 +301,11 @@ void MDI::cmdSearch_Click() {
   if (!rows) return;
   auto& webView = frmNumerologyDictionaryMain::instance();
   if (optExact->isChecked()) {
-    fillList(ExactKeys(rows->rows, rows->lowerKeys, term));
+    fillList(ExactKeys(rows->rows, rows->lowerKeys(), term));
   } else {
     const QString pattern = SearchPattern(box);
     DictionaryLink = pattern;
-    fillList(WildcardKeys(rows->rows, rows->lowerKeys, pattern));
+    fillList(WildcardKeys(rows->rows, rows->lowerKeys(), pattern));
   }
   if (keys->rowCount() > 0) {
     webView.Load();
@@ -331,11 +331,11 @@ void MDI::txtKey_KeyPress(int keyAscii) {
     return;
   }
   if (optExact->isChecked()) {
-    fillList(ExactKeys(rows->rows, rows->lowerKeys, SearchTerm(box)));
+    fillList(ExactKeys(rows->rows, rows->lowerKeys(), SearchTerm(box)));
   } else {
     const QString pattern = SearchPattern(box);
     DictionaryLink = pattern;
-    fillList(WildcardKeys(rows->rows, rows->lowerKeys, pattern));
+    fillList(WildcardKeys(rows->rows, rows->lowerKeys(), pattern));
   }
   if (keys->rowCount() > 0)
     frmNumerologyDictionaryMain::instance().Show();
@@ -368,7 +368,7 @@ void MDI::cmdDisplay_Click() {
   const QString keyword = lstKeys->currentIndex().isValid() ? selectedKey() : keys->index(0).data().toString();
   txtKey->setText(keyword);
   DictionaryLink = LowerText(VbTrim(txtKey->text()));
-  if (const auto link = FindLink(rows->rows, rows->lowerKeys, DictionaryLink)) DictionaryLink = *link;
+  if (const auto link = FindLink(rows->rows, rows->lowerKeys(), DictionaryLink)) DictionaryLink = *link;
   auto& webView = frmNumerologyDictionaryMain::instance();
   webView.Load();
   webView.Navigate(DictionaryLink);
@@ -386,7 +386,7 @@ void MDI::lstKeys_DblClick() {
   if (lstKeys->currentIndex().isValid()) txtKey->setText(selectedKey());
   DictionaryLink = VbTrim(txtKey->text());
   if (rows)
-    if (const auto link = FindLink(rows->rows, rows->lowerKeys, DictionaryLink)) DictionaryLink = *link;
+    if (const auto link = FindLink(rows->rows, rows->lowerKeys(), DictionaryLink)) DictionaryLink = *link;
   if (keys->rowCount() == 0) {
     reportNotFound();
     return;

@@ -28,6 +28,7 @@ void WriteWithOtherKey(const QString& path, const QList<DictionaryRow>& rows) {
   sqlite3* db = nullptr;
   ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
   sqlite3_key(db, "another password", 16);
+  sqlite3_exec(db, "PRAGMA cipher_page_size = 4096; PRAGMA kdf_iter = 4000", nullptr, nullptr, nullptr);
   ASSERT_EQ(sqlite3_exec(db, "CREATE TABLE numerology (Key TEXT, Link TEXT, Names TEXT)", nullptr, nullptr, nullptr),
             SQLITE_OK);
   for (const DictionaryRow& row : rows) {

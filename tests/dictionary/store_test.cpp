@@ -23,6 +23,7 @@ TEST_F(DictionaryStore, ReadsRowsInOrderWithNullAsEmptyText) {
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
     sqlite3_key(db, kDictionaryPassword, int(strlen(kDictionaryPassword)));
+    sqlite3_exec(db, "PRAGMA cipher_page_size = 4096; PRAGMA kdf_iter = 4000", nullptr, nullptr, nullptr);
     ASSERT_EQ(sqlite3_exec(db, "INSERT INTO numerology VALUES (NULL, NULL, NULL)", nullptr, nullptr, nullptr),
               SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(db, "INSERT INTO numerology VALUES ('Last', 'https://z', 'astro')", nullptr, nullptr,
@@ -54,6 +55,7 @@ TEST_F(DictionaryStore, UnreadableFilesHaveNoReadableRows) {
     db.Close();
     ASSERT_EQ(sqlite3_open(QFile::encodeName(noTable).constData(), &raw), SQLITE_OK);
     sqlite3_key(raw, kDictionaryPassword, int(strlen(kDictionaryPassword)));
+    sqlite3_exec(raw, "PRAGMA cipher_page_size = 4096; PRAGMA kdf_iter = 4000", nullptr, nullptr, nullptr);
     ASSERT_EQ(sqlite3_exec(raw, "DROP TABLE numerology; CREATE TABLE other (x)", nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(raw);
   }

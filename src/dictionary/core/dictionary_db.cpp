@@ -37,6 +37,13 @@ bool DictionaryDb::exec(const char* sql) {
   return true;
 }
 
+void DictionaryDb::applyKey() {
+  sqlite3_key(db_, kDictionaryPassword, int(std::strlen(kDictionaryPassword)));
+  // Pages of 4 KiB read in about half the time of the 1 KiB default. The password is the
+  // program's own, so a long key derivation guards nothing and only delays every open.
+  sqlite3_exec(db_, "PRAGMA cipher_page_size = 4096; PRAGMA kdf_iter = 4000", nullptr, nullptr, nullptr);
+}
+
 bool DictionaryDb::Open(const QString& path, bool writable) {
   Close();
   if (path.isEmpty() || !QFile::exists(path)) {
@@ -51,7 +58,7 @@ bool DictionaryDb::Open(const QString& path, bool writable) {
     return false;
   }
   sqlite3_busy_timeout(db_, 2000);
-  sqlite3_key(db_, kDictionaryPassword, int(std::strlen(kDictionaryPassword)));
+  applyKey();
   // A wrong key or another format shows here, at the first read of the schema.
   if (!exec("SELECT count(*) FROM sqlite_master")) {
     Close();
@@ -69,7 +76,7 @@ bool DictionaryDb::Create(const QString& path) {
     Close();
     return false;
   }
-  sqlite3_key(db_, kDictionaryPassword, int(std::strlen(kDictionaryPassword)));
+  applyKey();
   if (!exec("CREATE TABLE numerology (Key TEXT, Link TEXT, Names TEXT)")) {
     Close();
     return false;

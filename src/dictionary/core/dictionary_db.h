@@ -45,6 +45,7 @@ class DictionaryDb {
   QString LastError() const { return error_; }
 
  private:
+  void applyKey();
   bool exec(const char* sql);
   bool fail();
   sqlite3* db_ = nullptr;

@@ -111,6 +111,16 @@ QString WritableDictionaryPath(QString* error) {
   return user;
 }
 
+const QStringList& DictionaryRows::lowerKeys() const {
+  if (!lower_) {
+    QStringList lower;
+    lower.reserve(rows.size());
+    for (const DictionaryRow& row : rows) lower.append(LowerText(row.Key));
+    lower_ = std::move(lower);
+  }
+  return *lower_;
+}
+
 std::shared_ptr<const DictionaryRows> ReadDictionary() {
   const QString path = DictionaryPath();
   const std::optional<Fingerprint> print = fingerprintOf(path);
@@ -126,8 +136,6 @@ std::shared_ptr<const DictionaryRows> ReadDictionary() {
     c = Cache{};
     return nullptr;
   }
-  rows->lowerKeys.reserve(rows->rows.size());
-  for (const DictionaryRow& row : rows->rows) rows->lowerKeys.append(LowerText(row.Key));
   // Read the print again: a change during the read must not be kept as current.
   c.print = fingerprintOf(path) == print ? print : std::nullopt;
   c.rows = rows;

@@ -29,7 +29,11 @@ QString WritableDictionaryPath(QString* error = nullptr);
 
 struct DictionaryRows {
   QList<DictionaryRow> rows;
-  QStringList lowerKeys;  // each row's Key in lower case
+  // Each row's Key in lower case, made at the first search.
+  const QStringList& lowerKeys() const;
+
+ private:
+  mutable std::optional<QStringList> lower_;
 };
 // The dictionary's rows; kept between calls and read again whenever the file changes.
 // Null when the dictionary cannot be opened or read.

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QStandardItemModel>
 #include <QStringListModel>
+#include <QScreen>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -85,6 +86,13 @@ void MDI::CreateControls(QMainWindow* w) {
   }
   TB->addSeparator();
   ui::Label* Label61 = shell::ForumBanner(TB, QStringLiteral("Label61"), true);
+  {
+    QFont f = Label61->font();
+    f.setPointSizeF(f.pointSizeF() * 0.85);
+    Label61->setFont(f);
+    Label61->setWordWrap(true);
+    Label61->setFixedWidth(460);
+  }
   ui::Label* Label4 = smallLabel(TB, QStringLiteral("Label4"),
                                  QStringLiteral("Also from us: QZ Star Charter, free astrology software"));
   Label4->setLinkStyle(true);
@@ -166,6 +174,8 @@ void MDI::CreateControls(QMainWindow* w) {
   lstKeysHeader->setModel(headerModel);
   lstKeysHeader->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   lstKeysHeader->setStretchLastSection(false);
+  lstKeysHeader->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  lstKeysHeader->setFixedHeight(lstKeysHeader->sizeHint().height());
   lstKeys = new QListView(listFrame);
   lstKeys->setObjectName(QStringLiteral("lstKeys"));
   lstKeys->setUniformItemSizes(true);
@@ -225,7 +235,6 @@ void MDI::CreateControls(QMainWindow* w) {
   shell::CommonMenuSet(w, QStringLiteral("MDI"),
                        {{QStringLiteral("mnuUpdate"), [this] { mnuUpdate_Click(); }},
                         {QStringLiteral("mnuExit"), [this] { mnuExit_Click(); }}});
-  w->resize(1024, 720);
 }
 
 // --- Shared steps -----------------------------------------------------------------------
@@ -276,6 +285,10 @@ void MDI::webSearch() {
 // --- Handlers ---------------------------------------------------------------------------
 
 void MDI::MDIForm_Load() {
+  // Room for the toolbar's panels and a readable page beside the search panel.
+  QMainWindow* w = window();
+  w->resize(1060, 740);
+  if (QScreen* screen = w->screen()) w->move(screen->availableGeometry().center() - w->rect().center());
   if (auto rows = openDictionary(false)) fillList(AllKeys(rows->rows));
   lstKeysHeader->resizeSection(0, twips(2925 - 50 - 200));
 }

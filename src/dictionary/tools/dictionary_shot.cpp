@@ -1,0 +1,53 @@
+// Shows the dictionary with a page of a local server and saves a picture of the screen:
+// qz_dictionary_shot PROGRAM_DIR OUT.png (run under a display, e.g. xvfb-run).
+#include <QApplication>
+#include <QLineEdit>
+#include <QListView>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include "connection_test.h"
+#include "dictionary_module.h"
+#include "dictionary_store.h"
+#include "frm_mdi.h"
+#include "frm_numerology_dictionary_main.h"
+#include "web_view_loader.h"
+
+int main(int argc, char** argv) {
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  QApplication app(argc, argv);
+  if (argc < 3) return 2;
+  const QString programDir = QString::fromLocal8Bit(argv[1]);
+  const QString out = QString::fromLocal8Bit(argv[2]);
+  QTcpServer server;
+  server.listen(QHostAddress::LocalHost);
+  QObject::connect(&server, &QTcpServer::newConnection, [&] {
+    while (QTcpSocket* s = server.nextPendingConnection())
+      QObject::connect(s, &QTcpSocket::readyRead, s, [s] {
+        s->readAll();
+        const QByteArray body =
+            "<html><head><title>Lo Shu Square</title></head><body style='font-family:sans-serif;margin:24px'>"
+            "<h1>Lo Shu Square</h1><p>The Lo Shu Square is the unique normal magic square of order three: every "
+            "row, column and diagonal adds up to 15.</p><table border=1 cellpadding=12 style='font-size:28px'>"
+            "<tr><td>4</td><td>9</td><td>2</td></tr><tr><td>3</td><td>5</td><td>7</td></tr>"
+            "<tr><td>8</td><td>1</td><td>6</td></tr></table></body></html>";
+        s->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\nContent-Length: " +
+                 QByteArray::number(body.size()) + "\r\n\r\n" + body);
+        s->disconnectFromHost();
+      });
+  });
+  dictionary::SetProgramFolder(programDir);
+  dictionary::SetUserDataFolder(programDir + "/shot-user");
+  dictionary::SetWebViewPluginFolder(programDir);
+  dictionary::SetConnectionTest([] { return true; });
+  DictionaryLink = QStringLiteral("http://127.0.0.1:%1/lo-shu").arg(server.serverPort());
+  frmNumerologyDictionaryMain::instance().Show();
+  MDI::instance().control<QLineEdit>("txtKey")->setText("Lo Shu Square");
+  QTimer::singleShot(6000, [&] {
+    QProcess::execute("import", {"-window", "root", out});
+    app.quit();
+  });
+  return app.exec();
+}

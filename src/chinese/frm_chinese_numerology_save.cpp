@@ -80,7 +80,7 @@ void frmChineseNumerologySave::CreateControls(QMainWindow* w) {
 
   RTB = new ui::RichTextBox(central);
   RTB->setObjectName(QStringLiteral("RTB"));
-  RTB->setMinimumSize(560, 360);
+  RTB->setMinimumSize(660, 380);
   layout->addWidget(RTB, 1);
 
   auto* bottom = new QHBoxLayout();

@@ -4,6 +4,9 @@
 #include "platform_qt.h"
 #include "shell_windows.h"
 
+#ifdef QZ_STARTUP_PROBE
+#include "startup_probe.h"
+#endif
 #ifdef QZ_HAVE_READING
 #include "reading_tool.h"
 #endif
@@ -51,5 +54,8 @@ int main(int argc, char** argv) {
 #endif
 
   StartSuite();
+#ifdef QZ_STARTUP_PROBE
+  ReportStartup(frmMain::instance().window());
+#endif
   return app.exec();
 }

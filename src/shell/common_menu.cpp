@@ -184,7 +184,7 @@ QWidget* PromotionLabels(QWidget* parent, PromoFront front, bool inFrame) {
     label->setLinkStyle();
     label->setAutoFillBackground(true);
     label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
+    label->setLook(QColor(0x1a, 0x3c, 0x8c));
     stack->addWidget(label);
   }
   QObject::connect(cobrand, &ui::Label::clicked, cobrand, [] { OpenCoBrandPage(); });
@@ -221,7 +221,7 @@ ui::Label* ForumBanner(QWidget* parent, const QString& name, bool clickable) {
   auto* banner = new ui::Label(ForumBannerText(), parent);
   banner->setObjectName(name);
   banner->setAlignment(Qt::AlignCenter);
-  banner->setStyleSheet(QStringLiteral("color: #8b0000; font-weight: bold;"));
+  banner->setLook(QColor(0x8b, 0, 0), true);
   if (clickable) {
     banner->setLinkStyle();
     QObject::connect(banner, &ui::Label::clicked, banner, [] { OpenHomePage(); });

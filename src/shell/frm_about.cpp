@@ -56,14 +56,14 @@ void frmAbout::CreateControls(QMainWindow* w) {
   auto* lblCobrand = new ui::Label(QStringLiteral("Click here for more details."), central);
   lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
   lblCobrand->setLinkStyle();
-  lblCobrand->setStyleSheet(QStringLiteral("color: #1a3c8c; text-decoration: underline;"));
+  lblCobrand->setLook(QColor(0x1a, 0x3c, 0x8c), false, true);
   QObject::connect(lblCobrand, &ui::Label::clicked, w, [] { OpenFullyBrandedPage(); });
   grid->addWidget(lblCobrand, 4, 0, 1, 2);
 
   auto* lblHomePage = new ui::Label(QStringLiteral("Click here to visit ") + SiteAddress, central);
   lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
   lblHomePage->setLinkStyle();
-  lblHomePage->setStyleSheet(QStringLiteral("color: #1a3c8c; text-decoration: underline;"));
+  lblHomePage->setLook(QColor(0x1a, 0x3c, 0x8c), false, true);
   QObject::connect(lblHomePage, &ui::Label::clicked, w, [] { OpenHomePage(); });
   grid->addWidget(lblHomePage, 5, 0, 1, 2);
 

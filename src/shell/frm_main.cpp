@@ -73,7 +73,7 @@ void frmMain::CreateControls(QMainWindow* w) {
 
   auto* label1 = new ui::Label(QString::fromUtf8(kWelcome), central);
   label1->setObjectName(QStringLiteral("Label1"));
-  label1->setStyleSheet(QStringLiteral("font-size: 11pt; color: #202040;"));
+  label1->setLook(QColor(0x20, 0x20, 0x40), false, false, 2);
   layout->addWidget(label1);
 
   auto* grid = new QGridLayout();

@@ -146,7 +146,7 @@ void frmNagScreen2::CreateControls(QMainWindow* w) {
   auto* lblGoToHome = new ui::Label(QStringLiteral("Click Here To Visit Dunmorrow"), frame6);
   lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
   lblGoToHome->setLinkStyle();
-  lblGoToHome->setStyleSheet(QStringLiteral("color: #1a3c8c; font-weight: bold; text-decoration: underline;"));
+  lblGoToHome->setLook(QColor(0x1a, 0x3c, 0x8c), true, true);
   QObject::connect(lblGoToHome, &ui::Label::clicked, w, [this] { lblGoToHome_Click(); });
   right->addWidget(lblGoToHome);
   frame6->setMinimumWidth(200);

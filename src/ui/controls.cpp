@@ -35,6 +35,17 @@ void Label::setLinkStyle(bool on) {
   setCursor(on ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
+void Label::setLook(const QColor& colour, bool bold, bool underline, int pointSizeDelta) {
+  QPalette pal = palette();
+  pal.setColor(QPalette::WindowText, colour);
+  setPalette(pal);
+  QFont f = font();
+  f.setBold(bold);
+  f.setUnderline(underline);
+  if (pointSizeDelta != 0 && f.pointSize() > 0) f.setPointSize(f.pointSize() + pointSizeDelta);
+  setFont(f);
+}
+
 void Label::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) pressed_ = true;
   QLabel::mousePressEvent(event);

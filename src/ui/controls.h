@@ -19,8 +19,10 @@ class Label : public QLabel {
  public:
   explicit Label(const QString& caption = QString(), QWidget* parent = nullptr);
   void setCaption(const QString& caption);  // caption with VB-style ampersands
-  // Shows a pointing hand and the site-link look.
+  // Shows a pointing hand over the label.
   void setLinkStyle(bool on = true);
+  // Text colour and weight, without a style sheet (style sheets slow every window down).
+  void setLook(const QColor& colour, bool bold = false, bool underline = false, int pointSizeDelta = 0);
 
  signals:
   void clicked();

@@ -4,21 +4,31 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-bool WriteWholeFile(const QString& path, const QByteArray& data) {
+namespace {
+bool fail(QString* error, const QString& reason) {
+  if (error) *error = reason;
+  return false;
+}
+}  // namespace
+
+bool WriteWholeFile(const QString& path, const QByteArray& data, QString* error) {
   const QFileInfo info(path);
+  if (info.isDir()) return fail(error, QStringLiteral("%1 is a folder").arg(path));
   if (info.exists() && !info.isFile()) {
-    if (info.isDir()) return false;
     QFile device(path);
-    if (!device.open(QIODevice::WriteOnly)) return false;
-    const bool written = device.write(data) == data.size() && device.flush();
+    if (!device.open(QIODevice::WriteOnly)) return fail(error, device.errorString());
+    if (device.write(data) != data.size() || !device.flush()) return fail(error, device.errorString());
     device.close();
-    return written && device.error() == QFileDevice::NoError;
+    if (device.error() != QFileDevice::NoError) return fail(error, device.errorString());
+    return true;
   }
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (!file.open(QIODevice::WriteOnly)) return fail(error, file.errorString());
   if (file.write(data) != data.size()) {
+    const QString reason = file.errorString();
     file.cancelWriting();
-    return false;
+    return fail(error, reason);
   }
-  return file.commit();
+  if (!file.commit()) return fail(error, file.errorString());
+  return true;
 }

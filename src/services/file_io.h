@@ -6,4 +6,5 @@
 // Writes data to path through a temporary file that replaces the old one only when
 // everything was written; a device or other special file is written in place and never
 // replaced. False when anything failed; the old file is then as it was.
-bool WriteWholeFile(const QString& path, const QByteArray& data);
+// error, when given, receives the reason of a failure.
+bool WriteWholeFile(const QString& path, const QByteArray& data, QString* error = nullptr);

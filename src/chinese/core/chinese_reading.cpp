@@ -2,9 +2,9 @@
 
 #include <QFile>
 #include <QList>
-#include <QSaveFile>
 
 #include "calendar.h"
+#include "file_io.h"
 #include "text_codec.h"
 #include "vb_text.h"
 
@@ -70,16 +70,7 @@ ChineseReadingFile DecodeChineseReading(const QByteArray& bytes) {
 }
 
 bool WriteChineseReadingFile(const QString& path, const ChineseReadingFile& reading, QString* error) {
-  QSaveFile file(path);
-  const QByteArray bytes = EncodeChineseReading(reading);
-  bool ok = file.open(QIODevice::WriteOnly);
-  if (ok && file.write(bytes) != bytes.size()) {
-    ok = false;
-    file.cancelWriting();
-  }
-  if (ok) ok = file.commit();
-  if (!ok && error) *error = file.errorString();
-  return ok;
+  return WriteWholeFile(path, EncodeChineseReading(reading), error);
 }
 
 std::optional<ChineseReadingFile> ReadChineseReadingFile(const QString& path) {

@@ -1,7 +1,8 @@
 #include "reading_file.h"
 
+#include "file_io.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 #include "text_codec.h"
 
@@ -52,18 +53,7 @@ Person ReadingFile::FromBytes(const QByteArray& bytes) {
 }
 
 bool ReadingFile::Write(const QString& path, const Person& person, QString* error) {
-  QSaveFile file(path);
-  const QByteArray bytes = ToBytes(person);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-    if (error) *error = file.errorString();
-    file.cancelWriting();
-    return false;
-  }
-  if (!file.commit()) {
-    if (error) *error = file.errorString();
-    return false;
-  }
-  return true;
+  return WriteWholeFile(path, ToBytes(person), error);
 }
 
 std::optional<Person> ReadingFile::Read(const QString& path) {

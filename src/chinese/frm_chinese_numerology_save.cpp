@@ -12,6 +12,7 @@
 #include "controls.h"
 #include "frm_chinese_numerology_display.h"
 #include "msgbox.h"
+#include "save_warning.h"
 #include "rich_text_box.h"
 #include "web_pages.h"
 
@@ -123,15 +124,8 @@ void frmChineseNumerologySave::Form_Load() {
 }
 
 void frmChineseNumerologySave::cmdSave_Click() {
-  const QString lost = chinese::UnsavableCharacters(chinese::PersonName);
-  if (!lost.isEmpty()) {
-    QStringList shown;
-    for (QChar c : lost) shown << QString(c);
-    const QString prompt = QStringLiteral("The Chinese reading file cannot hold these characters of the name: ") +
-                           shown.join(QStringLiteral(" ")) + kCrLf +
-                           QStringLiteral("They will be left out of the saved reading. Save it anyway?");
-    if (ui::MsgBox(prompt, ui::vbYesNo | ui::vbInformation) != ui::vbYes) return;
-  }
+  if (!ConfirmSavingWithout(chinese::UnsavableCharacters(chinese::PersonName), QStringLiteral("Chinese reading file")))
+    return;
 
   CD.Filter = QStringLiteral("QZ Chinese Numerology | *.cnu");
   CD.FilterIndex = 2;

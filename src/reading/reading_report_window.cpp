@@ -12,6 +12,7 @@
 #include "frm_numerology_pro_save.h"
 #include "mod_numerology_pro.h"
 #include "msgbox.h"
+#include "save_warning.h"
 #include "reading_file.h"
 #include "rich_text_box.h"
 #include "rtb_link_hook.h"
@@ -127,17 +128,8 @@ void ReadingReportWindow::cmdSave_Click() {
   Load();
   const reading::Person person = reading::SavedPerson();
   // The file keeps one byte per character; some characters cannot be among them.
-  const QString lost = reading::ReadingFile::UnsavableCharacters(person);
-  if (!lost.isEmpty()) {
-    QStringList shown;
-    for (QChar c : lost) shown << QString(c);
-    const int answer = ui::MsgBox(
-        QStringLiteral("The reading file cannot hold these characters of the name: ") + shown.join(QStringLiteral(" ")) +
-            QStringLiteral("\r\nThey will not be saved, and the reading of the saved file may differ."
-                           "\r\nDo you want to save the reading anyway?"),
-        ui::vbYesNo + ui::vbInformation);
-    if (answer != ui::vbYes) return;
-  }
+  if (!ConfirmSavingWithout(reading::ReadingFile::UnsavableCharacters(person), QStringLiteral("reading file")))
+    return;
 
   CD.Filter = QStringLiteral("Rich Text Format | *.num");
   CD.FilterIndex = 2;

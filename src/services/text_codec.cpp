@@ -71,3 +71,12 @@ QString DecodeText(const QString& text) {
   if (text.size() > kMaxLength) return {};
   return ansi::toUnicode(DecodeBytes(ansi::fromUnicode(text)));
 }
+
+QString CharactersLostByEncoding(const QString& text) {
+  QString out;
+  for (QChar c : text) {
+    const int code = ansi::codeOf(c);
+    if ((code < 0 || code + kShift > 255) && !out.contains(c)) out += c;
+  }
+  return out;
+}

@@ -17,7 +17,6 @@ QDate BirthDate;
 
 namespace {
 const QByteArray kLineEnd("\r\n");
-constexpr int kDroppedFrom = 171;  // codes from here up leave the byte range when encoded
 
 QByteArray encodeField(const QString& text) { return EncodeBytes(ansi::fromUnicode(text)); }
 QString decodeField(const QByteArray& bytes) { return ansi::toUnicode(DecodeBytes(bytes)); }
@@ -81,14 +80,7 @@ std::optional<ChineseReadingFile> ReadChineseReadingFile(const QString& path) {
   return DecodeChineseReading(bytes);
 }
 
-QString UnsavableCharacters(const QString& text) {
-  QString out;
-  for (QChar c : text) {
-    const int code = ansi::codeOf(c);
-    if ((code < 0 || code >= kDroppedFrom) && !out.contains(c)) out += c;
-  }
-  return out;
-}
+QString UnsavableCharacters(const QString& text) { return CharactersLostByEncoding(text); }
 
 QString ReportText(const QString& personName, const QString& birthDateText, const QString& favourableText,
                    const QString& footer) {

@@ -9,7 +9,6 @@
 namespace reading {
 
 namespace {
-constexpr int kHighestSavableCode = 255 - 85;
 
 QList<const QString*> Fields(const Person& p) {
   return {&p.firstName, &p.middleName, &p.lastName, &p.monthName, &p.day, &p.year};
@@ -71,14 +70,9 @@ bool ReadingFile::HasReadingExtension(const QString& path) {
 }
 
 QString ReadingFile::UnsavableCharacters(const Person& person) {
-  QString out;
-  for (const QString* field : Fields(person)) {
-    for (QChar c : *field) {
-      const int code = ansi::codeOf(c);
-      if ((code < 0 || code > kHighestSavableCode) && !out.contains(c)) out += c;
-    }
-  }
-  return out;
+  QString all;
+  for (const QString* field : Fields(person)) all += *field;
+  return CharactersLostByEncoding(all);
 }
 
 }  // namespace reading

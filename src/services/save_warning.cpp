@@ -1,0 +1,16 @@
+#include "save_warning.h"
+
+#include <QStringList>
+
+#include "msgbox.h"
+
+bool ConfirmSavingWithout(const QString& lostCharacters, const QString& fileDescription) {
+  if (lostCharacters.isEmpty()) return true;
+  QStringList shown;
+  for (QChar c : lostCharacters) shown << QString(c);
+  const QString prompt = QStringLiteral("The %1 cannot hold these characters of the name: ").arg(fileDescription) +
+                         shown.join(QLatin1Char(' ')) +
+                         QStringLiteral("\r\nThey will not be saved, and the reading of the saved file may differ."
+                                        "\r\nDo you want to save the reading anyway?");
+  return ui::MsgBox(prompt, ui::vbYesNo + ui::vbInformation) == ui::vbYes;
+}

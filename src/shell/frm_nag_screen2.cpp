@@ -104,7 +104,6 @@ void frmNagScreen2::CreateControls(QMainWindow* w) {
 
   auto* frame2 = new QGroupBox(QStringLiteral("Refer A Friend"), central);
   frame2->setObjectName(QStringLiteral("Frame2"));
-  frame2->setFixedHeight(130);
   auto* form = new QGridLayout(frame2);
   txtName = new QLineEdit(QStringLiteral("Your Name"), frame2);
   txtName->setObjectName(QStringLiteral("txtName"));
@@ -122,6 +121,7 @@ void frmNagScreen2::CreateControls(QMainWindow* w) {
   cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
   QObject::connect(cmdSubmit, &QPushButton::clicked, w, [this] { cmdSubmit_Click(); });
   form->addWidget(cmdSubmit, 2, 0, 1, 2, Qt::AlignHCenter);
+  frame2->setFixedHeight(frame2->sizeHint().height());
   // The message box lies below the frame's visible area: clipped away, still in the tab order.
   txtMessage = new QPlainTextEdit(frame2);
   txtMessage->setObjectName(QStringLiteral("txtMessage"));

@@ -54,13 +54,15 @@ void Form::Load() {
   window_ = w;
   loaded().append(this);
   CreateControls(w);
+  loading_ = false;
+  Form_Load();
+  // Sized and centred once the load handler has filled the controls.
+  if (window_ != w || w->isVisible()) return;
   w->adjustSize();
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->availableGeometry();
     w->move(area.center() - w->rect().center());
   }
-  loading_ = false;
-  Form_Load();
 }
 
 void Form::Show() {

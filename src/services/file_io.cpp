@@ -24,7 +24,9 @@ bool WriteWholeFile(const QString& path, const QByteArray& data, QString* error)
   }
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return fail(error, file.errorString());
-  if (file.write(data) != data.size()) {
+  // The last buffered bytes are written by flush(); commit() would not notice that they failed
+  // (a full disk) and would put the short file in place of the old one.
+  if (file.write(data) != data.size() || !file.flush()) {
     const QString reason = file.errorString();
     file.cancelWriting();
     return fail(error, reason);

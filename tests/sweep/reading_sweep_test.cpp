@@ -1,0 +1,255 @@
+// The reading's input, result, display and save windows under bad input.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "comprehensive.h"
+#include "frm_numerology_pro_disp.h"
+#include "frm_numerology_pro_main.h"
+#include "frm_numerology_pro_result.h"
+#include "frm_numerology_pro_save.h"
+#include "mod_numerology_pro.h"
+#include "reading_file.h"
+#include "reading_numbers.h"
+#include "rich_text_box.h"
+#include "shell_windows.h"
+#include "sweep_support.h"
+#include "test_support.h"
+#include "vb_text.h"
+
+using qztest::seams;
+
+namespace {
+frmNumerologyProMain& input() { return frmNumerologyProMain::instance(); }
+frmNumerologyProResult& result() { return frmNumerologyProResult::instance(); }
+frmNumerologyProsave& comprehensive() { return frmNumerologyProsave::instance(); }
+QLineEdit* box(const char* name) { return input().control<QLineEdit>(name); }
+QComboBox* list(const char* name) { return input().control<QComboBox>(name); }
+
+// Puts text in a box as a paste does.
+void paste(QLineEdit* b, const QString& text) {
+  b->clear();
+  b->setFocus();
+  QApplication::clipboard()->setText(text);
+  b->paste();
+  if (text.isEmpty()) b->clear();
+}
+
+class ReadingSweep : public qztest::SeamTest {
+ protected:
+  void SetUp() override {
+    SeamTest::SetUp();
+    qztest::SetToday(QDate(2024, 3, 15));
+    restart();
+  }
+  void TearDown() override {
+    sweep::CleanUpBadFiles();
+    frmNumerologyProDisp::instance().Unload();
+    comprehensive().Unload();
+    result().Unload();
+    input().Unload();
+    if (frmMain::instance().IsLoaded()) frmMain::instance().Hide();
+    if (frmNagScreen2::instance().IsLoaded()) frmNagScreen2::instance().Hide();
+    EXPECT_TRUE(sweep::DevFullIntact());
+  }
+  void restart() {
+    frmNumerologyProDisp::instance().Unload();
+    comprehensive().Unload();
+    result().Unload();
+    input().Unload();
+    input().Show();
+    seams().messages.clear();
+    seams().onModal = [this](ui::Form& form) {
+      ++modalShows;
+      if (auto* report = dynamic_cast<ReadingReportWindow*>(&form)) lastText = report->RTB()->Text();
+    };
+  }
+  void pick(const char* name, const QString& text) {
+    list(name)->setCurrentIndex(list(name)->findText(text));
+    ASSERT_EQ(list(name)->currentText(), text) << name;
+  }
+  // Next, then every number and the comprehensive reading: each must show its text.
+  void readEverything(const std::string& what) {
+    for (const reading::ReadingNumber& n : reading::ReadingNumbers()) {
+      modalShows = 0;
+      lastText.clear();
+      result().control<QPushButton>(n.button)->click();
+      EXPECT_EQ(modalShows, 1) << what << " " << n.button.toStdString();
+      EXPECT_FALSE(lastText.isEmpty()) << what << " " << n.button.toStdString();
+    }
+    modalShows = 0;
+    result().control<QPushButton>("cmdComprehensiveReading")->click();
+    EXPECT_GE(modalShows, 1) << what;
+    EXPECT_TRUE(comprehensive().RTB()->Text().contains("Date of Birth:")) << what;
+  }
+  int modalShows = 0;
+  QString lastText;
+};
+}  // namespace
+
+TEST_F(ReadingSweep, NamesOfEveryLengthScriptAndControlCharacter) {
+  for (const sweep::NameCase& c : sweep::NameCases()) {
+    for (const char* target : {"txtFirstName", "txtMiddleName", "txtLastName"}) {
+      const std::string what = std::string(c.what) + " in " + target;
+      restart();
+      box("txtFirstName")->setText("ANN");
+      box("txtLastName")->setText("LEE");
+      paste(box(target), c.text);
+      QElapsedTimer clock;
+      clock.start();
+      input().control<QPushButton>("cmdNext")->click();
+      const bool blank = VbTrim(box(target)->text()).isEmpty();
+      if (blank && QByteArray(target) != "txtMiddleName") {
+        ASSERT_EQ(seams().messages.size(), 1u) << what;
+        EXPECT_FALSE(seams().messages[0].prompt.isEmpty()) << what;
+        EXPECT_TRUE(input().IsVisible()) << what;
+        continue;
+      }
+      EXPECT_TRUE(seams().messages.empty()) << what << ": " << seams().lastPrompt().toStdString();
+      ASSERT_TRUE(result().IsVisible()) << what;
+      readEverything(what);
+      EXPECT_LT(clock.elapsed(), 20000) << what;
+    }
+  }
+}
+
+TEST_F(ReadingSweep, DatesAtTheEdgesOfTheLists) {
+  for (const sweep::DateCase& c : sweep::DateCases(1900, 2050)) {
+    restart();
+    box("txtFirstName")->setText("ANN");
+    box("txtLastName")->setText("LEE");
+    pick("cboDate", QString::number(c.day));
+    pick("cboMonth", sweep::MonthName(c.month));
+    pick("cboYear", QString::number(c.year));
+    input().control<QPushButton>("cmdNext")->click();
+    if (!c.valid) {
+      ASSERT_EQ(seams().messages.size(), 1u) << c.what;
+      EXPECT_TRUE(seams().messages[0].prompt.startsWith("Please Enter Correct Date Or Month")) << c.what;
+      EXPECT_FALSE(result().IsLoaded() && result().IsVisible()) << c.what;
+      continue;
+    }
+    EXPECT_TRUE(seams().messages.empty()) << c.what << ": " << seams().lastPrompt().toStdString();
+    ASSERT_TRUE(result().IsVisible()) << c.what;
+    readEverything(c.what);
+  }
+}
+
+TEST_F(ReadingSweep, TodayAtTheEdgesOfTheCalendar) {
+  // The personal cycles count from today: a birth later than today, and today on the edges.
+  const QDate todays[] = {QDate(2024, 2, 29), QDate(2023, 12, 31), QDate(2024, 1, 1), QDate(1900, 1, 1),
+                          QDate(2050, 12, 31)};
+  for (const QDate& today : todays) {
+    qztest::SetToday(today);
+    restart();
+    box("txtFirstName")->setText("ANN");
+    box("txtLastName")->setText("LEE");
+    pick("cboDate", "29");
+    pick("cboMonth", "February");
+    pick("cboYear", "2000");
+    input().control<QPushButton>("cmdNext")->click();
+    ASSERT_TRUE(result().IsVisible()) << today.toString().toStdString();
+    readEverything(today.toString(Qt::ISODate).toStdString());
+  }
+}
+
+TEST_F(ReadingSweep, OpenOfBadFiles) {
+  const reading::Person good{"JOHN", "PAUL", "SMITH", "October", "29", "1999"};
+  for (const sweep::BadFile& f : sweep::BadFiles("num", reading::ReadingFile::ToBytes(good))) {
+    restart();
+    box("txtFirstName")->setText("ANN");
+    box("txtLastName")->setText("LEE");
+    const QByteArray before = QFileInfo(f.path).isFile() && QFileInfo(f.path).size() < (10 << 20)
+                                  ? sweep::ReadBytes(f.path)
+                                  : QByteArray();
+    seams().fileAnswers.push_back(f.path);
+    QElapsedTimer clock;
+    clock.start();
+    input().control<QPushButton>("cmdOpen")->click();
+    EXPECT_LT(clock.elapsed(), 5000) << f.what;
+    if (QByteArray(f.what).startsWith("mode 000") || QByteArray(f.what).startsWith("good file")) {
+      EXPECT_TRUE(seams().messages.empty()) << f.what << ": " << seams().lastPrompt().toStdString();
+      EXPECT_TRUE(result().IsVisible()) << f.what;
+      EXPECT_EQ(box("txtFirstName")->text(), "JOHN") << f.what;
+    } else {
+      ASSERT_EQ(seams().messages.size(), 1u) << f.what;
+      EXPECT_EQ(seams().messages[0].prompt, "Please Check The File.") << f.what;
+      EXPECT_EQ(box("txtFirstName")->text(), "ANN") << f.what;
+      EXPECT_FALSE(result().IsLoaded() && result().IsVisible()) << f.what;
+    }
+    if (!before.isEmpty()) {
+      EXPECT_EQ(sweep::ReadBytes(f.path), before) << f.what;
+    }
+  }
+}
+
+TEST_F(ReadingSweep, SavesThatFailSaySoAndKeepTheOldFile) {
+  box("txtFirstName")->setText("ANN");
+  box("txtLastName")->setText("LEE");
+  input().control<QPushButton>("cmdNext")->click();
+  ASSERT_TRUE(result().IsVisible());
+  for (const char* window : {"display", "comprehensive"}) {
+    for (const sweep::FailingSave& s : sweep::FailingSaves("num")) {
+      const std::string what = std::string(window) + ": " + s.what;
+      seams().messages.clear();
+      ReadingReportWindow* report;
+      if (QByteArray(window) == "display") {
+        result().control<QPushButton>("cmdLifePath")->click();
+        report = &frmNumerologyProDisp::instance();
+      } else {
+        result().control<QPushButton>("cmdComprehensiveReading")->click();
+        report = &comprehensive();
+      }
+      seams().fileAnswers.push_back(s.path);
+      {
+        std::optional<sweep::FileSizeLimit> limit;
+        if (s.fullDisk) limit.emplace(4);
+        report->control<QPushButton>("cmdSave")->click();
+      }
+      ASSERT_EQ(seams().messages.size(), 1u) << what;
+      EXPECT_TRUE(seams().messages[0].prompt.startsWith("The reading could not be saved.")) << what;
+      EXPECT_EQ(seams().messages[0].style, 16) << what;
+      if (!s.before.isEmpty()) {
+        EXPECT_EQ(sweep::ReadBytes(s.path), s.before) << what;
+      }
+      EXPECT_TRUE(sweep::DevFullIntact()) << what;
+    }
+  }
+}
+
+TEST_F(ReadingSweep, SavedNamesComeBackAsTheyWereSaved) {
+  // What a reading file cannot hold is asked about first; the rest comes back on Open.
+  for (const sweep::NameCase& c : sweep::NameCases()) {
+    if (VbTrim(c.text).isEmpty()) continue;
+    restart();
+    box("txtFirstName")->setText(c.text);
+    box("txtLastName")->setText("LEE");
+    input().control<QPushButton>("cmdNext")->click();
+    ASSERT_TRUE(result().IsVisible()) << c.what;
+    result().control<QPushButton>("cmdLifePath")->click();
+    const QString path = qztest::TempPath(QStringLiteral("roundtrip.num"));
+    QFile::remove(path);
+    seams().messages.clear();
+    seams().answers.push_back(ui::vbYes);
+    seams().fileAnswers.push_back(path);
+    frmNumerologyProDisp::instance().control<QPushButton>("cmdSave")->click();
+    ASSERT_TRUE(QFile::exists(path)) << c.what << ": " << seams().lastPrompt().toStdString();
+    const QString lost = reading::ReadingFile::UnsavableCharacters({box("txtFirstName")->text(), "", "", "", "", ""});
+    restart();
+    seams().fileAnswers.push_back(path);
+    input().control<QPushButton>("cmdOpen")->click();
+    EXPECT_TRUE(seams().messages.empty()) << c.what << ": " << seams().lastPrompt().toStdString();
+    EXPECT_EQ(box("txtLastName")->text(), "LEE") << c.what;
+    EXPECT_EQ(list("cboMonth")->currentText(), "August") << c.what;
+    if (lost.isEmpty()) {
+      EXPECT_EQ(box("txtFirstName")->text(), c.text) << c.what;
+    }
+  }
+}

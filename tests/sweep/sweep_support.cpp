@@ -1,0 +1,211 @@
+#include "sweep_support.h"
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "calendar.h"
+#include "test_support.h"
+
+namespace sweep {
+std::vector<NameCase> NameCases() {
+  return {
+      {"empty", QString()},
+      {"one letter", QStringLiteral("A")},
+      {"10,000 letters", QString(10000, QLatin1Char('Q'))},
+      {"10,000 blanks", QString(10000, QLatin1Char(' '))},
+      {"Greek", QStringLiteral("ΑΛΈΞΑΝΔΡΟΣ")},
+      {"Cyrillic", QStringLiteral("АЛЕКСАНДР")},
+      {"Chinese", QStringLiteral("王小明")},
+      {"emoji", QStringLiteral("ANN 😀🎉")},
+      {"tab", QStringLiteral("ANN\tLEE")},
+      {"CR", QStringLiteral("ANN\rLEE")},
+      {"LF", QStringLiteral("ANN\nLEE")},
+      {"CR LF", QStringLiteral("ANN\r\nLEE")},
+      {"NUL", QStringLiteral("ANN") + QChar(0) + QStringLiteral("LEE")},
+      {"U+2028", QStringLiteral("ANN\u2028LEE")},
+      {"lone surrogate", QStringLiteral("ANN") + QChar(0xD800) + QStringLiteral("LEE")},
+  };
+}
+
+QString MonthName(int month) { return calendar::MonthNames().value(month - 1); }
+
+std::vector<DateCase> DateCases(int firstYear, int lastYear) {
+  const bool lastLeap = calendar::IsLeapYear(lastYear);
+  return {
+      {"first day of the lists", 1, 1, firstYear, true},
+      {"last day of the lists", 31, 12, lastYear, true},
+      {"31 January", 31, 1, 1979, true},
+      {"1 December", 1, 12, 1979, true},
+      {"29 February, leap year", 29, 2, 2024, true},
+      {"29 February, common year", 29, 2, 2023, false},
+      {"29 February, century leap year", 29, 2, 2000, true},
+      {"29 February, century common year", 29, 2, 1900, false},
+      {"29 February, last year", 29, 2, lastYear, lastLeap},
+      {"30 February", 30, 2, 2000, false},
+      {"31 February", 31, 2, 2024, false},
+      {"28 February, common year", 28, 2, 2023, true},
+      {"31 April", 31, 4, 1979, false},
+      {"31 June", 31, 6, 1979, false},
+      {"31 September", 31, 9, 1979, false},
+      {"31 November", 31, 11, 1979, false},
+      {"30 November", 30, 11, firstYear, true},
+  };
+}
+
+QByteArray ReadBytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
+}
+
+bool SetImmutable(const QString& path, bool on) {
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+  if (fd < 0) return false;
+  int flags = 0;
+  bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+  if (ok) {
+    flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+    ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+  }
+  ::close(fd);
+  return ok;
+}
+
+namespace {
+QString sweepFolder() {
+  const QString dir = qztest::TempPath(QStringLiteral("sweep"));
+  QDir().mkpath(dir);
+  return dir;
+}
+QString in(const QString& name) { return QDir(sweepFolder()).filePath(name); }
+QStringList& lockedPaths() {
+  static QStringList paths;
+  return paths;
+}
+}  // namespace
+
+std::vector<BadFile> BadFiles(const QString& ending, const QByteArray& good) {
+  std::vector<BadFile> files;
+  auto add = [&files](const char* what, const QString& name, const QByteArray& bytes) {
+    const QString path = in(name);
+    WriteBytes(path, bytes);
+    files.push_back({what, path});
+    return path;
+  };
+  add("empty", "empty." + ending, QByteArray());
+  QByteArray binary;
+  for (int i = 0; i < 4096; ++i) binary.append(char((i * 7919 + 13) & 0xFF));
+  add("binary", "binary." + ending, binary);
+  add("NUL bytes", "nul." + ending, QByteArray(2000, '\0'));
+  add("truncated to half", "half." + ending, good.left(good.size() / 2));
+  add("first line only", "line." + ending, good.left(good.indexOf('\n') + 1));
+  add("no line breaks, one long line", "long." + ending, QByteArray(3 << 20, 'Z'));
+  // 100 MB without using the disk: a sparse file of NUL bytes, and one of a name then a hole.
+  for (const char* kind : {"huge", "hugename"}) {
+    const QString path = in(QString::fromLatin1(kind) + "." + ending);
+    QFile f(path);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    if (QByteArray(kind) == "hugename") f.write(QByteArray(200, 'A'));
+    f.resize(100LL << 20);
+    f.close();
+    files.push_back({QByteArray(kind) == "huge" ? "huge (100 MB sparse)" : "huge, a name then a hole", path});
+  }
+  // A folder with the file's name.
+  const QString folder = in("folder." + ending);
+  QDir().mkpath(folder);
+  files.push_back({"a folder", folder});
+  files.push_back({"missing", in("missing." + ending)});
+  // Mode 000: root still reads it, so this one may open as a sound reading.
+  const QString locked = add("mode 000 (root reads it)", "locked." + ending, good);
+  QFile::setPermissions(locked, QFileDevice::Permissions());
+  // A good file in a read-only folder opens as any other.
+  const QString roFolder = in("read-only-folder");
+  QDir().mkpath(roFolder);
+  WriteBytes(roFolder + "/good." + ending, good);
+  SetImmutable(roFolder, true);
+  lockedPaths().append(roFolder);
+  files.push_back({"good file in a read-only folder", roFolder + "/good." + ending});
+  return files;
+}
+
+void CleanUpBadFiles() {
+  for (const QString& p : lockedPaths()) SetImmutable(p, false);
+  lockedPaths().clear();
+  for (const char* kind : {"huge", "hugename"}) {
+    for (const QFileInfo& fi : QDir(sweepFolder()).entryInfoList({QString::fromLatin1(kind) + ".*"}, QDir::Files))
+      QFile::remove(fi.filePath());
+  }
+}
+
+std::vector<FailingSave> FailingSaves(const QString& ending) {
+  std::vector<FailingSave> saves;
+  const QByteArray old = "the user's own bytes\r\n";
+  // A full device: the save dialog adds its ending to "/dev/full", so the device is made
+  // again under a name with the ending (as root); /dev/full itself is checked afterwards.
+  const QString device = in("full-device." + ending);
+  if (!QFileInfo::exists(device))
+    ::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 7));
+  if (QFileInfo(device).exists() && !QFileInfo(device).isFile())
+    saves.push_back({"a full device (/dev/full)", device, QByteArray()});
+  const QString folder = in("a-folder." + ending);
+  QDir().mkpath(folder);
+  saves.push_back({"a folder", folder, QByteArray()});
+  saves.push_back({"missing folder", in("no-such-folder/x." + ending), QByteArray()});
+  // An existing file in a folder nobody may write to, root included.
+  const QString roFolder = in("locked-folder");
+  QDir().mkpath(roFolder);
+  SetImmutable(roFolder, false);
+  WriteBytes(roFolder + "/old." + ending, old);
+  SetImmutable(roFolder, true);
+  lockedPaths().append(roFolder);
+  saves.push_back({"existing file in a read-only folder", roFolder + "/old." + ending, old});
+  saves.push_back({"new file in a read-only folder", roFolder + "/new." + ending, QByteArray()});
+  // An existing file that may not be replaced.
+  const QString fixed = in("immutable." + ending);
+  SetImmutable(fixed, false);
+  WriteBytes(fixed, old);
+  SetImmutable(fixed, true);
+  lockedPaths().append(fixed);
+  saves.push_back({"existing immutable file", fixed, old});
+  // A full disk while an existing file is replaced.
+  const QString full = in("full-disk." + ending);
+  WriteBytes(full, old);
+  saves.push_back({"existing file, disk full", full, old, true});
+  return saves;
+}
+
+FileSizeLimit::FileSizeLimit(long bytes) {
+  ::signal(SIGXFSZ, SIG_IGN);
+  rlimit r{};
+  ::getrlimit(RLIMIT_FSIZE, &r);
+  old_ = long(r.rlim_cur);
+  r.rlim_cur = bytes;
+  ::setrlimit(RLIMIT_FSIZE, &r);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+  rlimit r{};
+  ::getrlimit(RLIMIT_FSIZE, &r);
+  r.rlim_cur = rlim_t(old_);
+  ::setrlimit(RLIMIT_FSIZE, &r);
+}
+
+bool DevFullIntact() {
+  struct stat st {};
+  return ::lstat("/dev/full", &st) == 0 && S_ISCHR(st.st_mode) && major(st.st_rdev) == 1 && minor(st.st_rdev) == 7;
+}
+}  // namespace sweep

@@ -1,0 +1,62 @@
+#pragma once
+// Tables of bad input shared by every window's sweep, and the files a sweep opens or saves to.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace sweep {
+struct NameCase {
+  const char* what;
+  QString text;
+};
+// Names of 0, 1 and 10,000 characters, other scripts, and pasted control characters.
+std::vector<NameCase> NameCases();
+
+struct DateCase {
+  const char* what;
+  int day, month, year;
+  bool valid;  // a date of the calendar
+};
+// The edges of the day, month and year lists (first and last year as the window lists them),
+// 29 February in leap, common and century years, and the 31st of each 30-day month.
+std::vector<DateCase> DateCases(int firstYear, int lastYear);
+QString MonthName(int month);
+
+// Files a window is asked to open; each is made in the sweep's temporary folder with the
+// given name ending.
+struct BadFile {
+  const char* what;
+  QString path;
+};
+std::vector<BadFile> BadFiles(const QString& ending, const QByteArray& goodContent);
+// Removes the huge file and gives the locked files back their permissions.
+void CleanUpBadFiles();
+
+QByteArray ReadBytes(const QString& path);
+void WriteBytes(const QString& path, const QByteArray& bytes);
+
+// Sets or clears the immutable attribute (neither root nor anyone else may change the file).
+bool SetImmutable(const QString& path, bool on);
+
+// Save targets that must fail. Each holds an existing file of the user's (where there is one)
+// whose bytes must survive the failed save.
+struct FailingSave {
+  const char* what;
+  QString path;
+  QByteArray before;     // empty for a device or a folder
+  bool fullDisk = false;  // run the save under a FileSizeLimit
+};
+std::vector<FailingSave> FailingSaves(const QString& ending);
+// Limits the size of any file this process writes (a full disk for regular files); 0 lifts it.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(long bytes);
+  ~FileSizeLimit();
+
+ private:
+  long old_;
+};
+// True while /dev/full is still the character device it should be.
+bool DevFullIntact();
+}  // namespace sweep

@@ -1,0 +1,343 @@
+// The Kabbalah and Chinese windows under bad input: names, dates, files and failing saves.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+
+#include "chinese_reading.h"
+#include "frm_chinese_numerology_display.h"
+#include "frm_chinese_numerology_main.h"
+#include "frm_chinese_numerology_save.h"
+#include "frm_kabbalah_numerology_display.h"
+#include "frm_kabbalah_numerology_main.h"
+#include "frm_kabbalah_numerology_save.h"
+#include "rich_text_box.h"
+#include "shell_windows.h"
+#include "sweep_support.h"
+#include "test_support.h"
+#include "vb_text.h"
+
+using qztest::seams;
+
+namespace {
+void paste(QLineEdit* b, const QString& text) {
+  b->clear();
+  b->setFocus();
+  QApplication::clipboard()->setText(text);
+  b->paste();
+  if (text.isEmpty()) b->clear();
+}
+void pick(QComboBox* list, const QString& text) {
+  list->setCurrentIndex(list->findText(text));
+  ASSERT_EQ(list->currentText(), text) << list->objectName().toStdString();
+}
+
+// --- Kabbalah ---------------------------------------------------------------------------
+
+frmKabbalahNumerologyMain& kInput() { return frmKabbalahNumerologyMain::instance(); }
+frmKabbalahNumerologyDisplay& kDisplay() { return frmKabbalahNumerologyDisplay::instance(); }
+frmKabbalahNumerologySave& kReport() { return frmKabbalahNumerologySave::instance(); }
+
+class KabbalahSweep : public qztest::SeamTest {
+ protected:
+  void SetUp() override {
+    SeamTest::SetUp();
+    restart();
+  }
+  void TearDown() override {
+    sweep::CleanUpBadFiles();
+    kReport().Unload();
+    kDisplay().Unload();
+    kInput().Unload();
+    if (frmMain::instance().IsLoaded()) frmMain::instance().Hide();
+    EXPECT_TRUE(sweep::DevFullIntact());
+  }
+  static void restart() {
+    kReport().Unload();
+    kDisplay().Unload();
+    kInput().Unload();
+    kInput().Show();
+    seams().messages.clear();
+  }
+  static QLineEdit* box(const char* name) { return kInput().control<QLineEdit>(name); }
+  static QComboBox* list(const char* name) { return kInput().control<QComboBox>(name); }
+  static void next() { kInput().control<QPushButton>("cmdNext")->click(); }
+  // Every tab, then the report: each shows text.
+  static void readEverything(const std::string& what) {
+    QTabBar* tabs = kDisplay().control<QTabBar>("TScript");
+    for (int i = 0; i < tabs->count(); ++i) {
+      tabs->setCurrentIndex(i);
+      EXPECT_FALSE(kDisplay().control<QLabel>("lblCaption")->text().isEmpty()) << what << " tab " << i;
+    }
+    kDisplay().control<QPushButton>("cmdPrint")->click();
+    ASSERT_TRUE(kReport().IsLoaded()) << what;
+    EXPECT_FALSE(kReport().control<ui::RichTextBox>("RTB")->Text().isEmpty()) << what;
+  }
+};
+}  // namespace
+
+TEST_F(KabbalahSweep, NamesOfEveryLengthScriptAndControlCharacter) {
+  for (const sweep::NameCase& c : sweep::NameCases()) {
+    for (const char* target : {"txtFirstName", "txtMiddleName", "txtLastName"}) {
+      const std::string what = std::string(c.what) + " in " + target;
+      restart();
+      box("txtFirstName")->setText("ANN");
+      box("txtLastName")->setText("LEE");
+      paste(box(target), c.text);
+      QElapsedTimer clock;
+      clock.start();
+      next();
+      if (VbTrim(box(target)->text()).isEmpty() && QByteArray(target) != "txtMiddleName") {
+        ASSERT_EQ(seams().messages.size(), 1u) << what;
+        EXPECT_TRUE(kInput().IsVisible()) << what;
+        continue;
+      }
+      EXPECT_TRUE(seams().messages.empty()) << what << ": " << seams().lastPrompt().toStdString();
+      ASSERT_TRUE(kDisplay().IsVisible()) << what;
+      readEverything(what);
+      EXPECT_LT(clock.elapsed(), 10000) << what;
+    }
+  }
+}
+
+TEST_F(KabbalahSweep, DatesAndHoursAtTheEdgesOfTheLists) {
+  for (const sweep::DateCase& c : sweep::DateCases(1900, 2999)) {
+    for (const char* hour : {"0", "23"}) {
+      restart();
+      pick(list("cmbDate"), QString::number(c.day));
+      pick(list("cmbMonth"), sweep::MonthName(c.month));
+      pick(list("cmbYear"), QString::number(c.year));
+      const QComboBox* hh = list("cboMHH");
+      list("cboMHH")->setCurrentIndex(QByteArray(hour) == "0" ? 0 : hh->count() - 1);
+      list("cboMMM")->setCurrentIndex(QByteArray(hour) == "0" ? 0 : list("cboMMM")->count() - 1);
+      list("cboMSS")->setCurrentIndex(QByteArray(hour) == "0" ? 0 : list("cboMSS")->count() - 1);
+      box("txtFirstName")->setText("ANN");
+      box("txtLastName")->setText("LEE");
+      next();
+      const std::string what = std::string(c.what) + " at hour " + hour;
+      if (!c.valid) {
+        ASSERT_EQ(seams().messages.size(), 1u) << what;
+        EXPECT_TRUE(seams().messages[0].prompt.startsWith("Please Enter Correct Date Or Month")) << what;
+        EXPECT_FALSE(kDisplay().IsLoaded()) << what;
+        continue;
+      }
+      EXPECT_TRUE(seams().messages.empty()) << what << ": " << seams().lastPrompt().toStdString();
+      ASSERT_TRUE(kDisplay().IsVisible()) << what;
+      readEverything(what);
+    }
+  }
+}
+
+TEST_F(KabbalahSweep, ReportSavesThatFailSaySoAndKeepTheOldFile) {
+  box("txtFirstName")->setText("ANN");
+  box("txtLastName")->setText("LEE");
+  next();
+  kDisplay().control<QPushButton>("cmdPrint")->click();
+  ASSERT_TRUE(kReport().IsLoaded());
+  for (const sweep::FailingSave& s : sweep::FailingSaves("rtf")) {
+    seams().messages.clear();
+    seams().fileAnswers.push_back(s.path);
+    {
+      std::optional<sweep::FileSizeLimit> limit;
+      if (s.fullDisk) limit.emplace(4);
+      kReport().control<QPushButton>("cmdSave")->click();
+    }
+    ASSERT_EQ(seams().messages.size(), 1u) << s.what;
+    EXPECT_TRUE(seams().messages[0].prompt.contains("could not be saved")) << s.what;
+    EXPECT_EQ(seams().messages[0].style, 16) << s.what;
+    if (!s.before.isEmpty()) {
+      EXPECT_EQ(sweep::ReadBytes(s.path), s.before) << s.what;
+    }
+    EXPECT_TRUE(sweep::DevFullIntact()) << s.what;
+  }
+}
+
+// --- Chinese ----------------------------------------------------------------------------
+
+namespace {
+frmChineseNumerologyMain& cInput() { return frmChineseNumerologyMain::instance(); }
+frmChineseNumerologyDisplay& cDisplay() { return frmChineseNumerologyDisplay::instance(); }
+frmChineseNumerologySave& cReport() { return frmChineseNumerologySave::instance(); }
+
+class ChineseSweep : public qztest::SeamTest {
+ protected:
+  void SetUp() override {
+    SeamTest::SetUp();
+    restart();
+  }
+  void TearDown() override {
+    sweep::CleanUpBadFiles();
+    cReport().Unload();
+    cDisplay().Unload();
+    cInput().Unload();
+    if (frmMain::instance().IsLoaded()) frmMain::instance().Hide();
+    if (frmNagScreen2::instance().IsLoaded()) frmNagScreen2::instance().Hide();
+    EXPECT_TRUE(sweep::DevFullIntact());
+  }
+  static void restart() {
+    cReport().Unload();
+    cDisplay().Unload();
+    cInput().Unload();
+    cInput().Show();
+    seams().messages.clear();
+    seams().onModal = nullptr;
+  }
+  static QLineEdit* name() { return cInput().control<QLineEdit>("txtName"); }
+  static QComboBox* list(const char* n) { return cInput().control<QComboBox>(n); }
+  static void calculate() { cInput().control<QPushButton>("cmdProceed")->click(); }
+  // Opens the report and runs `inReport` while it is shown.
+  static void inReport(const std::function<void()>& run) {
+    seams().onModal = [run](ui::Form& form) {
+      if (&form == &cReport()) run();
+    };
+    cDisplay().control<QPushButton>("cmdSave")->click();
+    seams().onModal = nullptr;
+  }
+  static QString reportText() { return cReport().control<ui::RichTextBox>("RTB")->Text(); }
+};
+}  // namespace
+
+TEST_F(ChineseSweep, NamesOfEveryLengthScriptAndControlCharacter) {
+  for (const sweep::NameCase& c : sweep::NameCases()) {
+    restart();
+    paste(name(), c.text);
+    const QString entered = name()->text();
+    calculate();
+    if (VbTrim(entered).isEmpty()) {
+      ASSERT_EQ(seams().messages.size(), 1u) << c.what;
+      EXPECT_EQ(seams().messages[0].prompt, chinese::kNameMissing) << c.what;
+      continue;
+    }
+    EXPECT_TRUE(seams().messages.empty()) << c.what << ": " << seams().lastPrompt().toStdString();
+    ASSERT_TRUE(cDisplay().IsVisible()) << c.what;
+    bool shown = false;
+    inReport([&] {
+      shown = true;
+      EXPECT_TRUE(reportText().contains("Date of Birth:")) << c.what;
+      // Save, answering Yes to saving without what the file cannot hold, and open it again.
+      const QString path = qztest::TempPath("sweep-name.cnu");
+      QFile::remove(path);
+      seams().answers.push_back(ui::vbYes);
+      seams().fileAnswers.push_back(path);
+      cReport().control<QPushButton>("cmdSave")->click();
+      ASSERT_TRUE(QFile::exists(path)) << c.what << ": " << seams().lastPrompt().toStdString();
+      const auto back = chinese::ReadChineseReadingFile(path);
+      ASSERT_TRUE(back.has_value()) << c.what;
+      EXPECT_EQ(back->birthMonth, "January") << c.what;
+      EXPECT_EQ(back->birthDay, "1") << c.what;
+      if (chinese::UnsavableCharacters(entered).isEmpty()) {
+        EXPECT_EQ(back->personName, entered) << c.what;
+      }
+    });
+    EXPECT_TRUE(shown) << c.what;
+  }
+}
+
+TEST_F(ChineseSweep, DatesAtTheEdgesOfTheLists) {
+  for (const sweep::DateCase& c : sweep::DateCases(1900, 2050)) {
+    restart();
+    name()->setText("ANN LEE");
+    pick(list("cboDate"), QString::number(c.day));
+    pick(list("cboMonth"), sweep::MonthName(c.month));
+    pick(list("cboYear"), QString::number(c.year));
+    calculate();
+    if (!c.valid) {
+      ASSERT_EQ(seams().messages.size(), 1u) << c.what;
+      EXPECT_TRUE(seams().messages[0].prompt.startsWith("Please Enter Correct Date Or Month")) << c.what;
+      EXPECT_FALSE(cDisplay().IsLoaded() && cDisplay().IsVisible()) << c.what;
+      continue;
+    }
+    EXPECT_TRUE(seams().messages.empty()) << c.what << ": " << seams().lastPrompt().toStdString();
+    ASSERT_TRUE(cDisplay().IsVisible()) << c.what;
+    EXPECT_FALSE(cDisplay().RTBLoshu()->Text().isEmpty()) << c.what;
+    inReport([&] { EXPECT_TRUE(reportText().contains("Date of Birth:")) << c.what; });
+  }
+}
+
+TEST_F(ChineseSweep, OpenOfBadFiles) {
+  const chinese::ChineseReadingFile good{"JOHN SMITH", "29", "October", "1999"};
+  for (const sweep::BadFile& f : sweep::BadFiles("cnu", chinese::EncodeChineseReading(good))) {
+    restart();
+    name()->setText("ANN");
+    const QByteArray before = QFileInfo(f.path).isFile() && QFileInfo(f.path).size() < (10 << 20)
+                                  ? sweep::ReadBytes(f.path)
+                                  : QByteArray();
+    seams().fileAnswers.push_back(f.path);
+    QElapsedTimer clock;
+    clock.start();
+    cInput().control<QPushButton>("cmdOpen")->click();
+    EXPECT_LT(clock.elapsed(), 5000) << f.what;
+    // Either a sound reading on the result window, or a message and nothing shown.
+    if (cDisplay().IsLoaded() && cDisplay().IsVisible()) {
+      EXPECT_TRUE(seams().messages.empty()) << f.what << ": " << seams().lastPrompt().toStdString();
+      EXPECT_FALSE(VbTrim(chinese::PersonName).isEmpty()) << f.what;
+      EXPECT_LE(chinese::PersonName.size(), 32767) << f.what;
+    } else {
+      ASSERT_EQ(seams().messages.size(), 1u) << f.what;
+      EXPECT_FALSE(seams().messages[0].prompt.isEmpty()) << f.what;
+    }
+    if (QByteArray(f.what).startsWith("mode 000") || QByteArray(f.what).startsWith("good file")) {
+      EXPECT_TRUE(cDisplay().IsLoaded() && cDisplay().IsVisible()) << f.what;
+      EXPECT_EQ(chinese::PersonName, "JOHN SMITH") << f.what;
+    }
+    if (!before.isEmpty()) {
+      EXPECT_EQ(sweep::ReadBytes(f.path), before) << f.what;
+    }
+  }
+}
+
+TEST_F(ChineseSweep, ReportOpenOfBadFilesKeepsTheReport) {
+  name()->setText("ANN LEE");
+  calculate();
+  ASSERT_TRUE(cDisplay().IsVisible());
+  inReport([&] {
+    for (const sweep::BadFile& f : sweep::BadFiles("qzs", "\"A saved text\",1\r\n")) {
+      const QString report = reportText();
+      seams().messages.clear();
+      seams().fileAnswers.push_back(f.path);
+      QElapsedTimer clock;
+      clock.start();
+      cReport().control<QPushButton>("cmdOpen")->click();
+      EXPECT_LT(clock.elapsed(), 5000) << f.what;
+      if (seams().messages.empty()) {
+        EXPECT_FALSE(reportText().isEmpty()) << f.what;
+        EXPECT_LE(reportText().size(), 1 << 20) << f.what;
+      } else {
+        EXPECT_EQ(reportText(), report) << f.what;
+      }
+    }
+  });
+}
+
+TEST_F(ChineseSweep, SavesThatFailSaySoAndKeepTheOldFile) {
+  name()->setText("ANN LEE");
+  calculate();
+  ASSERT_TRUE(cDisplay().IsVisible());
+  inReport([&] {
+    for (const sweep::FailingSave& s : sweep::FailingSaves("cnu")) {
+      seams().messages.clear();
+      seams().fileAnswers.push_back(s.path);
+      {
+        std::optional<sweep::FileSizeLimit> limit;
+        if (s.fullDisk) limit.emplace(4);
+        cReport().control<QPushButton>("cmdSave")->click();
+      }
+      ASSERT_EQ(seams().messages.size(), 1u) << s.what;
+      EXPECT_TRUE(seams().messages[0].prompt.startsWith("The reading could not be saved")) << s.what;
+      EXPECT_EQ(seams().messages[0].style, 16) << s.what;
+      if (!s.before.isEmpty()) {
+        EXPECT_EQ(sweep::ReadBytes(s.path), s.before) << s.what;
+      }
+      EXPECT_TRUE(sweep::DevFullIntact()) << s.what;
+    }
+  });
+}

@@ -1,0 +1,229 @@
+// The name and birth numbers window and the I Ching window under bad input.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+
+#include "frm_iching_numerology_main.h"
+#include "frm_numerology_software_one.h"
+#include "numerology_software.h"
+#include "reading_file.h"
+#include "shell_windows.h"
+#include "sweep_support.h"
+#include "test_support.h"
+#include "vb_text.h"
+
+using qztest::seams;
+
+namespace {
+void paste(QLineEdit* b, const QString& text) {
+  b->clear();
+  b->setFocus();
+  QApplication::clipboard()->setText(text);
+  b->paste();
+  if (text.isEmpty()) b->clear();
+}
+bool isNumber(const QString& text) {
+  bool ok = false;
+  text.toInt(&ok);
+  return ok;
+}
+
+class NamebirthSweep : public qztest::SeamTest {
+ protected:
+  frmNumerologySoftwareOne& form = frmNumerologySoftwareOne::instance();
+  void SetUp() override {
+    SeamTest::SetUp();
+    modNumerologySoftware::SetProgramFolder(QString());
+  }
+  void TearDown() override {
+    form.Unload();
+    if (frmMain::instance().IsLoaded()) frmMain::instance().Hide();
+  }
+  QLineEdit* box(const char* name) { return form.control<QLineEdit>(name); }
+  QComboBox* combo(const char* name) { return form.control<QComboBox>(name); }
+  // Enters the fields and presses Calculate; true when the results are shown (a refused
+  // date leaves the window expanded and empty, with its message).
+  bool calculate(const QString& name, const QString& day, const QString& month, const QString& year) {
+    form.Unload();
+    form.Show();
+    seams().messages.clear();
+    paste(box("Text1"), name);
+    combo("myday")->setEditText(day);
+    combo("Combo1")->setEditText(month);
+    combo("myyear")->setEditText(year);
+    form.control<QPushButton>("option1")->click();
+    const bool shown = seams().messages.empty();
+    if (!shown) {
+      EXPECT_TRUE(box("Text2")->text().isEmpty());
+      EXPECT_TRUE(form.control<QLabel>("zodiac")->text().isEmpty());
+      EXPECT_TRUE(box("Text1")->isEnabled());
+    }
+    return shown;
+  }
+  // The results are whole: numbers in the number boxes, a meaning and a sign.
+  void expectSound(const std::string& what) {
+    EXPECT_TRUE(seams().messages.empty()) << what << ": " << seams().lastPrompt().toStdString();
+    EXPECT_TRUE(isNumber(box("Text2")->text()) || box("Text2")->text().isEmpty()) << what;
+    EXPECT_TRUE(isNumber(box("Text7")->text())) << what << " " << box("Text7")->text().toStdString();
+    EXPECT_FALSE(form.control<QLabel>("zodiac")->text().isEmpty()) << what;
+  }
+};
+}  // namespace
+
+TEST_F(NamebirthSweep, NamesOfEveryLengthScriptAndControlCharacter) {
+  for (const sweep::NameCase& c : sweep::NameCases()) {
+    QElapsedTimer clock;
+    clock.start();
+    const bool shown = calculate(c.text, "06", "August", "1979");
+    EXPECT_LT(clock.elapsed(), 5000) << c.what;
+    if (c.text.isEmpty()) {
+      EXPECT_FALSE(shown) << c.what;
+      ASSERT_EQ(seams().messages.size(), 1u) << c.what;
+      EXPECT_EQ(seams().messages[0].prompt, "You Must Enter Your Full Name.") << c.what;
+      continue;
+    }
+    ASSERT_TRUE(shown) << c.what << ": " << seams().lastPrompt().toStdString();
+    expectSound(c.what);
+  }
+}
+
+TEST_F(NamebirthSweep, DatesAtTheEdgesAndTypedIntoTheLists) {
+  for (const sweep::DateCase& c : sweep::DateCases(1900, 2010)) {
+    const bool shown = calculate("ANNA", QString::number(c.day), sweep::MonthName(c.month), QString::number(c.year));
+    // The window checks only that the date falls in a sign's range: 29 February counts in
+    // every year (Pisces), as its digits still give a birth number.
+    if (!c.valid && !(c.day == 29 && c.month == 2)) {
+      EXPECT_FALSE(shown) << c.what;
+      ASSERT_FALSE(seams().messages.empty()) << c.what;
+      EXPECT_TRUE(seams().messages.back().prompt.contains("Invalid Birthdate")) << c.what;
+      continue;
+    }
+    ASSERT_TRUE(shown) << c.what << ": " << seams().lastPrompt().toStdString();
+    expectSound(c.what);
+  }
+  // The lists take typed text: each of these is refused with the message.
+  struct Typed {
+    const char* what;
+    QString day, month, year;
+  };
+  const Typed typed[] = {
+      {"day 0", "0", "August", "1979"},
+      {"day 32", "32", "August", "1979"},
+      {"day -1", "-1", "August", "1979"},
+      {"day of letters", "ab", "August", "1979"},
+      {"day too long", QString(10000, '9'), "August", "1979"},
+      {"month not a month", "06", "Augustus", "1979"},
+      {"month in capitals", "06", "AUGUST", "1979"},
+      {"month of control characters", "06", "Aug\tust\n", "1979"},
+      {"year 0", "06", "August", "0"},
+      {"year of letters", "06", "August", "19x9"},
+      {"year of five digits", "06", "August", "19790"},
+      {"blank year", "06", "August", "   "},
+      {"emoji", "😀", "August", "1979"},
+  };
+  for (const Typed& t : typed) {
+    const bool shown = calculate("ANNA", t.day, t.month, t.year);
+    if (shown) {
+      expectSound(t.what);
+    } else {
+      ASSERT_FALSE(seams().messages.empty()) << t.what;
+      EXPECT_TRUE(seams().messages.back().prompt.contains("Invalid Birthdate")) << t.what;
+    }
+  }
+}
+
+// --- I Ching -------------------------------------------------------------------------
+
+namespace {
+class IchingSweep : public qztest::SeamTest {
+ protected:
+  frmIChingNumerologyMain& form = frmIChingNumerologyMain::instance();
+  void SetUp() override {
+    SeamTest::SetUp();
+    form.Unload();
+    form.Show();
+  }
+  void TearDown() override {
+    sweep::CleanUpBadFiles();
+    form.Unload();
+    if (frmMain::instance().IsLoaded()) frmMain::instance().Hide();
+    if (frmNagScreen2::instance().IsLoaded()) frmNagScreen2::instance().Hide();
+  }
+  QLineEdit* box(const char* name) { return form.control<QLineEdit>(name); }
+  QString page() { return form.control<QStackedWidget>("pages")->currentWidget()->objectName(); }
+  void back() {
+    if (page() == "Frame2") form.control<QPushButton>("cmdBack")->click();
+  }
+  // The result page, with the four name lines filled (the suggestion lines may be empty).
+  void expectSound(const std::string& what) {
+    EXPECT_EQ(page(), "Frame2") << what;
+    for (int i = 0; i < 4; ++i)
+      EXPECT_FALSE(form.control<QLabel>(frmIChingNumerologyMain::lblResultName(i))->text().isEmpty()) << what << i;
+  }
+};
+}  // namespace
+
+TEST_F(IchingSweep, NamesOfEveryLengthScriptAndControlCharacter) {
+  for (const sweep::NameCase& c : sweep::NameCases()) {
+    for (const char* target : {"txtNameFirst", "txtNameMiddle", "txtNameLast"}) {
+      const std::string what = std::string(c.what) + " in " + target;
+      back();
+      seams().messages.clear();
+      box("txtNameFirst")->setText("ANN");
+      box("txtNameMiddle")->clear();
+      box("txtNameLast")->setText("LEE");
+      paste(box(target), c.text);
+      QElapsedTimer clock;
+      clock.start();
+      form.control<QPushButton>("cmdNext")->click();
+      EXPECT_LT(clock.elapsed(), 5000) << what;
+      // Blank names pass this window's check and count nothing; only an empty one is refused.
+      if (box(target)->text().isEmpty() && QByteArray(target) != "txtNameMiddle") {
+        ASSERT_EQ(seams().messages.size(), 1u) << what;
+        EXPECT_EQ(page(), "Frame1") << what;
+        continue;
+      }
+      EXPECT_TRUE(seams().messages.empty()) << what << ": " << seams().lastPrompt().toStdString();
+      expectSound(what);
+    }
+  }
+}
+
+TEST_F(IchingSweep, OpenOfBadFiles) {
+  const reading::Person good{"JOHN", "PAUL", "SMITH", "October", "29", "1999"};
+  for (const sweep::BadFile& f : sweep::BadFiles("num", reading::ReadingFile::ToBytes(good))) {
+    back();
+    seams().messages.clear();
+    box("txtNameFirst")->setText("ANN");
+    box("txtNameLast")->setText("LEE");
+    const QByteArray before = QFileInfo(f.path).isFile() && QFileInfo(f.path).size() < (10 << 20)
+                                  ? sweep::ReadBytes(f.path)
+                                  : QByteArray();
+    seams().fileAnswers.push_back(f.path);
+    QElapsedTimer clock;
+    clock.start();
+    form.control<QPushButton>("cmdOpen")->click();
+    EXPECT_LT(clock.elapsed(), 5000) << f.what;
+    if (QByteArray(f.what).startsWith("mode 000") || QByteArray(f.what).startsWith("good file")) {
+      EXPECT_TRUE(seams().messages.empty()) << f.what << ": " << seams().lastPrompt().toStdString();
+      EXPECT_EQ(box("txtNameFirst")->text(), "JOHN") << f.what;
+      expectSound(f.what);
+    } else {
+      // The file's message, or a file of six lines whose names fail the check's message.
+      ASSERT_EQ(seams().messages.size(), 1u) << f.what;
+      EXPECT_FALSE(seams().messages[0].prompt.isEmpty()) << f.what;
+      EXPECT_EQ(page(), "Frame1") << f.what;
+    }
+    if (!before.isEmpty()) {
+      EXPECT_EQ(sweep::ReadBytes(f.path), before) << f.what;
+    }
+  }
+}

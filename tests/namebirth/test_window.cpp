@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
+#include <vector>
 
 #include "frm_numerology_software_one.h"
 #include "namebirth_tool.h"
@@ -80,9 +82,12 @@ class NamebirthWindowTest : public qztest::SeamTest {
     expectResultsEmpty();
   }
 
+  // Copies of the picture folder, removed when the test ends.
+  std::vector<std::unique_ptr<QTemporaryDir>> folders;
+
   // A copy of the picture folder without the given files.
   QString folderWithout(const QStringList& missing) {
-    auto* dir = new QTemporaryDir;  // kept until the process ends
+    auto* dir = folders.emplace_back(std::make_unique<QTemporaryDir>()).get();
     QDir(dir->path()).mkpath(QStringLiteral("pu"));
     const QString source = QDir(qEnvironmentVariable("QZ_PROGRAM_DIR")).filePath(QStringLiteral("pu"));
     for (const QString& name : nb::PictureFileNames()) {

@@ -1,8 +1,6 @@
 #include "connection_test.h"
 
 #include <QFile>
-#include <QNetworkInformation>
-#include <QNetworkInterface>
 
 namespace dictionary {
 namespace {
@@ -26,30 +24,17 @@ bool HasDefaultRoute() {
     const uint flags = f[3].toUInt(&ok, 16);
     constexpr uint kRouteUp = 0x1;
     if (!ok || !(flags & kRouteUp) || f[1] != "00000000") continue;
-    const QNetworkInterface iface = QNetworkInterface::interfaceFromName(QString::fromLatin1(f[0]));
-    if (iface.isValid() && (iface.flags() & QNetworkInterface::IsUp) &&
-        !(iface.flags() & QNetworkInterface::IsLoopBack))
-      return true;
+    // The interface's own flags: up (0x1) and not the loopback (0x8).
+    QFile state(QStringLiteral("/sys/class/net/%1/flags").arg(QString::fromLatin1(f[0])));
+    if (!state.open(QIODevice::ReadOnly)) continue;
+    const uint interfaceFlags = state.readAll().trimmed().toUInt(&ok, 16);
+    if (ok && (interfaceFlags & 0x1) && !(interfaceFlags & 0x8)) return true;
   }
   return false;
 }
 
 bool ConnectionTest() {
   if (override_()) return override_()();
-  static const bool haveBackend =
-      QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability);
-  if (haveBackend && QNetworkInformation::instance()) {
-    switch (QNetworkInformation::instance()->reachability()) {
-      case QNetworkInformation::Reachability::Online:
-        return true;
-      case QNetworkInformation::Reachability::Disconnected:
-      case QNetworkInformation::Reachability::Local:
-      case QNetworkInformation::Reachability::Site:
-        return false;
-      case QNetworkInformation::Reachability::Unknown:
-        break;
-    }
-  }
   return HasDefaultRoute();
 }
 }  // namespace dictionary

@@ -3,10 +3,10 @@
 #include <functional>
 
 namespace dictionary {
-// The system's network state; where it is unknown, whether a default route exists.
+// Connected when a default route leads out through an interface that is up.
 bool ConnectionTest();
 // Tests: answer the connection test (an empty function: the real test).
 void SetConnectionTest(std::function<bool()> test);
-// The fallback alone: a default route on an interface that is up.
+// A default route on an interface that is up and not the loopback.
 bool HasDefaultRoute();
 }  // namespace dictionary

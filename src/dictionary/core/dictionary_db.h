@@ -8,6 +8,9 @@ struct sqlite3;
 struct sqlite3_stmt;
 
 namespace dictionary {
+// Whether the database engine could be loaded.
+bool DatabaseEngineAvailable();
+
 struct DictionaryRow {
   QString Key;
   QString Link;

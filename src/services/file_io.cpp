@@ -34,3 +34,23 @@ bool WriteWholeFile(const QString& path, const QByteArray& data, QString* error)
   if (!file.commit()) return fail(error, file.errorString());
   return true;
 }
+
+QList<QByteArray> SplitLines(const QByteArray& bytes, int maxLines) {
+  QList<QByteArray> lines;
+  QByteArray line;
+  bool open = false;
+  for (qsizetype i = 0; i < bytes.size() && lines.size() < maxLines; ++i) {
+    const char c = bytes[i];
+    if (c == '\r' || c == '\n') {
+      lines.append(line);
+      line.clear();
+      open = false;
+      if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+      continue;
+    }
+    line += c;
+    open = true;
+  }
+  if (open && lines.size() < maxLines) lines.append(line);
+  return lines;
+}

@@ -1,6 +1,7 @@
 #pragma once
 // Writing a user's file: whole or not at all.
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 // Writes data to path through a temporary file that replaces the old one only when
@@ -8,3 +9,7 @@
 // replaced. False when anything failed; the old file is then as it was.
 // error, when given, receives the reason of a failure.
 bool WriteWholeFile(const QString& path, const QByteArray& data, QString* error = nullptr);
+
+// The lines of a text file's bytes, at most maxLines of them: CR LF, a lone CR or a lone LF
+// ends a line, and text after the last break is a line of its own.
+QList<QByteArray> SplitLines(const QByteArray& bytes, int maxLines);

@@ -285,6 +285,12 @@ TEST_F(IchingWindow, OpenWithAnEmptyFirstNameEndsInTheCheck) {
   EXPECT_EQ(page()->objectName(), "Frame1");
 }
 
+TEST_F(IchingWindow, OpenTakesTheEndingInAnyCaseAsTheReadingToolSavesIt) {
+  open(writeReading("READING.NUM", {"ANN", "", "LEE", "May", "1", "1990"}));
+  EXPECT_TRUE(qztest::seams().messages.empty());
+  EXPECT_EQ(page()->objectName(), "Frame2");
+}
+
 TEST_F(IchingWindow, OpenFaultsLeaveTheWindowAsItWas) {
   const QString good = writeReading("good.num", {"ANN", "", "LEE", "May", "1", "1990"});
   QDir(qztest::TempPath("")).mkpath("folder.num");
@@ -294,8 +300,6 @@ TEST_F(IchingWindow, OpenFaultsLeaveTheWindowAsItWas) {
     QString prompt;  // empty: no message
   } cases[] = {
       {"cancel", std::nullopt, ""},
-      {"upper-case ending", writeReading("READING.NUM", {"ANN", "", "LEE", "May", "1", "1990"}),
-       "Please Check The File."},
       {"other ending", writeBytes("names.txt", "x"), "Please Check The File."},
       {"missing file", qztest::TempPath("missing.num"), "The file could not be read"},
       {"a folder", qztest::TempPath("folder.num"), "The file could not be read"},

@@ -22,22 +22,6 @@ QByteArray encodeField(const QString& text) { return EncodeBytes(ansi::fromUnico
 QString decodeField(const QByteArray& bytes) { return ansi::toUnicode(DecodeBytes(bytes)); }
 
 // Lines ending in CR LF, a lone CR or a lone LF; a last line without an end counts too.
-QList<QByteArray> splitLines(const QByteArray& bytes) {
-  QList<QByteArray> lines;
-  QByteArray line;
-  for (qsizetype i = 0; i < bytes.size(); ++i) {
-    const char b = bytes[i];
-    if (b == '\r' || b == '\n') {
-      lines << line;
-      line.clear();
-      if (b == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-    } else {
-      line += b;
-    }
-  }
-  if (!line.isEmpty()) lines << line;
-  return lines;
-}
 }  // namespace
 
 void StoreInputs(const QString& name, const QString& day, const QString& month, const QString& year) {
@@ -63,7 +47,7 @@ QByteArray EncodeChineseReading(const ChineseReadingFile& reading) {
 }
 
 ChineseReadingFile DecodeChineseReading(const QByteArray& bytes) {
-  const QList<QByteArray> lines = splitLines(bytes);
+  const QList<QByteArray> lines = SplitLines(bytes, 4);
   auto line = [&lines](int i) { return i < lines.size() ? decodeField(lines[i]) : QString(); };
   return {line(0), line(1), line(2), line(3)};
 }

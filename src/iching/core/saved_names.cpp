@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "file_io.h"
 #include "reading_file.h"
 
 namespace iching {
@@ -11,29 +12,9 @@ constexpr int kReadingLines = 6;
 // A saved reading is six short lines; read no further than this.
 constexpr qint64 kReadLimit = 1 << 20;
 
-// Lines as the reading file reader counts them: CR LF, CR or LF ends a line,
-// and text after the last break is a line of its own.
-int countLines(const QByteArray& bytes) {
-  int lines = 0;
-  bool open = false;
-  for (qsizetype i = 0; i < bytes.size() && lines < kReadingLines; ++i) {
-    const char c = bytes[i];
-    if (c == '\r' || c == '\n') {
-      ++lines;
-      open = false;
-      if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-    } else {
-      open = true;
-    }
-  }
-  if (open && lines < kReadingLines) ++lines;
-  return lines;
-}
 }  // namespace
 
-bool HasReadingFileEnding(const QString& path) {
-  return path.endsWith(QLatin1String("num"), Qt::CaseSensitive);
-}
+bool HasReadingFileEnding(const QString& path) { return reading::ReadingFile::HasReadingExtension(path); }
 
 SavedNames ReadSavedNames(const QString& path) {
   SavedNames result;
@@ -42,7 +23,7 @@ SavedNames ReadSavedNames(const QString& path) {
   if (!file.open(QIODevice::ReadOnly)) return result;
   const QByteArray bytes = file.read(kReadLimit);
   if (file.error() != QFileDevice::NoError) return result;
-  if (countLines(bytes) < kReadingLines) {
+  if (SplitLines(bytes, kReadingLines).size() < kReadingLines) {
     result.status = SavedNamesStatus::TooFewLines;
     return result;
   }

@@ -28,22 +28,7 @@ QByteArray ReadingFile::ToBytes(const Person& person) {
 }
 
 Person ReadingFile::FromBytes(const QByteArray& bytes) {
-  QList<QByteArray> lines;
-  QByteArray line;
-  bool open = false;
-  for (qsizetype i = 0; i < bytes.size() && lines.size() < 6; ++i) {
-    const char c = bytes[i];
-    if (c == '\r' || c == '\n') {
-      lines.append(line);
-      line.clear();
-      open = false;
-      if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-      continue;
-    }
-    line += c;
-    open = true;
-  }
-  if (open && lines.size() < 6) lines.append(line);
+  const QList<QByteArray> lines = SplitLines(bytes, 6);
 
   Person person;
   const QList<QString*> fields = Fields(person);

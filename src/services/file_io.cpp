@@ -54,3 +54,12 @@ QList<QByteArray> SplitLines(const QByteArray& bytes, int maxLines) {
   if (open && lines.size() < maxLines) lines.append(line);
   return lines;
 }
+
+std::optional<QByteArray> ReadFileHead(const QString& path, qint64 limit) {
+  if (QFileInfo(path).isDir()) return std::nullopt;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  const QByteArray bytes = file.read(limit);
+  if (file.error() != QFileDevice::NoError) return std::nullopt;
+  return bytes;
+}

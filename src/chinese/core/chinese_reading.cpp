@@ -57,11 +57,9 @@ bool WriteChineseReadingFile(const QString& path, const ChineseReadingFile& read
 }
 
 std::optional<ChineseReadingFile> ReadChineseReadingFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) return std::nullopt;
-  return DecodeChineseReading(bytes);
+  const std::optional<QByteArray> bytes = ReadFileHead(path);
+  if (!bytes) return std::nullopt;
+  return DecodeChineseReading(*bytes);
 }
 
 QString UnsavableCharacters(const QString& text) { return CharactersLostByEncoding(text); }
@@ -105,10 +103,8 @@ QString FirstFieldOf(const QByteArray& bytes) {
 }
 
 std::optional<QString> ReadFirstField(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError || bytes.isEmpty()) return std::nullopt;
-  return FirstFieldOf(bytes);
+  const std::optional<QByteArray> bytes = ReadFileHead(path);
+  if (!bytes || bytes->isEmpty()) return std::nullopt;
+  return FirstFieldOf(*bytes);
 }
 }  // namespace chinese

@@ -9,8 +9,6 @@
 namespace iching {
 namespace {
 constexpr int kReadingLines = 6;
-// A saved reading is six short lines; read no further than this.
-constexpr qint64 kReadLimit = 1 << 20;
 
 }  // namespace
 
@@ -18,11 +16,9 @@ bool HasReadingFileEnding(const QString& path) { return reading::ReadingFile::Ha
 
 SavedNames ReadSavedNames(const QString& path) {
   SavedNames result;
-  if (QFileInfo(path).isDir()) return result;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return result;
-  const QByteArray bytes = file.read(kReadLimit);
-  if (file.error() != QFileDevice::NoError) return result;
+  const std::optional<QByteArray> head = ReadFileHead(path);
+  if (!head) return result;
+  const QByteArray& bytes = *head;
   if (SplitLines(bytes, kReadingLines).size() < kReadingLines) {
     result.status = SavedNamesStatus::TooFewLines;
     return result;

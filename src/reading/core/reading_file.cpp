@@ -41,13 +41,9 @@ bool ReadingFile::Write(const QString& path, const Person& person, QString* erro
 }
 
 std::optional<Person> ReadingFile::Read(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  // Six lines of names and a date: anything far larger is not a reading file.
-  constexpr qint64 kLimit = 1 << 20;
-  const QByteArray bytes = file.read(kLimit);
-  if (file.error() != QFileDevice::NoError) return std::nullopt;
-  return FromBytes(bytes);
+  const std::optional<QByteArray> bytes = ReadFileHead(path);
+  if (!bytes) return std::nullopt;
+  return FromBytes(*bytes);
 }
 
 bool ReadingFile::HasReadingExtension(const QString& path) {

@@ -33,7 +33,7 @@ const char* const kYearTexts[9] = {
     // 1
     "It's a perfect time to start any new venture. This year opens a new nine-year cycle, and "
     "what you begin now sets the pace for the years to come. Be bold, take the initiative and "
-    "plant the seeds of what you want to grow.",
+    "sow what you want to grow.",
     // 2
     "Your patience will be tested this year, and delays are likely. It is a time to take a "
     "second look at your relationships and to cooperate rather than push. What you began last "

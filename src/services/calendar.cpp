@@ -37,6 +37,9 @@ QString ShortDateText(const QDate& date, const QLocale& locale) {
 
 QDate ParseShortDate(const QString& text, const QLocale& locale) {
   if (text.isEmpty()) return {};
-  return locale.toDate(text, ShortDateFormat(locale));
+  const QDate date = locale.toDate(text, ShortDateFormat(locale));
+  // The year field also takes a sign ("-1967"); no date the suite writes has a year before 1.
+  if (date.isValid() && date.year() < 1) return {};
+  return date;
 }
 }  // namespace calendar

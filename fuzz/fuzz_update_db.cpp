@@ -1,0 +1,96 @@
+// An update database file merged into a copy of a small dictionary. The bytes are tried as
+// the file itself (an SQLCipher file with the dictionary's key); when they are a plain SQLite
+// database, it is also keyed and exported first, so the merge reads its tables and rows.
+#define SQLITE_HAS_CODEC 1
+#include <sqlite3.h>
+
+#include <QFile>
+
+#include "dictionary_db.h"
+#include "dictionary_store.h"
+#include "fuzz_support.h"
+
+using namespace dictionary;
+
+namespace {
+const QList<DictionaryRow> kRows = {
+    {QStringLiteral("Abundance"), QStringLiteral("https://example.org/abundance"), QStringLiteral("astro")},
+    {QStringLiteral("Karma"), QStringLiteral("https://example.org/karma"), QStringLiteral("astro")},
+    {QStringLiteral("Zodiac"), QStringLiteral("https://example.org/zodiac"), QString()},
+};
+
+QString templatePath() { return qzfuzz::Scratch(QStringLiteral("template.dll")); }
+
+QList<DictionaryRow> rowsOf(const QString& path) {
+  DictionaryDb db;
+  QList<DictionaryRow> rows;
+  QZ_CHECK(db.Open(path));
+  QZ_CHECK(db.ReadAll(rows));
+  return rows;
+}
+
+void mergeAndCheck(const QString& update) {
+  const QString target = qzfuzz::Scratch(QStringLiteral("target.dll"));
+  QFile::remove(target);
+  QZ_CHECK(QFile::copy(templatePath(), target));
+  QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+  const MergeResult result = MergeInto(update, target);
+  QZ_CHECK(result.added >= 0 && result.present >= 0);
+  // The dictionary still opens and keeps every row it had, in front; what was added is there.
+  const QList<DictionaryRow> after = rowsOf(target);
+  QZ_CHECK(after.size() >= kRows.size());
+  for (int i = 0; i < kRows.size(); ++i)
+    QZ_CHECK(after[i].Key == kRows[i].Key && after[i].Link == kRows[i].Link && after[i].Names == kRows[i].Names);
+  if (result.outcome == MergeOutcome::Updated || result.outcome == MergeOutcome::WrongFile)
+    QZ_CHECK(after.size() == kRows.size() + result.added);
+  else
+    QZ_CHECK(after.size() == kRows.size() && result.added == 0);
+  for (qsizetype i = kRows.size(); i < after.size(); ++i) QZ_CHECK(after[i].Names == QLatin1String("astro"));
+}
+
+// A plain SQLite database keyed into an SQLCipher file as the dictionary makes them.
+bool exportKeyed(const QString& plain, const QString& keyed) {
+  QFile::remove(keyed);
+  sqlite3* db = nullptr;
+  if (sqlite3_open_v2(QFile::encodeName(plain).constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+    sqlite3_close(db);
+    return false;
+  }
+  sqlite3_limit(db, SQLITE_LIMIT_LENGTH, 1 << 20);
+  const QByteArray sql = QByteArrayLiteral("ATTACH DATABASE '") + QFile::encodeName(keyed) +
+                         QByteArrayLiteral("' AS keyed KEY '") + kDictionaryPassword +
+                         QByteArrayLiteral("'; PRAGMA keyed.cipher_page_size = 4096; PRAGMA keyed.kdf_iter = 4000;"
+                                           " SELECT sqlcipher_export('keyed'); DETACH DATABASE keyed;");
+  const bool ok = sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+  sqlite3_close(db);
+  return ok;
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  qzfuzz::App();
+  DictionaryDb db;
+  QZ_CHECK(db.Create(templatePath()));
+  QZ_CHECK(db.Begin());
+  for (const DictionaryRow& row : kRows) QZ_CHECK(db.Insert(row));
+  QZ_CHECK(db.Commit());
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size > (1 << 20)) return 0;
+  const QByteArray bytes = qzfuzz::Bytes(data, size);
+  const QString update = qzfuzz::Scratch(QStringLiteral("update.dat"));
+  {
+    QFile f(update);
+    QZ_CHECK(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QZ_CHECK(f.write(bytes) == bytes.size());
+  }
+  mergeAndCheck(update);
+
+  if (bytes.startsWith(QByteArrayLiteral("SQLite format 3"))) {
+    const QString keyed = qzfuzz::Scratch(QStringLiteral("update-keyed.dat"));
+    if (exportKeyed(update, keyed)) mergeAndCheck(keyed);
+  }
+  return 0;
+}

@@ -35,6 +35,9 @@ void mergeAndCheck(const QString& update) {
   QZ_CHECK(QFile::copy(templatePath(), target));
   QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
   const MergeResult result = MergeInto(update, target);
+  if (qEnvironmentVariableIsSet("QZ_FUZZ_VERBOSE"))
+    std::fprintf(stderr, "merge: outcome %d, added %lld, present %lld\n", int(result.outcome),
+                 static_cast<long long>(result.added), static_cast<long long>(result.present));
   QZ_CHECK(result.added >= 0 && result.present >= 0);
   // The dictionary still opens and keeps every row it had, in front; what was added is there.
   const QList<DictionaryRow> after = rowsOf(target);
@@ -52,7 +55,7 @@ void mergeAndCheck(const QString& update) {
 bool exportKeyed(const QString& plain, const QString& keyed) {
   QFile::remove(keyed);
   sqlite3* db = nullptr;
-  if (sqlite3_open_v2(QFile::encodeName(plain).constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+  if (sqlite3_open_v2(QFile::encodeName(plain).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
     sqlite3_close(db);
     return false;
   }
@@ -61,7 +64,10 @@ bool exportKeyed(const QString& plain, const QString& keyed) {
                          QByteArrayLiteral("' AS keyed KEY '") + kDictionaryPassword +
                          QByteArrayLiteral("'; PRAGMA keyed.cipher_page_size = 4096; PRAGMA keyed.kdf_iter = 4000;"
                                            " SELECT sqlcipher_export('keyed'); DETACH DATABASE keyed;");
-  const bool ok = sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+  char* message = nullptr;
+  const bool ok = sqlite3_exec(db, sql.constData(), nullptr, nullptr, &message) == SQLITE_OK;
+  if (!ok && qEnvironmentVariableIsSet("QZ_FUZZ_VERBOSE")) std::fprintf(stderr, "export: %s\n", message ? message : "?");
+  sqlite3_free(message);
   sqlite3_close(db);
   return ok;
 }

@@ -55,16 +55,8 @@ void frmKabbalahNumerologyDisplay::CreateControls(QMainWindow* w) {
                         {QStringLiteral("mnuBack"), [this] { mnuBack_Click(); }},
                         {QStringLiteral("mnuExit"), [this] { mnuExit_Click(); }}});
 
-  auto* central = new QWidget(w);
-  auto* outer = new QVBoxLayout(central);
-  outer->setSizeConstraint(QLayout::SetFixedSize);
-  outer->setSpacing(8);
-
-  auto* Frame2 = new ui::Frame(QString(), central);
-  Frame2->setObjectName(QStringLiteral("Frame2"));
-  auto* bannerLayout = new QVBoxLayout(Frame2);
-  bannerLayout->addWidget(shell::ForumBanner(Frame2, QStringLiteral("Label61"), true));
-  outer->addWidget(Frame2);
+  QVBoxLayout* outer = kabbalah::BannerColumn(w);
+  QWidget* central = outer->parentWidget();
 
   auto* Frame1 = new ui::Frame(QString(), central);
   Frame1->setObjectName(QStringLiteral("Frame1"));

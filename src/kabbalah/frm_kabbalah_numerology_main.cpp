@@ -50,16 +50,8 @@ void frmKabbalahNumerologyMain::CreateControls(QMainWindow* w) {
                        {{QStringLiteral("mnuNext"), [this] { mnuNext_Click(); }},
                         {QStringLiteral("mnuExit"), [this] { mnuExit_Click(); }}});
 
-  auto* central = new QWidget(w);
-  auto* outer = new QVBoxLayout(central);
-  outer->setSizeConstraint(QLayout::SetFixedSize);
-  outer->setSpacing(8);
-
-  auto* Frame2 = new ui::Frame(QString(), central);
-  Frame2->setObjectName(QStringLiteral("Frame2"));
-  auto* bannerLayout = new QVBoxLayout(Frame2);
-  bannerLayout->addWidget(shell::ForumBanner(Frame2, QStringLiteral("Label61"), true));
-  outer->addWidget(Frame2);
+  QVBoxLayout* outer = kabbalah::BannerColumn(w);
+  QWidget* central = outer->parentWidget();
 
   auto* fraName = new ui::Frame(QStringLiteral("Please Fill In The Below Details"), central);
   fraName->setObjectName(QStringLiteral("fraName"));

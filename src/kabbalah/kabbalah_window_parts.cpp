@@ -1,8 +1,27 @@
 #include "kabbalah_window_parts.h"
 
+#include <QMainWindow>
+#include <QVBoxLayout>
+
+#include "common_menu.h"
+#include "controls.h"
+
 #include <QKeyEvent>
 
 namespace kabbalah {
+QVBoxLayout* BannerColumn(QMainWindow* window) {
+  auto* central = new QWidget(window);
+  auto* outer = new QVBoxLayout(central);
+  outer->setSizeConstraint(QLayout::SetFixedSize);
+  outer->setSpacing(8);
+  auto* Frame2 = new ui::Frame(QString(), central);
+  Frame2->setObjectName(QStringLiteral("Frame2"));
+  auto* bannerLayout = new QVBoxLayout(Frame2);
+  bannerLayout->addWidget(shell::ForumBanner(Frame2, QStringLiteral("Label61"), true));
+  outer->addWidget(Frame2);
+  return outer;
+}
+
 int KeyAscii(const QKeyEvent* event) {
   const int key = event->key();
   const Qt::KeyboardModifiers mods = event->modifiers();

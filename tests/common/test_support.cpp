@@ -91,6 +91,12 @@ void Activate(QWidget* window) {
   QTest::qWaitForWindowActive(window, 1000);
 }
 
+void UnloadAllWindows() {
+  for (int pass = 0; pass < 3 && !ui::Form::LoadedForms().isEmpty(); ++pass)
+    for (ui::Form* form : ui::Form::LoadedForms()) form->Unload();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 QString PdfText(const QString& path) {
   QProcess p;
   p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});

@@ -59,10 +59,15 @@ class SeamEnvironment : public ::testing::Environment {
   void SetUp() override;
 };
 
+// Unloads every loaded window (their unload handlers run against the seams).
+void UnloadAllWindows();
+
 // A test fixture that resets the seams before each test.
 class SeamTest : public ::testing::Test {
  protected:
   void SetUp() override { seams().reset(); }
+  // Every window the test loaded is unloaded, so the next test in the process starts afresh.
+  void TearDown() override { UnloadAllWindows(); }
 };
 
 // Makes the window active so that focus moves between its controls raise their events.

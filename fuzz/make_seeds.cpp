@@ -1,4 +1,4 @@
-// Writes the seed corpora: a few valid files for each fuzz target, in <folder>/<target>/.
+// Writes the starting corpora: a few valid files for each fuzz target, in <folder>/<target>/.
 #define SQLITE_HAS_CODEC 1
 #include <sqlite3.h>
 

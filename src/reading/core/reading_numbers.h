@@ -38,7 +38,7 @@
 #include "essence.h"
 #include "karmic.h"
 #include "maturity.h"
-#include "personal_aspects.h"
+#include "planes_of_expression.h"
 #include "personal_cycles.h"
 #include "pinnacles.h"
 #include "reading_section.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "personal_aspects.h"
+#include "planes_of_expression.h"
 #include "reading_numbers.h"
 #include "web_pages.h"
 

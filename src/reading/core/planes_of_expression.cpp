@@ -1,4 +1,4 @@
-#include "personal_aspects.h"
+#include "planes_of_expression.h"
 
 #include <cstring>
 

@@ -55,16 +55,11 @@ class KabbalahSweep : public qztest::SeamTest {
   }
   void TearDown() override {
     sweep::CleanUpBadFiles();
-    kReport().Unload();
-    kDisplay().Unload();
-    kInput().Unload();
-    if (frmMain::instance().IsLoaded()) frmMain::instance().Hide();
+    qztest::UnloadAllWindows();
     EXPECT_TRUE(sweep::DevFullIntact());
   }
   static void restart() {
-    kReport().Unload();
-    kDisplay().Unload();
-    kInput().Unload();
+    qztest::UnloadAllWindows();
     kInput().Show();
     seams().messages.clear();
   }
@@ -176,17 +171,11 @@ class ChineseSweep : public qztest::SeamTest {
   }
   void TearDown() override {
     sweep::CleanUpBadFiles();
-    cReport().Unload();
-    cDisplay().Unload();
-    cInput().Unload();
-    if (frmMain::instance().IsLoaded()) frmMain::instance().Hide();
-    if (frmNagScreen2::instance().IsLoaded()) frmNagScreen2::instance().Hide();
+    qztest::UnloadAllWindows();
     EXPECT_TRUE(sweep::DevFullIntact());
   }
   static void restart() {
-    cReport().Unload();
-    cDisplay().Unload();
-    cInput().Unload();
+    qztest::UnloadAllWindows();
     cInput().Show();
     seams().messages.clear();
     seams().onModal = nullptr;

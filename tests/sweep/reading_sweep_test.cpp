@@ -52,19 +52,11 @@ class ReadingSweep : public qztest::SeamTest {
   }
   void TearDown() override {
     sweep::CleanUpBadFiles();
-    frmNumerologyProDisp::instance().Unload();
-    comprehensive().Unload();
-    result().Unload();
-    input().Unload();
-    if (frmMain::instance().IsLoaded()) frmMain::instance().Hide();
-    if (frmNagScreen2::instance().IsLoaded()) frmNagScreen2::instance().Hide();
+    qztest::UnloadAllWindows();
     EXPECT_TRUE(sweep::DevFullIntact());
   }
   void restart() {
-    frmNumerologyProDisp::instance().Unload();
-    comprehensive().Unload();
-    result().Unload();
-    input().Unload();
+    qztest::UnloadAllWindows();
     input().Show();
     seams().messages.clear();
     seams().onModal = [this](ui::Form& form) {

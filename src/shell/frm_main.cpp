@@ -19,7 +19,6 @@
 #include "tool_registry.h"
 #include "unload_all.h"
 #include "update_reminder.h"
-#include "web_pages.h"
 
 int RoundHalfEven(double x) {
   const double lower = std::floor(x);
@@ -69,7 +68,7 @@ void frmMain::CreateControls(QMainWindow* w) {
   layout->addWidget(frame2);
   QObject::connect(frame2, &ui::Frame::mouseMoved, w, [this] { Frame2_MouseMove(); });
   QObject::connect(lblVeltrasse, &ui::Label::mouseMoved, w, [this] { lblVeltrasse_MouseMove(); });
-  // The banner's click opens the home page (wired by the banner itself).
+  // The banner and the promotion labels open their pages by themselves.
 
   auto* label1 = new ui::Label(QString::fromUtf8(kWelcome), central);
   label1->setObjectName(QStringLiteral("Label1"));
@@ -162,10 +161,6 @@ void frmMain::lblVeltrasse_MouseMove() {
   ui::SetTimerEnabled(Timer2, false);
   lblVeltrasse->setVisible(true);
 }
-
-void frmMain::lblVeltrasse_Click() { OpenHomePage(); }
-void frmMain::lblCobrand_Click() { OpenCoBrandPage(); }
-void frmMain::lblFullBrand_Click() { OpenFullyBrandedPage(); }
 
 void frmMain::Form_Unload() { frmNagScreen2::instance().Show(); }
 

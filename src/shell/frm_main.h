@@ -26,9 +26,6 @@ class frmMain : public ui::FormOf<frmMain> {
   void Frame2_MouseMove();
   void Frame3_MouseMove();
   void lblVeltrasse_MouseMove();
-  void lblVeltrasse_Click();
-  void lblCobrand_Click();
-  void lblFullBrand_Click();
 
   // The button of the array cmdSelectOption with that index (objectName "cmdSelectOption").
   QPushButton* cmdSelectOption(int index);

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <memory>
 
 namespace ui {
 QString LabelText(const QString& caption) {
@@ -103,13 +104,13 @@ void OnKeyPress(QWidget* widget, std::function<bool(QKeyEvent*)> handler) {
 }
 
 void OnTextEdited(QLineEdit* box, std::function<void()> handler) {
-  QObject::connect(box, &QLineEdit::textChanged, box, [box, handler = std::move(handler)] {
-    static thread_local int depth = 0;
-    if (depth > 0) return;
-    ++depth;
+  // The handler may set the text itself; that change does not call it again.
+  auto busy = std::make_shared<bool>(false);
+  QObject::connect(box, &QLineEdit::textChanged, box, [busy, handler = std::move(handler)] {
+    if (*busy) return;
+    *busy = true;
     handler();
-    --depth;
-    (void)box;
+    *busy = false;
   });
 }
 

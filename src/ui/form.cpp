@@ -114,7 +114,6 @@ void Form::Unload() {
   unloading_ = true;
   Form_Unload();
   unloading_ = false;
-  if (!window_) return;  // the handler ended up unloading it already
   QMainWindow* w = window_;
   window_ = nullptr;
   loaded().removeAll(this);

@@ -35,7 +35,7 @@ struct Engine {
 const Engine& engine() {
   static const Engine e = [] {
     Engine out;
-    void* library = dlopen("libsqlcipher.so.0", RTLD_NOW | RTLD_LOCAL);
+    void* library = dlopen("libsqlcipher.so.1", RTLD_NOW | RTLD_LOCAL);
     if (!library) return out;
     bool all = true;
     auto bind = [&](auto& fn, const char* name) {

@@ -242,8 +242,12 @@ void MDI::CreateControls(QMainWindow* w) {
 std::shared_ptr<const DictionaryRows> MDI::openDictionary(bool report) {
   std::shared_ptr<const DictionaryRows> rows = ReadDictionary();
   if (!rows && report) {
-    ui::MsgBox(QStringLiteral("The numerology dictionary could not be opened.") + Cr() +
-                   QStringLiteral("Please check that \"numerology.dll\" is in the program's folder."),
+    // An engine too old or missing is named, as no file would help.
+    const QString engineProblem = DatabaseEngineProblem();
+    ui::MsgBox(engineProblem.isEmpty()
+                   ? QStringLiteral("The numerology dictionary could not be opened.") + Cr() +
+                         QStringLiteral("Please check that \"numerology.dll\" is in the program's folder.")
+                   : engineProblem,
                ui::vbInformation);
     focusSearchBox();
   }

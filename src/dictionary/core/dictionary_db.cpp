@@ -4,70 +4,162 @@
 #include <sqlite3.h>
 
 #include <dlfcn.h>
+#include <sys/stat.h>
 
 #include <QFile>
+#include <QRegularExpression>
+#include <QVersionNumber>
 #include <cstring>
 #include <type_traits>
 
 namespace dictionary {
 namespace {
+// The oldest engine the program accepts: SQLCipher 4.6.1 with the SQLite it carries.
+constexpr int kMinSqliteVersion = 3046000;
+const QVersionNumber kMinCipherVersion(4, 6, 1);
+// The engine's own memory, whatever a file asks of it.
+constexpr sqlite3_int64 kEngineHeapLimit = 512ll << 20;
+// An untrusted file's work: the engine calls back every kTickOps instructions.
+constexpr int kTickOps = 1000;
+constexpr long long kMaxTicks = 200000;
+
 // The database engine, loaded on first use so that starting the program never pays for it.
 struct Engine {
   bool loaded = false;
+  QString problem;
+  decltype(&::sqlite3_bind_text) bind_text = nullptr;
   decltype(&::sqlite3_bind_text16) bind_text16 = nullptr;
   decltype(&::sqlite3_busy_timeout) busy_timeout = nullptr;
   decltype(&::sqlite3_close) close = nullptr;
   decltype(&::sqlite3_column_bytes16) column_bytes16 = nullptr;
   decltype(&::sqlite3_column_count) column_count = nullptr;
+  decltype(&::sqlite3_column_int) column_int = nullptr;
   decltype(&::sqlite3_column_name) column_name = nullptr;
+  decltype(&::sqlite3_column_text) column_text = nullptr;
   decltype(&::sqlite3_column_text16) column_text16 = nullptr;
+  decltype(&::sqlite3_db_config) db_config = nullptr;
+  decltype(&::sqlite3_errcode) errcode = nullptr;
   decltype(&::sqlite3_errmsg) errmsg = nullptr;
   decltype(&::sqlite3_exec) exec = nullptr;
   decltype(&::sqlite3_finalize) finalize = nullptr;
   decltype(&::sqlite3_free) free = nullptr;
+  decltype(&::sqlite3_hard_heap_limit64) hard_heap_limit64 = nullptr;
   decltype(&::sqlite3_key) key = nullptr;
+  decltype(&::sqlite3_libversion_number) libversion_number = nullptr;
+  decltype(&::sqlite3_limit) limit = nullptr;
   decltype(&::sqlite3_open_v2) open_v2 = nullptr;
   decltype(&::sqlite3_prepare_v2) prepare_v2 = nullptr;
+  decltype(&::sqlite3_progress_handler) progress_handler = nullptr;
   decltype(&::sqlite3_reset) reset = nullptr;
   decltype(&::sqlite3_step) step = nullptr;
 };
 
+const QString kNoEngine = QStringLiteral(
+    "The database engine SQLCipher (libsqlcipher) is not installed, so the dictionary cannot be opened.");
+
+QString cipherVersionOf(const Engine& e) {
+  sqlite3* db = nullptr;
+  QString version;
+  if (e.open_v2(":memory:", &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+    sqlite3_stmt* st = nullptr;
+    // A file of another key or format is an answer, not an error worth printing.
+    if (e.prepare_v2(db, "PRAGMA cipher_log_source = NONE", -1, &st, nullptr) == SQLITE_OK) e.step(st);
+    e.finalize(st);
+    st = nullptr;
+    if (e.prepare_v2(db, "PRAGMA cipher_version", -1, &st, nullptr) == SQLITE_OK && e.step(st) == SQLITE_ROW)
+      version = QString::fromUtf8(reinterpret_cast<const char*>(e.column_text(st, 0)));
+    e.finalize(st);
+  }
+  e.close(db);
+  return version;
+}
+
 const Engine& engine() {
   static const Engine e = [] {
     Engine out;
+    out.problem = kNoEngine;
+    // The current library first; an older one is loaded only to name it in the message.
     void* library = dlopen("libsqlcipher.so.1", RTLD_NOW | RTLD_LOCAL);
+    if (!library) library = dlopen("libsqlcipher.so.0", RTLD_NOW | RTLD_LOCAL);
     if (!library) return out;
     bool all = true;
     auto bind = [&](auto& fn, const char* name) {
       fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(dlsym(library, name));
       all = all && fn != nullptr;
     };
-    bind(out.bind_text16, "sqlite3_bind_text16");
-    bind(out.busy_timeout, "sqlite3_busy_timeout");
-    bind(out.close, "sqlite3_close");
-    bind(out.column_bytes16, "sqlite3_column_bytes16");
-    bind(out.column_count, "sqlite3_column_count");
-    bind(out.column_name, "sqlite3_column_name");
-    bind(out.column_text16, "sqlite3_column_text16");
-    bind(out.errmsg, "sqlite3_errmsg");
-    bind(out.exec, "sqlite3_exec");
-    bind(out.finalize, "sqlite3_finalize");
-    bind(out.free, "sqlite3_free");
-    bind(out.key, "sqlite3_key");
+    bind(out.libversion_number, "sqlite3_libversion_number");
     bind(out.open_v2, "sqlite3_open_v2");
     bind(out.prepare_v2, "sqlite3_prepare_v2");
-    bind(out.reset, "sqlite3_reset");
     bind(out.step, "sqlite3_step");
-    out.loaded = all;
+    bind(out.column_text, "sqlite3_column_text");
+    bind(out.finalize, "sqlite3_finalize");
+    bind(out.close, "sqlite3_close");
+    if (!all) return out;
+    out.problem = EngineVersionProblem(out.libversion_number(), cipherVersionOf(out));
+    if (!out.problem.isEmpty()) return out;
+    bind(out.bind_text, "sqlite3_bind_text");
+    bind(out.bind_text16, "sqlite3_bind_text16");
+    bind(out.busy_timeout, "sqlite3_busy_timeout");
+    bind(out.column_bytes16, "sqlite3_column_bytes16");
+    bind(out.column_count, "sqlite3_column_count");
+    bind(out.column_int, "sqlite3_column_int");
+    bind(out.column_name, "sqlite3_column_name");
+    bind(out.column_text16, "sqlite3_column_text16");
+    bind(out.db_config, "sqlite3_db_config");
+    bind(out.errcode, "sqlite3_errcode");
+    bind(out.errmsg, "sqlite3_errmsg");
+    bind(out.exec, "sqlite3_exec");
+    bind(out.free, "sqlite3_free");
+    bind(out.hard_heap_limit64, "sqlite3_hard_heap_limit64");
+    bind(out.key, "sqlite3_key");
+    bind(out.limit, "sqlite3_limit");
+    bind(out.progress_handler, "sqlite3_progress_handler");
+    bind(out.reset, "sqlite3_reset");
+    if (!all) {
+      out.problem = kNoEngine;
+      return out;
+    }
+    out.hard_heap_limit64(kEngineHeapLimit);
+    out.loaded = true;
+    out.problem.clear();
     return out;
   }();
   return e;
 }
+
+ReadLimits& limits() {
+  static ReadLimits l;
+  return l;
+}
+
+// A file that the engine may open: a regular file, never a pipe, socket or device, which
+// would block the reader.
+bool isRegularFile(const QString& path) {
+  struct stat st {};
+  return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
 }  // namespace
 
+QString EngineVersionProblem(int sqliteVersionNumber, const QString& cipherVersion) {
+  // "4.6.1 community" and the like: the leading dotted number.
+  const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("^\\s*(\\d+(\\.\\d+)*)")).match(cipherVersion);
+  const QVersionNumber cipher = m.hasMatch() ? QVersionNumber::fromString(m.captured(1)) : QVersionNumber();
+  if (sqliteVersionNumber >= kMinSqliteVersion && !cipher.isNull() && cipher >= kMinCipherVersion) return QString();
+  const QString found = cipher.isNull() ? QStringLiteral("an unknown version") : QStringLiteral("version ") + cipher.toString();
+  return QStringLiteral("The database engine SQLCipher is too old (%1 is installed, %2 or later is needed), "
+                        "so the dictionary cannot be opened.")
+      .arg(found, kMinCipherVersion.toString());
+}
+
 bool DatabaseEngineAvailable() { return engine().loaded; }
+QString DatabaseEngineProblem() { return engine().problem; }
+
+void SetReadLimits(const ReadLimits& l) { limits() = l; }
 
 const char* const kDictionaryPassword = "Kx7Pw2Rt9Lm4Qa8Zn5";
+const char* const kCipherSettings = "PRAGMA cipher_page_size = 4096; PRAGMA kdf_iter = 4000";
+const char* const kLegacyCipherSettings =
+    "PRAGMA cipher_compatibility = 3; PRAGMA cipher_page_size = 4096; PRAGMA kdf_iter = 4000";
 
 namespace {
 QString columnText(sqlite3_stmt* st, int column) {
@@ -77,12 +169,40 @@ QString columnText(sqlite3_stmt* st, int column) {
   const int bytes = engine().column_bytes16(st, column);
   return QString(reinterpret_cast<const QChar*>(text), bytes / int(sizeof(QChar)));
 }
+
+// Settings that make the engine treat a file's schema as data: no code of the file runs, and
+// nothing it holds is larger than the program could show.
+void harden(sqlite3* db, const ReadLimits& l) {
+  const Engine& e = engine();
+  e.db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+  e.db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+  e.db_config(db, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
+  e.db_config(db, SQLITE_DBCONFIG_ENABLE_VIEW, 0, nullptr);
+  e.db_config(db, SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0, nullptr);
+  e.limit(db, SQLITE_LIMIT_LENGTH, l.maxValueBytes);
+  e.limit(db, SQLITE_LIMIT_SQL_LENGTH, 100000);
+  e.limit(db, SQLITE_LIMIT_COLUMN, 200);
+  e.limit(db, SQLITE_LIMIT_EXPR_DEPTH, 100);
+  e.limit(db, SQLITE_LIMIT_COMPOUND_SELECT, 4);
+  e.limit(db, SQLITE_LIMIT_VDBE_OP, 100000);
+  e.limit(db, SQLITE_LIMIT_FUNCTION_ARG, 8);
+  e.limit(db, SQLITE_LIMIT_ATTACHED, 0);
+  e.limit(db, SQLITE_LIMIT_LIKE_PATTERN_LENGTH, 100);
+  e.limit(db, SQLITE_LIMIT_TRIGGER_DEPTH, 1);
+}
 }  // namespace
 
 DictionaryDb::~DictionaryDb() { Close(); }
 
-bool DictionaryDb::fail() {
+bool DictionaryDb::fail(Failure failure) {
   error_ = db_ ? QString::fromUtf8(engine().errmsg(db_)) : QStringLiteral("no database");
+  failure_ = failure;
+  return false;
+}
+
+bool DictionaryDb::refuse(const QString& why) {
+  error_ = why;
+  failure_ = Failure::Refused;
   return false;
 }
 
@@ -91,49 +211,75 @@ bool DictionaryDb::exec(const char* sql) {
   char* message = nullptr;
   if (engine().exec(db_, sql, nullptr, nullptr, &message) != SQLITE_OK) {
     error_ = QString::fromUtf8(message ? message : "error");
+    failure_ = Failure::Error;
     engine().free(message);
     return false;
   }
   return true;
 }
 
-void DictionaryDb::applyKey() {
-  engine().key(db_, kDictionaryPassword, int(std::strlen(kDictionaryPassword)));
-  // Pages of 4 KiB read in about half the time of the 1 KiB default. The password is the
-  // program's own, so a long key derivation guards nothing and only delays every open.
-  engine().exec(db_, "PRAGMA cipher_page_size = 4096; PRAGMA kdf_iter = 4000", nullptr, nullptr, nullptr);
-}
-
-bool DictionaryDb::Open(const QString& path, bool writable) {
-  Close();
-  if (!engine().loaded) {
-    error_ = QStringLiteral("the database engine (libsqlcipher) is not available");
-    return false;
-  }
-  if (path.isEmpty() || !QFile::exists(path)) {
-    error_ = QStringLiteral("file not found");
-    return false;
-  }
-  const int flags = writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
+bool DictionaryDb::openAs(const QString& path, Mode mode, bool legacy) {
+  const int flags = mode == Mode::ReadWrite ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
   // The path goes to the engine as its own argument.
   if (engine().open_v2(QFile::encodeName(path).constData(), &db_, flags, nullptr) != SQLITE_OK) {
     fail();
     Close();
     return false;
   }
+  legacy_ = legacy;
+  mode_ = mode;
   engine().busy_timeout(db_, 2000);
-  applyKey();
+  harden(db_, limits());
+  if (mode == Mode::Untrusted) {
+    ticks_ = 0;
+    engine().progress_handler(
+        db_, kTickOps,
+        [](void* self) { return ++static_cast<DictionaryDb*>(self)->ticks_ > kMaxTicks ? 1 : 0; }, this);
+  }
+  engine().key(db_, kDictionaryPassword, int(std::strlen(kDictionaryPassword)));
+  engine().exec(db_, legacy ? kLegacyCipherSettings : kCipherSettings, nullptr, nullptr, nullptr);
+  if (mode != Mode::ReadWrite) engine().exec(db_, "PRAGMA query_only = 1", nullptr, nullptr, nullptr);
+  engine().exec(db_, "PRAGMA cell_size_check = 1", nullptr, nullptr, nullptr);
   // A wrong key or another format shows here, at the first read of the schema.
-  if (!exec("SELECT count(*) FROM sqlite_master")) {
+  sqlite3_stmt* st = nullptr;
+  int rc = engine().prepare_v2(db_, "SELECT count(*) FROM sqlite_master", -1, &st, nullptr);
+  if (rc == SQLITE_OK) rc = engine().step(st) == SQLITE_ROW ? SQLITE_OK : engine().errcode(db_);
+  engine().finalize(st);
+  if (rc != SQLITE_OK) {
+    fail(rc == SQLITE_NOTADB ? Failure::NotDictionary : Failure::Refused);
+    const QString error = error_;
     Close();
+    error_ = error;
     return false;
   }
   return true;
 }
 
-bool DictionaryDb::Create(const QString& path) {
+bool DictionaryDb::Open(const QString& path, Mode mode) {
+  Close();
+  failure_ = Failure::None;
   if (!engine().loaded) {
-    error_ = QStringLiteral("the database engine (libsqlcipher) is not available");
+    error_ = engine().problem;
+    failure_ = Failure::NoEngine;
+    return false;
+  }
+  if (path.isEmpty() || !QFile::exists(path)) {
+    error_ = QStringLiteral("file not found");
+    failure_ = Failure::NotFound;
+    return false;
+  }
+  if (!isRegularFile(path)) return refuse(QStringLiteral("not a regular file"));
+  if (openAs(path, mode, false)) return true;
+  // A file of the earlier releases opens with their settings.
+  if (failure_ == Failure::NotDictionary && openAs(path, mode, true)) return true;
+  return false;
+}
+
+bool DictionaryDb::Create(const QString& path) {
+  failure_ = Failure::None;
+  if (!engine().loaded) {
+    error_ = engine().problem;
+    failure_ = Failure::NoEngine;
     return false;
   }
   Close();
@@ -144,7 +290,10 @@ bool DictionaryDb::Create(const QString& path) {
     Close();
     return false;
   }
-  applyKey();
+  mode_ = Mode::ReadWrite;
+  harden(db_, limits());
+  engine().key(db_, kDictionaryPassword, int(std::strlen(kDictionaryPassword)));
+  engine().exec(db_, kCipherSettings, nullptr, nullptr, nullptr);
   if (!exec("CREATE TABLE numerology (Key TEXT, Link TEXT, Names TEXT)")) {
     Close();
     return false;
@@ -163,14 +312,49 @@ void DictionaryDb::Close() {
     db_ = nullptr;
   }
   inTransaction_ = false;
+  legacy_ = false;
+}
+
+bool DictionaryDb::checkPlainTable() {
+  // `numerology` must be an ordinary table: a view or a virtual table would run the file's own
+  // query or code at every read.
+  sqlite3_stmt* st = nullptr;
+  if (engine().prepare_v2(db_, "PRAGMA main.table_list", -1, &st, nullptr) != SQLITE_OK) return fail();
+  QString type;
+  bool withoutRowid = false;
+  int rc;
+  while ((rc = engine().step(st)) == SQLITE_ROW) {
+    const QString name = QString::fromUtf8(reinterpret_cast<const char*>(engine().column_text(st, 1)));
+    if (name.compare(QLatin1String("numerology"), Qt::CaseInsensitive) != 0) continue;
+    type = QString::fromUtf8(reinterpret_cast<const char*>(engine().column_text(st, 2)));
+    withoutRowid = engine().column_int(st, 4) != 0;
+  }
+  engine().finalize(st);
+  if (rc != SQLITE_DONE) return fail(Failure::Refused);
+  if (type.isEmpty()) {
+    error_ = QStringLiteral("no table numerology");
+    failure_ = Failure::NotDictionary;
+    return false;
+  }
+  if (type != QLatin1String("table") || withoutRowid)
+    return refuse(QStringLiteral("numerology is not a plain table (%1)").arg(type));
+  // No field whose value is computed at each read.
+  if (engine().prepare_v2(db_, "PRAGMA main.table_xinfo(numerology)", -1, &st, nullptr) != SQLITE_OK) return fail();
+  bool computed = false;
+  while ((rc = engine().step(st)) == SQLITE_ROW) computed = computed || engine().column_int(st, 6) == 2;
+  engine().finalize(st);
+  if (rc != SQLITE_DONE) return fail(Failure::Refused);
+  if (computed) return refuse(QStringLiteral("numerology has computed fields"));
+  return true;
 }
 
 bool DictionaryDb::ReadAll(QList<DictionaryRow>& rows) {
   rows.clear();
   if (!db_) return fail();
+  if (!checkPlainTable()) return false;
   sqlite3_stmt* st = nullptr;
   if (engine().prepare_v2(db_, "SELECT * FROM numerology ORDER BY rowid", -1, &st, nullptr) != SQLITE_OK)
-    return fail();
+    return fail(Failure::Refused);
   // Fields by name, as the table may hold more of them or lack `Names`.
   int key = -1, link = -1, names = -1;
   for (int c = 0; c < engine().column_count(st); ++c) {
@@ -179,14 +363,32 @@ bool DictionaryDb::ReadAll(QList<DictionaryRow>& rows) {
     else if (name.compare(QLatin1String("Link"), Qt::CaseInsensitive) == 0) link = c;
     else if (name.compare(QLatin1String("Names"), Qt::CaseInsensitive) == 0) names = c;
   }
+  const ReadLimits& l = limits();
+  qint64 total = 0;
   int rc;
-  while ((rc = engine().step(st)) == SQLITE_ROW)
-    rows.append({columnText(st, key), columnText(st, link), columnText(st, names)});
-  engine().finalize(st);
-  if (rc != SQLITE_DONE) {
-    rows.clear();
-    return fail();
+  while ((rc = engine().step(st)) == SQLITE_ROW) {
+    if (rows.size() >= l.maxRows) {
+      engine().finalize(st);
+      rows.clear();
+      return refuse(QStringLiteral("more than %1 rows").arg(l.maxRows));
+    }
+    DictionaryRow row{columnText(st, key), columnText(st, link), columnText(st, names)};
+    total += row.Key.size() + row.Link.size() + row.Names.size();
+    if (total * qint64(sizeof(QChar)) > l.maxTotalBytes) {
+      engine().finalize(st);
+      rows.clear();
+      return refuse(QStringLiteral("more than %1 bytes of text").arg(l.maxTotalBytes));
+    }
+    rows.append(std::move(row));
   }
+  if (rc != SQLITE_DONE) {
+    // A value over the length limit, an interrupted read or a damaged page.
+    fail(Failure::Refused);
+    engine().finalize(st);
+    rows.clear();
+    return false;
+  }
+  engine().finalize(st);
   return true;
 }
 
@@ -223,5 +425,54 @@ bool DictionaryDb::Commit() {
 void DictionaryDb::Rollback() {
   if (inTransaction_ && db_) engine().exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
   inTransaction_ = false;
+}
+
+bool DictionaryDb::ConvertToCurrentFormat(const QString& path, QString* error) {
+  DictionaryDb old;
+  auto failWith = [&](const QString& why) {
+    if (error) *error = why;
+    return false;
+  };
+  if (!old.Open(path, Mode::ReadWrite)) return failWith(old.LastError());
+  if (!old.LegacyFormat()) return true;
+  // The current format is written beside the file and then renamed over it.
+  const QString part = path + QStringLiteral(".part");
+  QFile::remove(part);
+  // An attached file is opened with the main file's flags, which do not create one.
+  {
+    QFile empty(part);
+    if (!empty.open(QIODevice::WriteOnly)) return failWith(empty.errorString());
+    empty.setPermissions(QFile(path).permissions());
+  }
+  sqlite3_stmt* st = nullptr;
+  const QByteArray partName = QFile::encodeName(part);
+  engine().limit(old.db_, SQLITE_LIMIT_ATTACHED, 1);
+  bool ok = engine().prepare_v2(old.db_, "ATTACH DATABASE ?1 AS current KEY ?2", -1, &st, nullptr) == SQLITE_OK;
+  if (ok) {
+    engine().bind_text(st, 1, partName.constData(), int(partName.size()), SQLITE_TRANSIENT);
+    engine().bind_text(st, 2, kDictionaryPassword, -1, SQLITE_STATIC);
+    ok = engine().step(st) == SQLITE_DONE;
+  }
+  if (!ok) old.fail();
+  engine().finalize(st);
+  ok = ok &&
+       old.exec("PRAGMA current.cipher_compatibility = 4; PRAGMA current.cipher_page_size = 4096;"
+                " PRAGMA current.kdf_iter = 4000;"
+                " SELECT sqlcipher_export('current'); DETACH DATABASE current");
+  const QString why = ok ? QString() : old.LastError();
+  old.Close();
+  if (ok) {
+    // Read the new file back before it replaces the old one.
+    DictionaryDb check;
+    QList<DictionaryRow> rows;
+    ok = check.Open(part) && !check.LegacyFormat() && check.ReadAll(rows);
+    check.Close();
+    ok = ok && ::rename(partName.constData(), QFile::encodeName(path).constData()) == 0;
+  }
+  if (!ok) {
+    QFile::remove(part);
+    return failWith(why.isEmpty() ? QStringLiteral("the dictionary could not be rewritten") : why);
+  }
+  return true;
 }
 }  // namespace dictionary

@@ -8,8 +8,13 @@ struct sqlite3;
 struct sqlite3_stmt;
 
 namespace dictionary {
-// Whether the database engine could be loaded.
+// Whether a current database engine could be loaded.
 bool DatabaseEngineAvailable();
+// Why the engine cannot be used, for the user; empty when it can.
+QString DatabaseEngineProblem();
+// The verdict on a loaded engine's versions (SQLite's version number, SQLCipher's version
+// text): empty when they are recent enough, else the message for the user.
+QString EngineVersionProblem(int sqliteVersionNumber, const QString& cipherVersion);
 
 struct DictionaryRow {
   QString Key;
@@ -19,24 +24,55 @@ struct DictionaryRow {
 
 // The password every dictionary and update file is keyed with.
 extern const char* const kDictionaryPassword;
+// The cipher settings of the files the program writes (SQLCipher 4 with 4 KiB pages and a short
+// key derivation: the key is the program's own password, so a long derivation guards nothing).
+extern const char* const kCipherSettings;
+// The settings of files written by the earlier SQLCipher 3 releases of the program.
+extern const char* const kLegacyCipherSettings;
+
+// What a file may hold at most before it is refused unread.
+struct ReadLimits {
+  qint64 maxRows = 1000000;
+  int maxValueBytes = 1 << 20;         // one field, or one stored row
+  qint64 maxTotalBytes = 256ll << 20;  // the text of every row together
+};
+// Tests: the limits for every open from now on (a default-made value restores the defaults).
+void SetReadLimits(const ReadLimits& limits);
 
 class DictionaryDb {
  public:
+  enum class Mode {
+    ReadOnly,   // the program's own dictionary
+    ReadWrite,  // the dictionary a merge writes
+    Untrusted,  // a file from outside: read as data only, under every limit
+  };
+  enum class Failure {
+    None,
+    NoEngine,       // no current database engine
+    NotFound,       // no such file
+    NotDictionary,  // not a database with this password, or no table `numerology`
+    Refused,        // not a plain file, a table of an unsafe shape, or over a limit
+    Error,          // the engine failed
+  };
+
   DictionaryDb() = default;
   ~DictionaryDb();
   DictionaryDb(const DictionaryDb&) = delete;
   DictionaryDb& operator=(const DictionaryDb&) = delete;
 
-  // Opens an existing file (never creates one). False when the file is missing or
-  // is not a dictionary database with this password.
-  bool Open(const QString& path, bool writable = false);
+  // Opens an existing file (never creates one), in the current format or that of the earlier
+  // releases. False when the file is missing or is not a dictionary database with this password.
+  bool Open(const QString& path, Mode mode = Mode::ReadOnly);
+  bool Open(const QString& path, bool writable) { return Open(path, writable ? Mode::ReadWrite : Mode::ReadOnly); }
   // Creates a new, empty dictionary file (an existing file is replaced).
   bool Create(const QString& path);
   void Close();
   bool IsOpen() const { return db_ != nullptr; }
+  // True when the open file is in the format of the earlier releases.
+  bool LegacyFormat() const { return legacy_; }
 
   // Every row of the table in a stable order (by row id); NULL fields read as empty text.
-  // False when the table cannot be read (no table `numerology`, another format).
+  // False when the table cannot be read (no plain table `numerology`, another format, a limit).
   bool ReadAll(QList<DictionaryRow>& rows);
 
   // Writing: inserts run inside Begin() ... Commit(); Rollback() drops them.
@@ -46,14 +82,25 @@ class DictionaryDb {
   void Rollback();
 
   QString LastError() const { return error_; }
+  Failure LastFailure() const { return failure_; }
+
+  // Rewrites a file of the earlier releases' format in the current one, whole or not at all.
+  // True when the file is in the current format afterwards.
+  static bool ConvertToCurrentFormat(const QString& path, QString* error = nullptr);
 
  private:
-  void applyKey();
+  bool openAs(const QString& path, Mode mode, bool legacy);
+  bool checkPlainTable();
   bool exec(const char* sql);
-  bool fail();
+  bool fail(Failure failure = Failure::Error);
+  bool refuse(const QString& why);
   sqlite3* db_ = nullptr;
   sqlite3_stmt* insert_ = nullptr;
   bool inTransaction_ = false;
+  bool legacy_ = false;
+  Mode mode_ = Mode::ReadOnly;
+  Failure failure_ = Failure::None;
+  long long ticks_ = 0;  // the engine's progress calls on an untrusted file
   QString error_;
 };
 }  // namespace dictionary

@@ -22,6 +22,8 @@ QString SearchEngineAddress() {
 void SetSearchEngineAddress(const QString& address) { searchEngineOverride() = address; }
 
 bool IsWebAddress(const QString& text) {
+  for (const QChar c : text)
+    if (c.unicode() < 0x20 || c.unicode() == 0x7f || c.isSpace()) return false;
   const QUrl url(text, QUrl::StrictMode);
   if (!url.isValid() || url.host().isEmpty()) return false;
   const QString scheme = url.scheme().toLower();

@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QStandardPaths>
 
+#include "dictionary_module.h"
 #include "dictionary_search.h"
 
 namespace dictionary {
@@ -144,40 +145,71 @@ std::shared_ptr<const DictionaryRows> ReadDictionary() {
 
 void ForgetDictionaryRows() { cache() = Cache{}; }
 
+bool IsAcceptableUpdateRow(const DictionaryRow& row) {
+  if (row.Key.size() > kMaxKeyLength || row.Link.size() > kMaxLinkLength) return false;
+  return row.Link == SearchEngineAddress() || IsWebAddress(row.Link);
+}
+
 namespace {
-// The update file's rows; empty when it cannot be opened or read.
-QList<DictionaryRow> readUpdateRows(const QString& updatePath) {
-  DictionaryDb source;
+// An update file read as data only. Rows are empty when the file has none to give: it cannot be
+// opened as a dictionary, or it has no table `numerology`. A file refused for its shape or size
+// (not a plain file, a view, a virtual table, a value or a row count over the limits) sets refused.
+struct UpdateRows {
   QList<DictionaryRow> rows;
-  if (!source.Open(updatePath) || !source.ReadAll(rows)) rows.clear();
-  return rows;
+  bool refused = false;
+  QString error;
+};
+UpdateRows readUpdateRows(const QString& updatePath) {
+  DictionaryDb source;
+  UpdateRows out;
+  if (source.Open(updatePath, DictionaryDb::Mode::Untrusted) && source.ReadAll(out.rows)) return out;
+  out.rows.clear();
+  const DictionaryDb::Failure failure = source.LastFailure();
+  out.refused = failure == DictionaryDb::Failure::Refused || failure == DictionaryDb::Failure::Error ||
+                failure == DictionaryDb::Failure::NoEngine;
+  out.error = source.LastError();
+  return out;
 }
 
 MergeResult mergeRows(const QList<DictionaryRow>& sourceRows, const QString& targetPath);
-}  // namespace
 
-MergeResult MergeUpdateFile(const QString& updatePath) {
-  const QList<DictionaryRow> sourceRows = readUpdateRows(updatePath);
-  // An update file without readable rows changes nothing, not even where the dictionary lives.
-  if (sourceRows.isEmpty()) return {};
+// The merge of what an update file gave, into the dictionary that target() names.
+template <typename Target>
+MergeResult mergeUpdate(const QString& updatePath, Target target) {
+  const UpdateRows source = readUpdateRows(updatePath);
   MergeResult result;
-  const QString target = WritableDictionaryPath(&result.error);
-  if (target.isEmpty()) {
+  if (source.refused) {
+    result.outcome = MergeOutcome::NotChanged;
+    result.error = source.error;
+    return result;
+  }
+  // An update file without readable rows changes nothing, not even where the dictionary lives.
+  if (source.rows.isEmpty()) return result;
+  const QString path = target(&result.error);
+  if (path.isEmpty()) {
     result.outcome = MergeOutcome::NotChanged;
     return result;
   }
-  return mergeRows(sourceRows, target);
+  return mergeRows(source.rows, path);
+}
+}  // namespace
+
+MergeResult MergeUpdateFile(const QString& updatePath) {
+  return mergeUpdate(updatePath, [](QString* error) { return WritableDictionaryPath(error); });
 }
 
 MergeResult MergeInto(const QString& updatePath, const QString& targetPath) {
-  const QList<DictionaryRow> sourceRows = readUpdateRows(updatePath);
-  if (sourceRows.isEmpty()) return {};
-  return mergeRows(sourceRows, targetPath);
+  return mergeUpdate(updatePath, [&](QString*) { return targetPath; });
 }
 
 namespace {
 MergeResult mergeRows(const QList<DictionaryRow>& sourceRows, const QString& targetPath) {
   MergeResult result;
+  // A dictionary of the earlier releases' format is rewritten in the current one first.
+  if (!DictionaryDb::ConvertToCurrentFormat(targetPath, &result.error)) {
+    result.outcome = MergeOutcome::NotChanged;
+    return result;
+  }
   DictionaryDb target;
   QList<DictionaryRow> targetRows;
   if (!target.Open(targetPath, true) || !target.ReadAll(targetRows) || !target.Begin()) {
@@ -204,7 +236,7 @@ MergeResult mergeRows(const QList<DictionaryRow>& sourceRows, const QString& tar
   };
 
   for (const DictionaryRow& row : sourceRows) {
-    if (row.Names != QLatin1String("astro")) return commit(MergeOutcome::WrongFile);
+    if (row.Names != QLatin1String("astro") || !IsAcceptableUpdateRow(row)) return commit(MergeOutcome::WrongFile);
     if (links.contains(row.Link)) {
       ++result.present;
       continue;

@@ -42,10 +42,18 @@ void ForgetDictionaryRows();
 
 enum class MergeOutcome {
   NothingToUpdate,  // the update file has no readable rows
-  WrongFile,        // a row not marked "astro" stopped the merge (rows before it were kept)
-  NotChanged,       // the dictionary could not be opened or written; nothing was changed
+  WrongFile,        // a row not marked "astro", or a bad row, stopped the merge (rows before it were kept)
+  NotChanged,       // the update file was refused, or the dictionary could not be opened or written;
+                    // nothing was changed
   Updated,          // committed
 };
+
+// The longest Key and Link an update row may bring.
+constexpr int kMaxKeyLength = 256;
+constexpr int kMaxLinkLength = 2048;
+// Whether an update row may enter the dictionary: its Link a web address (or the search engine's),
+// its Key and Link within their lengths.
+bool IsAcceptableUpdateRow(const DictionaryRow& row);
 struct MergeResult {
   MergeOutcome outcome = MergeOutcome::NothingToUpdate;
   qint64 added = 0;

@@ -1,0 +1,200 @@
+// Update files made by a stranger: they are read as data, under limits, and never steer the
+// program or reach the dictionary with anything but web addresses.
+#include <gtest/gtest.h>
+
+#define SQLITE_HAS_CODEC 1
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+#include <QElapsedTimer>
+#include <QFile>
+
+#include "dictionary_module.h"
+#include "dictionary_store.h"
+#include "dictionary_test_support.h"
+
+using namespace dictionary;
+using namespace dicttest;
+
+namespace {
+// A keyed file made by running statements on a fresh database.
+void WriteCrafted(const QString& path, const QStringList& statements, const char* settings = kCipherSettings) {
+  QFile::remove(path);
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+  sqlite3_key(db, kDictionaryPassword, int(strlen(kDictionaryPassword)));
+  ASSERT_EQ(sqlite3_exec(db, settings, nullptr, nullptr, nullptr), SQLITE_OK);
+  for (const QString& sql : statements) {
+    char* message = nullptr;
+    const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &message);
+    EXPECT_EQ(rc, SQLITE_OK) << sql.toStdString() << ": " << (message ? message : "");
+    sqlite3_free(message);
+  }
+  sqlite3_close(db);
+}
+
+// Whether a file opens with the current format's settings alone.
+bool OpensInCurrentFormat(const QString& path) {
+  sqlite3* db = nullptr;
+  sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+  sqlite3_key(db, kDictionaryPassword, int(strlen(kDictionaryPassword)));
+  sqlite3_exec(db, kCipherSettings, nullptr, nullptr, nullptr);
+  const bool ok = sqlite3_exec(db, "SELECT count(*) FROM numerology", nullptr, nullptr, nullptr) == SQLITE_OK;
+  sqlite3_close(db);
+  return ok;
+}
+
+const QString kTable = QStringLiteral("CREATE TABLE numerology (Key TEXT, Link TEXT, Names TEXT)");
+
+class UntrustedUpdate : public DictionaryTest {
+ protected:
+  void SetUp() override {
+    DictionaryTest::SetUp();
+    WriteDictionary(programDictionary(), {{"A", "https://a", "numerology"}});
+  }
+  void TearDown() override {
+    SetReadLimits({});
+    DictionaryTest::TearDown();
+  }
+  QStringList linksAfter() {
+    QStringList links;
+    for (const auto& row : ReadRows(programDictionary())) links.append(row.Link);
+    return links;
+  }
+};
+
+TEST(DictionaryEngine, RefusesEnginesOlderThanSqlCipher461) {
+  EXPECT_TRUE(DatabaseEngineAvailable()) << DatabaseEngineProblem().toStdString();
+  EXPECT_TRUE(EngineVersionProblem(3046001, "4.6.1 community").isEmpty());
+  EXPECT_TRUE(EngineVersionProblem(3049001, "4.9.0 community").isEmpty());
+  const QString old = EngineVersionProblem(3015002, "3.4.1");
+  EXPECT_TRUE(old.contains("3.4.1") && old.contains("4.6.1")) << old.toStdString();
+  EXPECT_FALSE(EngineVersionProblem(3046001, "4.6.0 community").isEmpty());
+  EXPECT_FALSE(EngineVersionProblem(3045000, "4.6.1 community").isEmpty());  // an older SQLite under it
+  EXPECT_FALSE(EngineVersionProblem(3046001, "").isEmpty());
+}
+
+// Files that must be refused whole: the merge says the dictionary could not be updated and
+// leaves it as it was, at once.
+struct HostileFile {
+  const char* name;
+  QStringList statements;
+};
+void PrintTo(const HostileFile& c, std::ostream* os) { *os << c.name; }
+class HostileFiles : public UntrustedUpdate, public ::testing::WithParamInterface<HostileFile> {};
+
+TEST_P(HostileFiles, AreRefusedAndChangeNothing) {
+  const QString update = tempFile("hostile.dll");
+  WriteCrafted(update, GetParam().statements);
+  QElapsedTimer timer;
+  timer.start();
+  const MergeResult result = MergeUpdateFile(update);
+  EXPECT_LT(timer.elapsed(), 10000);
+  EXPECT_EQ(result.outcome, MergeOutcome::NotChanged) << result.error.toStdString();
+  EXPECT_EQ(result.added, 0);
+  EXPECT_EQ(linksAfter(), QStringList{"https://a"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, HostileFiles,
+    ::testing::Values(
+        HostileFile{"view_of_endless_rows",
+                    {"CREATE VIEW numerology AS WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c) "
+                     "SELECT 'k' || x AS Key, 'https://x/' || x AS Link, 'astro' AS Names FROM c"}},
+        HostileFile{"view_of_one_huge_value",
+                    {"CREATE VIEW numerology AS SELECT printf('%.*c', 400000000, 'x') AS Key, "
+                     "'https://x' AS Link, 'astro' AS Names"}},
+        HostileFile{"view_leaking_an_address",
+                    {"CREATE VIEW numerology AS SELECT 'k' AS Key, "
+                     "'https://x/' || hex(fts3_tokenizer('simple')) AS Link, 'astro' AS Names"}},
+        HostileFile{"virtual_table", {"CREATE VIRTUAL TABLE numerology USING fts4(Key, Link, Names)",
+                                      "INSERT INTO numerology VALUES ('k', 'https://x', 'astro')"}},
+        HostileFile{"computed_field",
+                    {"CREATE TABLE numerology (Key TEXT, Names TEXT, Link TEXT AS ('https://x/' || Key))",
+                     "INSERT INTO numerology (Key, Names) VALUES ('k', 'astro')"}},
+        HostileFile{"value_over_the_length_limit",
+                    {kTable, "INSERT INTO numerology VALUES ('k', 'https://x', 'astro')",
+                     "INSERT INTO numerology VALUES (printf('%.*c', 2000000, 'x'), 'https://y', 'astro')"}},
+        HostileFile{"altered_schema_text",
+                    {"CREATE TABLE t2 (a)", "PRAGMA writable_schema = ON",
+                     "UPDATE sqlite_master SET sql = 'CREATE TABLE t2 AS SELECT 1' WHERE name = 't2'",
+                     "PRAGMA writable_schema = OFF"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(UntrustedUpdate, RowCountAndTextBeyondTheLimitsAreRefused) {
+  const QString update = tempFile("many.dll");
+  WriteCrafted(update, {kTable, "WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c LIMIT 50) "
+                                "INSERT INTO numerology SELECT 'k' || x, 'https://x/' || x, 'astro' FROM c"});
+  SetReadLimits({.maxRows = 49});
+  EXPECT_EQ(MergeUpdateFile(update).outcome, MergeOutcome::NotChanged);
+  SetReadLimits({.maxRows = 50, .maxTotalBytes = 1000});
+  EXPECT_EQ(MergeUpdateFile(update).outcome, MergeOutcome::NotChanged);
+  EXPECT_EQ(linksAfter(), QStringList{"https://a"});
+  SetReadLimits({.maxRows = 50});
+  EXPECT_EQ(MergeUpdateFile(update).outcome, MergeOutcome::Updated);
+  SetReadLimits({});
+  EXPECT_EQ(linksAfter().size(), 51);
+}
+
+TEST_F(UntrustedUpdate, PipesAndFoldersAreRefusedWithoutBlocking) {
+  const QString fifo = tempFile("pipe.dll");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  QElapsedTimer timer;
+  timer.start();
+  EXPECT_EQ(MergeUpdateFile(fifo).outcome, MergeOutcome::NotChanged);
+  EXPECT_EQ(MergeUpdateFile(dir.path()).outcome, MergeOutcome::NotChanged);
+  EXPECT_LT(timer.elapsed(), 5000);
+  EXPECT_EQ(linksAfter(), QStringList{"https://a"});
+}
+
+// A bad row stops the merge as a wrongly marked row does: the rows before it stay, it and the
+// rows after it never enter the dictionary.
+TEST_F(UntrustedUpdate, RowsWithoutAWebAddressOrTooLongStopTheMerge) {
+  const QString longKey(kMaxKeyLength + 1, QChar('k'));
+  const QString longLink = "https://x/" + QString(kMaxLinkLength, QChar('l'));
+  for (const DictionaryRow& bad :
+       QList<DictionaryRow>{{"J", "javascript:alert(1)", "astro"},
+                            {"F", "file:///etc/passwd", "astro"},
+                            {"D", "data:text/html,<script>1</script>", "astro"},
+                            {"S", "smb://host/share", "astro"},
+                            {"W", "www.example.org", "astro"},
+                            {"N", "https://x/new\nline", "astro"},
+                            {"E", "", "astro"},
+                            {longKey, "https://long-key", "astro"},
+                            {"L", longLink, "astro"}}) {
+    WriteDictionary(programDictionary(), {{"A", "https://a", "numerology"}});
+    const QString update = tempFile("bad-row.dll");
+    WriteDictionary(update, {{"Good", "https://good", "astro"}, bad, {"After", "https://after", "astro"}});
+    const MergeResult result = MergeUpdateFile(update);
+    EXPECT_EQ(result.outcome, MergeOutcome::WrongFile) << bad.Link.left(40).toStdString();
+    EXPECT_EQ(linksAfter(), (QStringList{"https://a", "https://good"})) << bad.Link.left(40).toStdString();
+  }
+  // The search engine's address is a link the dictionary holds on purpose.
+  const QString update = tempFile("search.dll");
+  WriteDictionary(update, {{"Search me", SearchEngineAddress(), "astro"}});
+  EXPECT_EQ(MergeUpdateFile(update).outcome, MergeOutcome::Updated);
+}
+
+// Files of the earlier releases (SQLCipher 3 format) are still read, and a dictionary of that
+// format is rewritten in the current one when a merge writes it.
+TEST_F(UntrustedUpdate, EarlierFormatIsReadAndTheDictionaryRewrittenInTheCurrentOne) {
+  const QString update = tempFile("old-update.dll");
+  WriteCrafted(update, {kTable, "INSERT INTO numerology VALUES ('Old', 'https://old', 'astro')"},
+               kLegacyCipherSettings);
+  ASSERT_FALSE(OpensInCurrentFormat(update));
+  WriteCrafted(programDictionary(), {kTable, "INSERT INTO numerology VALUES ('A', 'https://a', 'numerology')"},
+               kLegacyCipherSettings);
+  ASSERT_TRUE(ReadDictionary());
+  const MergeResult result = MergeUpdateFile(update);
+  EXPECT_EQ(result.outcome, MergeOutcome::Updated) << result.error.toStdString();
+  EXPECT_TRUE(OpensInCurrentFormat(programDictionary()));
+  EXPECT_EQ(linksAfter(), (QStringList{"https://a", "https://old"}));
+  EXPECT_FALSE(QFile::exists(programDictionary() + ".part"));
+}
+
+TEST_F(UntrustedUpdate, FilesTheProgramWritesAreInTheCurrentFormat) {
+  EXPECT_TRUE(OpensInCurrentFormat(programDictionary()));
+  const QString shipped = QDir(QZ_TEST_PROGRAM_DIR).filePath("numerology.dll");
+  EXPECT_TRUE(OpensInCurrentFormat(shipped));
+}
+}  // namespace

@@ -9,48 +9,11 @@
 #include "dictionary_db.h"
 #include "dictionary_store.h"
 #include "fuzz_support.h"
+#include "fuzz_update_support.h"
 
 using namespace dictionary;
 
 namespace {
-const QList<DictionaryRow> kRows = {
-    {QStringLiteral("Abundance"), QStringLiteral("https://example.org/abundance"), QStringLiteral("astro")},
-    {QStringLiteral("Karma"), QStringLiteral("https://example.org/karma"), QStringLiteral("astro")},
-    {QStringLiteral("Zodiac"), QStringLiteral("https://example.org/zodiac"), QString()},
-};
-
-QString templatePath() { return qzfuzz::Scratch(QStringLiteral("template.dll")); }
-
-QList<DictionaryRow> rowsOf(const QString& path) {
-  DictionaryDb db;
-  QList<DictionaryRow> rows;
-  QZ_CHECK(db.Open(path));
-  QZ_CHECK(db.ReadAll(rows));
-  return rows;
-}
-
-void mergeAndCheck(const QString& update) {
-  const QString target = qzfuzz::Scratch(QStringLiteral("target.dll"));
-  QFile::remove(target);
-  QZ_CHECK(QFile::copy(templatePath(), target));
-  QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-  const MergeResult result = MergeInto(update, target);
-  if (qEnvironmentVariableIsSet("QZ_FUZZ_VERBOSE"))
-    std::fprintf(stderr, "merge: outcome %d, added %lld, present %lld\n", int(result.outcome),
-                 static_cast<long long>(result.added), static_cast<long long>(result.present));
-  QZ_CHECK(result.added >= 0 && result.present >= 0);
-  // The dictionary still opens and keeps every row it had, in front; what was added is there.
-  const QList<DictionaryRow> after = rowsOf(target);
-  QZ_CHECK(after.size() >= kRows.size());
-  for (int i = 0; i < kRows.size(); ++i)
-    QZ_CHECK(after[i].Key == kRows[i].Key && after[i].Link == kRows[i].Link && after[i].Names == kRows[i].Names);
-  if (result.outcome == MergeOutcome::Updated || result.outcome == MergeOutcome::WrongFile)
-    QZ_CHECK(after.size() == kRows.size() + result.added);
-  else
-    QZ_CHECK(after.size() == kRows.size() && result.added == 0);
-  for (qsizetype i = kRows.size(); i < after.size(); ++i) QZ_CHECK(after[i].Names == QLatin1String("astro"));
-}
-
 // A plain SQLite database keyed into an SQLCipher file as the dictionary makes them.
 bool exportKeyed(const QString& plain, const QString& keyed) {
   QFile::remove(keyed);
@@ -75,11 +38,7 @@ bool exportKeyed(const QString& plain, const QString& keyed) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   qzfuzz::App();
-  DictionaryDb db;
-  QZ_CHECK(db.Create(templatePath()));
-  QZ_CHECK(db.Begin());
-  for (const DictionaryRow& row : kRows) QZ_CHECK(db.Insert(row));
-  QZ_CHECK(db.Commit());
+  qzfuzz::MakeDictionaryTemplate();
   return 0;
 }
 
@@ -92,11 +51,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QZ_CHECK(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QZ_CHECK(f.write(bytes) == bytes.size());
   }
-  mergeAndCheck(update);
+  qzfuzz::MergeAndCheck(update);
 
   if (bytes.startsWith(QByteArrayLiteral("SQLite format 3"))) {
     const QString keyed = qzfuzz::Scratch(QStringLiteral("update-keyed.dat"));
-    if (exportKeyed(update, keyed)) mergeAndCheck(keyed);
+    if (exportKeyed(update, keyed)) qzfuzz::MergeAndCheck(keyed);
   }
   return 0;
 }

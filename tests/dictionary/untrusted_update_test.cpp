@@ -175,6 +175,18 @@ TEST_F(UntrustedUpdate, RowsWithoutAWebAddressOrTooLongStopTheMerge) {
   EXPECT_EQ(MergeUpdateFile(update).outcome, MergeOutcome::Updated);
 }
 
+TEST(DictionaryLinks, OnlyHttpAndHttpsAddressesWithAHostAreWebAddresses) {
+  for (const char* link : {"https://example.org", "http://example.org/a?b=c#d", "HTTPS://EXAMPLE.ORG/X",
+                           "https://user@host:8080/p%20q", "https://[::1]/", "https://bücher.example/",
+                           "http://a"})
+    EXPECT_TRUE(IsWebAddress(QString::fromUtf8(link))) << link;
+  for (const char* link : {"javascript:alert(1)", "file:///etc/passwd", "data:text/html,x", "smb://host/share",
+                           "www.example.org", "https://", "http:///path", "https://a b", "https://x/\n",
+                           "https://host:port/", "https://x/%zz", "ftp://example.org", "http:example.org",
+                           "https://ex<ample>.org", " https://example.org"})
+    EXPECT_FALSE(IsWebAddress(QString::fromUtf8(link))) << link;
+}
+
 // Files of the earlier releases (SQLCipher 3 format) are still read, and a dictionary of that
 // format is rewritten in the current one when a merge writes it.
 TEST_F(UntrustedUpdate, EarlierFormatIsReadAndTheDictionaryRewrittenInTheCurrentOne) {

@@ -28,15 +28,13 @@ struct Engine {
   bool loaded = false;
   QString problem;
   decltype(&::sqlite3_bind_text) bind_text = nullptr;
-  decltype(&::sqlite3_bind_text16) bind_text16 = nullptr;
   decltype(&::sqlite3_busy_timeout) busy_timeout = nullptr;
   decltype(&::sqlite3_close) close = nullptr;
-  decltype(&::sqlite3_column_bytes16) column_bytes16 = nullptr;
+  decltype(&::sqlite3_column_bytes) column_bytes = nullptr;
   decltype(&::sqlite3_column_count) column_count = nullptr;
   decltype(&::sqlite3_column_int) column_int = nullptr;
   decltype(&::sqlite3_column_name) column_name = nullptr;
   decltype(&::sqlite3_column_text) column_text = nullptr;
-  decltype(&::sqlite3_column_text16) column_text16 = nullptr;
   decltype(&::sqlite3_db_config) db_config = nullptr;
   decltype(&::sqlite3_errcode) errcode = nullptr;
   decltype(&::sqlite3_errmsg) errmsg = nullptr;
@@ -98,13 +96,11 @@ const Engine& engine() {
     out.problem = EngineVersionProblem(out.libversion_number(), cipherVersionOf(out));
     if (!out.problem.isEmpty()) return out;
     bind(out.bind_text, "sqlite3_bind_text");
-    bind(out.bind_text16, "sqlite3_bind_text16");
     bind(out.busy_timeout, "sqlite3_busy_timeout");
-    bind(out.column_bytes16, "sqlite3_column_bytes16");
+    bind(out.column_bytes, "sqlite3_column_bytes");
     bind(out.column_count, "sqlite3_column_count");
     bind(out.column_int, "sqlite3_column_int");
     bind(out.column_name, "sqlite3_column_name");
-    bind(out.column_text16, "sqlite3_column_text16");
     bind(out.db_config, "sqlite3_db_config");
     bind(out.errcode, "sqlite3_errcode");
     bind(out.errmsg, "sqlite3_errmsg");
@@ -162,12 +158,16 @@ const char* const kLegacyCipherSettings =
     "PRAGMA cipher_compatibility = 3; PRAGMA cipher_page_size = 4096; PRAGMA kdf_iter = 4000";
 
 namespace {
+// The engine keeps text as UTF-8; reading it so spares a conversion and a copy per field.
+std::string_view columnUtf8(sqlite3_stmt* st, int column) {
+  if (column < 0) return {};
+  const unsigned char* text = engine().column_text(st, column);
+  if (!text) return {};  // NULL reads as empty text
+  return {reinterpret_cast<const char*>(text), size_t(engine().column_bytes(st, column))};
+}
 QString columnText(sqlite3_stmt* st, int column) {
-  if (column < 0) return QString();
-  const void* text = engine().column_text16(st, column);
-  if (!text) return QString();  // NULL reads as empty text
-  const int bytes = engine().column_bytes16(st, column);
-  return QString(reinterpret_cast<const QChar*>(text), bytes / int(sizeof(QChar)));
+  const std::string_view text = columnUtf8(st, column);
+  return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 // Settings that make the engine treat a file's schema as data: no code of the file runs, and
@@ -239,7 +239,8 @@ bool DictionaryDb::openAs(const QString& path, Mode mode, bool legacy) {
   engine().key(db_, kDictionaryPassword, int(std::strlen(kDictionaryPassword)));
   engine().exec(db_, legacy ? kLegacyCipherSettings : kCipherSettings, nullptr, nullptr, nullptr);
   if (mode != Mode::ReadWrite) engine().exec(db_, "PRAGMA query_only = 1", nullptr, nullptr, nullptr);
-  engine().exec(db_, "PRAGMA cell_size_check = 1", nullptr, nullptr, nullptr);
+  // Damaged pages of a file from outside are found before they are used.
+  if (mode == Mode::Untrusted) engine().exec(db_, "PRAGMA cell_size_check = 1", nullptr, nullptr, nullptr);
   // A wrong key or another format shows here, at the first read of the schema.
   sqlite3_stmt* st = nullptr;
   int rc = engine().prepare_v2(db_, "SELECT count(*) FROM sqlite_master", -1, &st, nullptr);
@@ -392,6 +393,19 @@ bool DictionaryDb::ReadAll(QList<DictionaryRow>& rows) {
   return true;
 }
 
+bool DictionaryDb::ReadLinks(const std::function<void(std::string_view)>& each) {
+  if (!db_) return fail();
+  if (!checkPlainTable()) return false;
+  sqlite3_stmt* st = nullptr;
+  if (engine().prepare_v2(db_, "SELECT Link FROM numerology ORDER BY rowid", -1, &st, nullptr) != SQLITE_OK)
+    return fail(Failure::Refused);
+  int rc;
+  while ((rc = engine().step(st)) == SQLITE_ROW) each(columnUtf8(st, 0));
+  if (rc != SQLITE_DONE) fail(Failure::Refused);
+  engine().finalize(st);
+  return rc == SQLITE_DONE;
+}
+
 bool DictionaryDb::Begin() {
   if (!exec("BEGIN IMMEDIATE")) return false;
   inTransaction_ = true;
@@ -407,10 +421,10 @@ bool DictionaryDb::Insert(const DictionaryRow& row) {
     return fail();
   }
   engine().reset(insert_);
-  const QString* fields[] = {&row.Key, &row.Link, &row.Names};
+  // As UTF-8, the engine's own encoding, which it then stores without converting.
+  const QByteArray fields[] = {row.Key.toUtf8(), row.Link.toUtf8(), row.Names.toUtf8()};
   for (int i = 0; i < 3; ++i)
-    engine().bind_text16(insert_, i + 1, fields[i]->utf16(), int(fields[i]->size() * sizeof(QChar)),
-                        SQLITE_TRANSIENT);
+    engine().bind_text(insert_, i + 1, fields[i].constData(), int(fields[i].size()), SQLITE_TRANSIENT);
   if (engine().step(insert_) != SQLITE_DONE) return fail();
   return true;
 }

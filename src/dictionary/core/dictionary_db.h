@@ -3,6 +3,8 @@
 // fields `Key`, `Link` and `Names`, keyed with the dictionary's one fixed password.
 #include <QList>
 #include <QString>
+#include <functional>
+#include <string_view>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -74,6 +76,8 @@ class DictionaryDb {
   // Every row of the table in a stable order (by row id); NULL fields read as empty text.
   // False when the table cannot be read (no plain table `numerology`, another format, a limit).
   bool ReadAll(QList<DictionaryRow>& rows);
+  // Every row's Link as UTF-8 text, in the same order, for the merge's duplicate test.
+  bool ReadLinks(const std::function<void(std::string_view)>& each);
 
   // Writing: inserts run inside Begin() ... Commit(); Rollback() drops them.
   bool Begin();

@@ -1,5 +1,8 @@
 #include "dictionary_module.h"
 
+#include <cstring>
+#include <optional>
+
 #include <QUrl>
 
 #include "platform.h"
@@ -21,9 +24,47 @@ QString SearchEngineAddress() {
 }
 void SetSearchEngineAddress(const QString& address) { searchEngineOverride() = address; }
 
+namespace {
+bool isAsciiAlnum(char16_t c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
+bool isHexDigit(char16_t c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+// The characters an address may hold as they stand (RFC 3986), and "%" before two hex digits.
+bool isUrlChar(char16_t c) {
+  return isAsciiAlnum(c) || (c > 0 && c < 0x80 && std::strchr("-._~:/?#[]@!$&'()*+,;=%", char(c)) != nullptr);
+}
+
+// Plain ASCII http and https addresses with a host, decided without parsing; nullopt where the
+// address needs the full parser (other characters, a bracketed host, a malformed escape).
+std::optional<bool> quickWebAddress(const QString& text) {
+  qsizetype start = 0;
+  if (text.startsWith(QLatin1String("http://"), Qt::CaseInsensitive)) start = 7;
+  else if (text.startsWith(QLatin1String("https://"), Qt::CaseInsensitive)) start = 8;
+  else return std::nullopt;
+  const char16_t* s = reinterpret_cast<const char16_t*>(text.utf16());
+  qsizetype end = start;
+  while (end < text.size() && s[end] != '/' && s[end] != '?' && s[end] != '#') ++end;
+  qsizetype host = start;
+  for (qsizetype i = start; i < end; ++i)
+    if (s[i] == '@') host = i + 1;
+  qsizetype hostEnd = host;
+  while (hostEnd < end && s[hostEnd] != ':') ++hostEnd;
+  if (hostEnd == host || s[host] == '[') return std::nullopt;
+  for (qsizetype i = hostEnd + 1; i < end; ++i)
+    if (s[i] < '0' || s[i] > '9') return std::nullopt;
+  for (qsizetype i = host; i < hostEnd; ++i)
+    if (!isAsciiAlnum(s[i]) && s[i] != '-' && s[i] != '.' && s[i] != '_') return std::nullopt;
+  for (qsizetype i = start; i < text.size(); ++i) {
+    if (!isUrlChar(s[i])) return std::nullopt;
+    if (s[i] == '%' && (i + 2 >= text.size() || !isHexDigit(s[i + 1]) || !isHexDigit(s[i + 2])))
+      return std::nullopt;
+  }
+  return true;
+}
+}  // namespace
+
 bool IsWebAddress(const QString& text) {
   for (const QChar c : text)
     if (c.unicode() < 0x20 || c.unicode() == 0x7f || c.isSpace()) return false;
+  if (const std::optional<bool> quick = quickWebAddress(text)) return *quick;
   const QUrl url(text, QUrl::StrictMode);
   if (!url.isValid() || url.host().isEmpty()) return false;
   const QString scheme = url.scheme().toLower();

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QStandardPaths>
+#include <string>
+#include <unordered_set>
 
 #include "dictionary_module.h"
 #include "dictionary_search.h"
@@ -210,17 +212,16 @@ MergeResult mergeRows(const QList<DictionaryRow>& sourceRows, const QString& tar
     result.outcome = MergeOutcome::NotChanged;
     return result;
   }
+  // The links the dictionary holds, as the engine stores them (UTF-8).
+  std::unordered_set<std::string> links;
+  links.reserve(size_t(sourceRows.size()) * 3);
   DictionaryDb target;
-  QList<DictionaryRow> targetRows;
-  if (!target.Open(targetPath, true) || !target.ReadAll(targetRows) || !target.Begin()) {
+  if (!target.Open(targetPath, true) ||
+      !target.ReadLinks([&](std::string_view link) { links.emplace(link); }) || !target.Begin()) {
     result.outcome = MergeOutcome::NotChanged;
     result.error = target.LastError();
     return result;
   }
-  QSet<QString> links;
-  links.reserve(targetRows.size() + sourceRows.size());
-  for (const DictionaryRow& row : targetRows) links.insert(row.Link);
-  targetRows.clear();
 
   auto commit = [&](MergeOutcome done) {
     ForgetDictionaryRows();
@@ -237,7 +238,8 @@ MergeResult mergeRows(const QList<DictionaryRow>& sourceRows, const QString& tar
 
   for (const DictionaryRow& row : sourceRows) {
     if (row.Names != QLatin1String("astro") || !IsAcceptableUpdateRow(row)) return commit(MergeOutcome::WrongFile);
-    if (links.contains(row.Link)) {
+    std::string link = row.Link.toStdString();
+    if (links.count(link)) {
       ++result.present;
       continue;
     }
@@ -249,7 +251,7 @@ MergeResult mergeRows(const QList<DictionaryRow>& sourceRows, const QString& tar
       ForgetDictionaryRows();
       return result;
     }
-    links.insert(row.Link);
+    links.insert(std::move(link));
     ++result.added;
   }
   return commit(MergeOutcome::Updated);

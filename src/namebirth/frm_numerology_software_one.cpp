@@ -47,6 +47,8 @@ QComboBox* editableCombo(QWidget* parent, const QString& name) {
   auto* combo = new QComboBox(parent);
   combo->setObjectName(name);
   combo->setEditable(true);
+  // The box holds exactly what was typed: no inline completion, no change of case.
+  combo->setCompleter(nullptr);
   combo->setInsertPolicy(QComboBox::NoInsert);
   combo->setMaxVisibleItems(12);
   return combo;

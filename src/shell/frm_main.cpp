@@ -146,7 +146,13 @@ void frmMain::cmdSelectOption_Click(int index) {
 }
 
 void frmMain::Timer1_Timer() { lblVeltrasse->setVisible(true); }
-void frmMain::Timer2_Timer() { lblVeltrasse->setVisible(false); }
+void frmMain::Timer2_Timer() {
+  lblVeltrasse->setVisible(false);
+  // Every second tick of Timer1 falls due with this one; served in the same pass, its show
+  // would undo the hide before the banner is ever painted hidden. Timer1 counts its second
+  // afresh from the hide, so the banner stays hidden until Timer1's next tick.
+  if (Timer1->isActive()) Timer1->start();
+}
 
 void frmMain::frames_MouseMove() {
   ui::SetTimerEnabled(Timer1, true);

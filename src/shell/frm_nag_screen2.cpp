@@ -127,6 +127,8 @@ void frmNagScreen2::CreateControls(QMainWindow* w) {
   txtMessage->setObjectName(QStringLiteral("txtMessage"));
   txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   txtMessage->setPlainText(QStringLiteral("Your Message\n"));
+  // Unseen, it must not keep Tab for itself: Tab and Shift+Tab move on through it.
+  txtMessage->setTabChangesFocus(true);
   txtMessage->setGeometry(10, 240, 121, 33);
   left->addWidget(frame2);
   columns->addLayout(left, 3);

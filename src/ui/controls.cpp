@@ -59,8 +59,10 @@ void Label::mouseReleaseEvent(QMouseEvent* event) {
   if (click) emit clicked();
 }
 
+// A move over a control is that control's own: it does not go on to the container behind it.
 void Label::mouseMoveEvent(QMouseEvent* event) {
   QLabel::mouseMoveEvent(event);
+  event->accept();
   emit mouseMoved();
 }
 
@@ -68,6 +70,7 @@ Frame::Frame(const QString& title, QWidget* parent) : QGroupBox(title, parent) {
 
 void Frame::mouseMoveEvent(QMouseEvent* event) {
   QGroupBox::mouseMoveEvent(event);
+  event->accept();
   emit mouseMoved();
 }
 

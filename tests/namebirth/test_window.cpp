@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "frm_numerology_software_one.h"
@@ -51,12 +53,25 @@ class NamebirthWindowTest : public qztest::SeamTest {
   }
   QAction* action(const char* name) { return form.window()->findChild<QAction*>(QLatin1String(name)); }
 
+  // Types the name, then tabs through the day, month and year boxes typing each, as a user does.
   void enter(const QString& name, const QString& day, const QString& month, const QString& year) {
     form.Show();
-    box("Text1")->setText(name);
-    combo("myday")->setEditText(day);
-    combo("Combo1")->setEditText(month);
-    combo("myyear")->setEditText(year);
+    qztest::Activate(form.window());
+    QLineEdit* nameBox = box("Text1");
+    QTest::mouseClick(nameBox, Qt::LeftButton);
+    ASSERT_TRUE(nameBox->hasFocus());
+    QTest::keyClicks(nameBox, name);
+    typeDate(day, month, year);
+  }
+  // From the name box, Tab into each date box in turn and type into it.
+  void typeDate(const QString& day, const QString& month, const QString& year) {
+    const std::pair<const char*, QString> boxes[] = {{"myday", day}, {"Combo1", month}, {"myyear", year}};
+    for (const auto& [name, typed] : boxes) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QComboBox* target = combo(name);
+      ASSERT_TRUE(target->lineEdit()->hasFocus()) << name;
+      QTest::keyClicks(target->lineEdit(), typed);
+    }
   }
   void calculate() { QTest::mouseClick(form.control<QPushButton>(QStringLiteral("option1")), Qt::LeftButton); }
   void clear() { QTest::mouseClick(form.control<QPushButton>(QStringLiteral("Option2")), Qt::LeftButton); }
@@ -157,6 +172,57 @@ TEST_F(NamebirthWindowTest, CalculateFillsEveryResultAndExpands) {
   EXPECT_EQ(combo("myday")->count(), 31);
   EXPECT_EQ(combo("myyear")->count(), 111);
   EXPECT_EQ(combo("Combo1")->count(), 12);
+}
+
+TEST_F(NamebirthWindowTest, TypedDateBoxesHoldWhatWasTyped) {
+  // Each text is the start of an item in its list; the box keeps it as typed, in its case.
+  struct Case {
+    QString day, month, year;
+  };
+  const Case cases[] = {
+      {"3", "Feb", "19"},
+      {"1", "aug", "198"},
+      {"0", "j", "2"},
+      {"2", "DECEMBER", "20"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE((c.day + " " + c.month + " " + c.year).toStdString());
+    enter(QStringLiteral("Anna"), c.day, c.month, c.year);
+    EXPECT_EQ(combo("myday")->currentText(), c.day);
+    EXPECT_EQ(combo("Combo1")->currentText(), c.month);
+    EXPECT_EQ(combo("myyear")->currentText(), c.year);
+    for (const char* name : {"myday", "Combo1", "myyear"})
+      EXPECT_EQ(combo(name)->lineEdit()->selectedText(), QString()) << name;
+    clear();
+  }
+}
+
+TEST_F(NamebirthWindowTest, TypedOneDigitDaysGiveTheirReading) {
+  struct Case {
+    QString day, month, year;
+    QString dateText, birthNumber, sign;
+  };
+  const Case cases[] = {
+      {"3", "February", "1984", "02031984", "9", "Aquarius"},
+      {"3", "April", "1990", "04031990", "8", "Aries"},
+      {"1", "January", "1977", "01011977", "8", "Capricorn"},
+      {"9", "September", "1900", "09091900", "1", "Virgo"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE((c.day + " " + c.month + " " + c.year).toStdString());
+    qztest::seams().reset();
+    enter(QStringLiteral("Anna"), c.day, c.month, c.year);
+    calculate();
+    EXPECT_TRUE(qztest::seams().messages.empty()) << qztest::seams().lastPrompt().toStdString();
+    EXPECT_EQ(combo("myday")->currentText(), QStringLiteral("0") + c.day);
+    EXPECT_EQ(box("Text6")->text(), c.dateText);
+    EXPECT_EQ(box("Text2")->text(), QStringLiteral("3"));
+    EXPECT_EQ(box("Text7")->text(), c.birthNumber);
+    EXPECT_EQ(text("zodiac"), c.sign);
+    EXPECT_TRUE(text("Label2").startsWith(QStringLiteral("The investigator; the scientist; the seeker.")));
+    EXPECT_TRUE(form.IsExpanded());
+    clear();
+  }
 }
 
 TEST_F(NamebirthWindowTest, InputChecksWithTheirTitlesAndStyles) {
@@ -265,9 +331,9 @@ TEST_F(NamebirthWindowTest, ADigitKeyIsDroppedAndTheSelectionStays) {
   // A pasted digit is not refused and counts nothing.
   name->insert(QStringLiteral("7"));
   EXPECT_EQ(name->text(), QStringLiteral("Anna B7"));
-  combo("myday")->setEditText(QStringLiteral("6"));
-  combo("Combo1")->setEditText(QStringLiteral("August"));
-  combo("myyear")->setEditText(QStringLiteral("1979"));
+  qztest::Activate(form.window());
+  name->setFocus(Qt::MouseFocusReason);
+  typeDate(QStringLiteral("6"), QStringLiteral("August"), QStringLiteral("1979"));
   calculate();
   EXPECT_EQ(box("Text2")->text(), nb::ComputeNameNumber(QStringLiteral("Anna B")));
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QUrlQuery>
+#include <utility>
 
 #include "common_menu.h"
 #include "platform.h"
@@ -113,6 +116,42 @@ TEST_F(ExitDialog, PlaceholdersAndTheEmptiedMessage) {
   fillValid();
   submit();
   EXPECT_EQ(seams().lastPrompt(), QStringLiteral("Please Enter Your Message"));
+}
+
+TEST_F(ExitDialog, TabWalksEveryControlThroughTheUnseenMessage) {
+  dialog.Show();
+  qztest::Activate(dialog.window());
+  QTest::mouseClick(box("txtName"), Qt::LeftButton);
+  ASSERT_TRUE(box("txtName")->hasFocus());
+  auto walk = [](Qt::Key key, int steps) {
+    QStringList names;
+    for (int i = 0; i < steps; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), key);
+      names << QApplication::focusWidget()->objectName();
+    }
+    return names;
+  };
+  const QStringList cycle{"txtEmail",   "txtFriendName", "txtFriendEmail", "cmdSubmit",
+                          "txtMessage", "Check1",        "cmdClose",       "txtName"};
+  EXPECT_EQ(walk(Qt::Key_Tab, 8), cycle);
+  EXPECT_EQ(walk(Qt::Key_Tab, 8), cycle);
+  EXPECT_EQ(walk(Qt::Key_Backtab, 4), (QStringList{"cmdClose", "Check1", "txtMessage", "cmdSubmit"}));
+  EXPECT_EQ(dialog.txtMessageText(), QStringLiteral("Your Message\r\n"));
+
+  // What the user types into the boxes on the way goes into the referral; no tab character.
+  for (const auto& [name, typed] : {std::pair{"txtName", "Ann"}, std::pair{"txtEmail", "ann@example.com"},
+                                    std::pair{"txtFriendName", "Bo"}, std::pair{"txtFriendEmail", "bo@example.org"}}) {
+    QTest::mouseClick(box(name), Qt::LeftButton);
+    QTest::keyClicks(box(name), QString::fromLatin1(typed));
+  }
+  EXPECT_EQ(walk(Qt::Key_Tab, 3), (QStringList{"cmdSubmit", "txtMessage", "Check1"}));
+  submit();
+  ASSERT_EQ(seams().opened.size(), 1) << seams().lastPrompt().toStdString();
+  const QUrlQuery query(QUrl(seams().opened[0]).query(QUrl::FullyEncoded));
+  EXPECT_EQ(QUrl::fromPercentEncoding(query.queryItemValue("taf3", QUrl::FullyEncoded).toLatin1()),
+            QStringLiteral("Your Message\r\n"));
+  EXPECT_EQ(QUrl::fromPercentEncoding(query.queryItemValue("taf4", QUrl::FullyEncoded).toLatin1()),
+            QStringLiteral("Bo"));
 }
 
 TEST_F(ExitDialog, SpaceInAnEmailBoxIsRefused) {

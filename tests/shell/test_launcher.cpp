@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include "controls.h"
 #include "common_menu.h"
@@ -79,34 +83,128 @@ TEST_F(Launcher, PromotionDrawPicksTheFrontLabel) {
   EXPECT_EQ(seams().opened, QStringList{PageAddress(QStringLiteral("fully-branded"))});
 }
 
-TEST_F(Launcher, BannerBlinkRules) {
+namespace {
+// Counts the mouse moves a widget receives.
+class MoveCounter : public QObject {
+ public:
+  explicit MoveCounter(QWidget* target) : QObject(target) { target->installEventFilter(this); }
+  int moves = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::MouseMove) ++moves;
+    return false;
+  }
+};
+
+// A point of the frame itself, over none of its children.
+QPoint bareSpot(QWidget* frame) {
+  for (int y = frame->height() / 2; y > 0; y -= 3)
+    for (int x = 1; x < frame->width() - 1; ++x)
+      if (!frame->childAt(x, y)) return {x, y};
+  return {};
+}
+
+// Runs the event loop until the condition holds or the time is up.
+bool waitUntil(const std::function<bool()>& condition, int ms) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!condition()) {
+    if (clock.elapsed() > ms) return false;
+    QTest::qWait(10);
+  }
+  return true;
+}
+
+// The banner's visibility sampled over real time, with the event loop running.
+struct Samples {
+  std::vector<std::pair<qint64, bool>> shown;  // elapsed ms, banner visible
+  double hiddenShare() const {
+    int hidden = 0;
+    for (const auto& s : shown) hidden += s.second ? 0 : 1;
+    return shown.empty() ? 0 : double(hidden) / double(shown.size());
+  }
+  // Lengths of the hidden spells that began and ended inside the sampling.
+  std::vector<qint64> wholeHiddenSpells() const {
+    std::vector<qint64> spells;
+    qint64 began = -1;
+    for (size_t i = 1; i < shown.size(); ++i) {
+      if (shown[i - 1].second && !shown[i].second) began = shown[i].first;
+      if (!shown[i - 1].second && shown[i].second && began >= 0) spells.push_back(shown[i].first - began);
+    }
+    return spells;
+  }
+};
+Samples sampleBanner(QWidget* banner, int ms) {
+  Samples samples;
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < ms) {
+    samples.shown.emplace_back(clock.elapsed(), banner->isVisible());
+    QTest::qWait(20);
+  }
+  return samples;
+}
+}  // namespace
+
+TEST_F(Launcher, BannerBlinksHiddenOneSecondInTwo) {
   launcher.Show();
   EXPECT_TRUE(timer("Timer1")->isActive());
+  EXPECT_TRUE(timer("Timer2")->isActive());
   EXPECT_EQ(timer("Timer1")->interval(), 1000);
   EXPECT_EQ(timer("Timer2")->interval(), 2000);
-  launcher.Timer2_Timer();
-  EXPECT_FALSE(banner()->isVisible());
-  launcher.Timer1_Timer();
-  EXPECT_TRUE(banner()->isVisible());
+  const Samples samples = sampleBanner(banner(), 4600);
+  EXPECT_GT(samples.hiddenShare(), 0.3);
+  EXPECT_LT(samples.hiddenShare(), 0.7);
+  const std::vector<qint64> spells = samples.wholeHiddenSpells();
+  ASSERT_GE(spells.size(), 1u);
+  for (qint64 spell : spells) {
+    EXPECT_GT(spell, 700);
+    EXPECT_LT(spell, 1400);
+  }
+}
 
-  emit banner()->mouseMoved();
+TEST_F(Launcher, MovingOverTheBannerStopsTheBlinkAndOnlyThreeFramesRestartIt) {
+  launcher.Show();
+  qztest::Activate(launcher.window());
+  auto frame = [&](const char* name) { return launcher.control<ui::Frame>(QString::fromLatin1(name)); };
+  auto* received = new MoveCounter(banner());
+  auto* frame2Received = new MoveCounter(frame("Frame2"));
+  // A move reaches the banner only while it shows; a hidden banner leaves the move to Frame2.
+  for (int attempt = 0; attempt < 3 && received->moves == 0; ++attempt) {
+    ASSERT_TRUE(waitUntil([&] { return banner()->isVisible(); }, 2500));
+    frame2Received->moves = 0;
+    QTest::mouseMove(banner(), banner()->rect().center() + QPoint(attempt, 0));
+  }
+  ASSERT_GE(received->moves, 1);
+  EXPECT_EQ(frame2Received->moves, 0);  // the move stays with the banner
   EXPECT_FALSE(timer("Timer1")->isActive());
   EXPECT_FALSE(timer("Timer2")->isActive());
   EXPECT_TRUE(banner()->isVisible());
-  for (const char* frame : {"Frame4", "Frame5", "Frame6", "Frame7"}) {
-    emit launcher.control<ui::Frame>(QString::fromLatin1(frame))->mouseMoved();
-    EXPECT_FALSE(timer("Timer1")->isActive()) << frame;
+  QTest::mouseMove(banner(), banner()->rect().center() + QPoint(7, 1));
+  EXPECT_FALSE(timer("Timer1")->isActive());
+  // Stopped, it stays visible.
+  EXPECT_EQ(sampleBanner(banner(), 2300).hiddenShare(), 0.0);
+
+  for (const char* name : {"Frame4", "Frame5", "Frame6", "Frame7"}) {
+    auto* counter = new MoveCounter(frame(name));
+    QTest::mouseMove(frame(name), bareSpot(frame(name)));
+    EXPECT_GE(counter->moves, 1) << name;
+    EXPECT_FALSE(timer("Timer1")->isActive()) << name;
+    EXPECT_FALSE(timer("Timer2")->isActive()) << name;
   }
-  for (const char* frame : {"Frame1", "Frame2", "Frame3"}) {
-    emit banner()->mouseMoved();
-    emit launcher.control<ui::Frame>(QString::fromLatin1(frame))->mouseMoved();
-    EXPECT_TRUE(timer("Timer1")->isActive()) << frame;
-    EXPECT_TRUE(timer("Timer2")->isActive()) << frame;
+  int step = 0;
+  for (const char* name : {"Frame1", "Frame2", "Frame3"}) {
+    QTest::mouseMove(banner(), banner()->rect().center() + QPoint(++step, 0));
+    ASSERT_FALSE(timer("Timer1")->isActive()) << name;
+    QTest::mouseMove(frame(name), bareSpot(frame(name)));
+    EXPECT_TRUE(timer("Timer1")->isActive()) << name;
+    EXPECT_TRUE(timer("Timer2")->isActive()) << name;
   }
   // Moving on over a frame does not restart a running timer.
   QTest::qWait(60);
   const int remaining = timer("Timer2")->remainingTime();
-  emit launcher.control<ui::Frame>(QStringLiteral("Frame1"))->mouseMoved();
+  QTest::mouseMove(frame("Frame1"), bareSpot(frame("Frame1")) + QPoint(0, 2));
   EXPECT_LE(timer("Timer2")->remainingTime(), remaining);
 }
 

@@ -1,12 +1,18 @@
 // The real program's start and end, as separate processes.
 #include <gtest/gtest.h>
 
+#include <QDate>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <csignal>
+
+#include "calendar.h"
+#include "text_codec.h"
 
 namespace {
 class Copy {
@@ -51,11 +57,42 @@ QString freshRuntime(QTemporaryDir& dir) {
 }
 }  // namespace
 
+namespace {
+// The stored reminder date of the copies run with this runtime folder, as the program keeps it.
+class StoredDate {
+ public:
+  explicit StoredDate(const QString& runtime) {
+    QDirIterator it(runtime + QStringLiteral("/config"), {QStringLiteral("*.ini")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    if (it.hasNext()) path_ = it.next();
+  }
+  bool found() const { return !path_.isEmpty(); }
+  QString raw() const { return QSettings(path_, QSettings::IniFormat).value(key()).toString(); }
+  QString decoded() const { return DecodeText(raw()); }
+  void write(const QDate& date) {
+    QSettings s(path_, QSettings::IniFormat);
+    s.setValue(key(), EncodeText(calendar::ShortDateText(date)));
+    s.sync();
+  }
+
+ private:
+  static QString key() { return QStringLiteral("Settings/") + EncodeText(QStringLiteral("Duration")); }
+  QString path_;
+};
+}  // namespace
+
 TEST(Process, SecondCopyIsRefusedAndAStaleLockIsNot) {
   QTemporaryDir dir;
   const QString runtime = freshRuntime(dir);
   Copy first(runtime, QStringLiteral("run"));
   ASSERT_TRUE(first.waitFor("LAUNCHER")) << first.output.toStdString();
+
+  // The first start stored today; a date a month old makes the next start that gets through ask.
+  StoredDate stored(runtime);
+  ASSERT_TRUE(stored.found());
+  EXPECT_EQ(stored.decoded(), calendar::ShortDateText(QDate::currentDate()));
+  stored.write(QDate::currentDate().addDays(-30));
+  const QString old = stored.raw();
 
   Copy second(runtime, QStringLiteral("run"));
   ASSERT_TRUE(second.process.waitForFinished(15000));
@@ -64,12 +101,16 @@ TEST(Process, SecondCopyIsRefusedAndAStaleLockIsNot) {
   EXPECT_TRUE(second.output.contains("MSGBOX Application is already running")) << second.output.toStdString();
   EXPECT_FALSE(second.output.contains("LAUNCHER"));
   EXPECT_FALSE(second.output.contains("There maybe an update"));
+  EXPECT_EQ(stored.raw(), old);
 
-  // A copy killed outright leaves its lock behind; the next start is not blocked by it.
+  // A copy killed outright leaves its lock behind; the next start is not blocked by it,
+  // and it is the one that asks about the update and stores today.
   ::kill(static_cast<pid_t>(first.process.processId()), SIGKILL);
   ASSERT_TRUE(first.process.waitForFinished(5000));
   Copy third(runtime, QStringLiteral("run"));
   EXPECT_TRUE(third.waitFor("LAUNCHER")) << third.output.toStdString();
+  EXPECT_TRUE(third.output.contains("MSGBOX There maybe an update")) << third.output.toStdString();
+  EXPECT_EQ(stored.decoded(), calendar::ShortDateText(QDate::currentDate()));
 }
 
 TEST(Process, ExitDialogEndsTheProcess) {

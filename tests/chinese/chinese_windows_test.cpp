@@ -49,6 +49,13 @@ void writeAll(const QString& path, const QByteArray& bytes) {
   f.write(bytes);
 }
 
+// Alt+O: the button's access key clicks it after its short press animation.
+void pressAltO(QWidget* window) {
+  const size_t before = qztest::seams().fileRequests.size();
+  QTest::keyClick(window, Qt::Key_O, Qt::AltModifier);
+  for (int i = 0; i < 100 && qztest::seams().fileRequests.size() == before; ++i) QTest::qWait(20);
+}
+
 class ChineseWindows : public qztest::SeamTest {
  protected:
   void SetUp() override {
@@ -277,11 +284,14 @@ TEST_F(ChineseWindows, SaveThenOpenGivesTheSameChart) {
   EXPECT_EQ(readAll(path + ".cnu"),
             QByteArray::fromHex("9DCABCBD0D0A8D0D0A96CABCCAC8C90D0A868E8D8D0D0A"));
 
-  // Back to a fresh input window, then open the file: the same person and chart.
+  // Back to a fresh input window, then open the file by Alt+O: the same person and chart.
   report().Unload();
   QTest::mouseClick(find<QPushButton>(display(), "cmdBack"), Qt::LeftButton);
+  qztest::Activate(input().window());
   qztest::seams().fileAnswers.push_back(path + ".cnu");
-  QTest::mouseClick(find<QPushButton>(input(), "cmdOpen"), Qt::LeftButton);
+  pressAltO(input().window());
+  ASSERT_EQ(qztest::seams().fileRequests.size(), 2u);
+  EXPECT_TRUE(qztest::seams().opened.isEmpty());  // no page of a hidden menu item
   const ui::FileDialogRequest& open = qztest::seams().fileRequests.back();
   EXPECT_EQ(open.kind, ui::FileDialogKind::Open);
   EXPECT_EQ(open.title, "Select the source file");
@@ -398,16 +408,7 @@ TEST_F(ChineseWindows, PrintWithoutAPrinterSaysSo) {
   EXPECT_TRUE(qztest::seams().lastPrompt().contains("printer"));
 }
 
-namespace {
-// Alt+O: the button's access key clicks it after its short press animation.
-void pressAltO(QWidget* window) {
-  const size_t before = qztest::seams().fileRequests.size();
-  QTest::keyClick(window, Qt::Key_O, Qt::AltModifier);
-  for (int i = 0; i < 100 && qztest::seams().fileRequests.size() == before; ++i) QTest::qWait(20);
-}
-}  // namespace
-
-TEST_F(ChineseWindows, HiddenOpenByItsAccessKeyKeepsTheReportUnlessItReads) {
+TEST_F(ChineseWindows, HiddenOpenByItsAccessKeySilentlyKeepsTheReportUnlessItReads) {
   enter("Ann", "1", "January", "1970");
   calculate();
   const QString good = qztest::TempPath("saved.qzs");
@@ -447,7 +448,7 @@ TEST_F(ChineseWindows, HiddenOpenByItsAccessKeyKeepsTheReportUnlessItReads) {
   EXPECT_EQ(afterCancel, before);
   EXPECT_EQ(afterMissing, before);
   EXPECT_EQ(afterEmpty, before);
-  EXPECT_EQ(qztest::seams().messages.size(), 2u);  // the two files that gave nothing; not the cancel
+  EXPECT_TRUE(qztest::seams().messages.empty()) << qztest::seams().lastPrompt().toStdString();  // none, whatever the file
   EXPECT_EQ(afterGood, "Hi Ann");
 }
 

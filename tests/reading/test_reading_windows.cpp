@@ -556,3 +556,52 @@ TEST_F(ReadingWindows, PrintGoesToTheDefaultPrinterOrSaysThereIsNone) {
   EXPECT_TRUE(pdf.contains("Your LifePath Number is: 22"));
   EXPECT_TRUE(pdf.contains("Your Rational Thought Number is:"));
 }
+
+namespace {
+// Alt+O on the window; the button's access key clicks it after its short press animation.
+void PressAltO(QWidget* window) {
+  const size_t before = seams().fileRequests.size();
+  QTest::keyClick(window, Qt::Key_O, Qt::AltModifier);
+  for (int i = 0; i < 100 && seams().fileRequests.size() == before; ++i) QTest::qWait(20);
+}
+}  // namespace
+
+TEST_F(ReadingWindows, AltOOpensASavedReading) {
+  const QString path = qztest::TempPath("alt-o.num");
+  ASSERT_TRUE(reading::ReadingFile::Write(path, {"JOHN", "", "SMITH", "May", "31", "2001"}));
+  qztest::Activate(input().window());
+  seams().fileAnswers.push_back(path);
+  PressAltO(input().window());
+  ASSERT_EQ(seams().fileRequests.size(), 1u);
+  EXPECT_EQ(seams().fileRequests[0].title, "Select the source file");
+  EXPECT_TRUE(seams().opened.isEmpty()) << seams().opened.join(' ').toStdString();
+  EXPECT_TRUE(seams().messages.empty()) << seams().lastPrompt().toStdString();
+  EXPECT_EQ(box("txtLastName")->text(), "SMITH");
+  EXPECT_EQ(list("cboDate")->currentText(), "31");
+  EXPECT_TRUE(result().IsVisible());
+}
+
+TEST_F(ReadingWindows, LauncherShowsTheInputWindowWithTheFirstNameFocused) {
+  input().Unload();
+  RegisterReadingTool();
+  frmMain& launcher = frmMain::instance();
+  launcher.Show();
+  qztest::Activate(launcher.window());
+  QTest::mouseClick(launcher.cmdSelectOption(4), Qt::LeftButton);
+  ASSERT_TRUE(input().IsVisible());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(input().window()));
+  QWidget* focused = QApplication::focusWidget();
+  ASSERT_NE(focused, nullptr);
+  EXPECT_EQ(focused->objectName(), "txtFirstName");
+  QTest::keyClicks(focused, "john");
+  EXPECT_EQ(box("txtFirstName")->text(), "JOHN");
+
+  // Tab walks the names, the date lists, Next, Exit, then Open.
+  QStringList chain;
+  for (int i = 0; i < 9; ++i) {
+    chain << QApplication::focusWidget()->objectName();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  EXPECT_EQ(chain.join(' '), "txtFirstName txtMiddleName txtLastName cboMonth cboDate cboYear cmdNext cmdExit cmdOpen");
+  EXPECT_EQ(QApplication::focusWidget()->objectName(), "txtFirstName");
+}

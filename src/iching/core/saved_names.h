@@ -3,7 +3,7 @@
 #include <QString>
 
 namespace iching {
-// True when the path ends in "num" exactly (lower case): "a.NUM" fails, "reading_num" passes.
+// True when the path ends in "num", in any letter case, as the reading tool takes its files.
 bool HasReadingFileEnding(const QString& path);
 
 enum class SavedNamesStatus {

@@ -171,12 +171,8 @@ void frmChineseNumerologySave::cmdOpen_Click() {
   CD.FileName.clear();
   CD.CancelError = true;
   if (!CD.ShowOpen() || CD.FileName.isEmpty()) return;
-  // The report stays as it is unless the file gives a text to show.
+  // The report stays as it is, silently, unless the file gives a text to show.
   const std::optional<QString> field = chinese::ReadFirstField(CD.FileName);
-  if (!field || field->isEmpty()) {
-    ui::MsgBox(QStringLiteral("The file ") + CD.FileName + QStringLiteral(" could not be read, or it holds no text."),
-               ui::vbCritical);
-    return;
-  }
+  if (!field || field->isEmpty()) return;
   RTB->SetText(*field);
 }

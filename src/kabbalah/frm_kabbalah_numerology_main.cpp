@@ -1,8 +1,11 @@
 #include "frm_kabbalah_numerology_main.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDropEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,6 +40,67 @@ QLineEdit* nameBox(QWidget* parent, const char* name) {
   return box;
 }
 
+// What the name filter makes of one typed character.
+enum class Typed { Pass, Capital, Refuse };
+Typed filterCode(char32_t code) {
+  if (code >= 'A' && code <= 'Z') return Typed::Pass;
+  if (code >= 'a' && code <= 'z') return Typed::Capital;
+  if (code == ' ' || code == 13 || code == 8) return Typed::Pass;
+  return Typed::Refuse;
+}
+
+// Text that reaches a name box other than by a key press: an input method's commit is typed
+// text and passes the same filter; drops are refused.
+class TypedTextFilter : public QObject {
+ public:
+  TypedTextFilter(QLineEdit* box, std::function<void()> refused)
+      : QObject(box), box_(box), refused_(std::move(refused)) {
+    box->setAcceptDrops(false);
+    box->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::DragEnter:
+      case QEvent::DragMove:
+      case QEvent::Drop:
+        event->ignore();
+        return true;
+      case QEvent::InputMethod:
+        return inputMethod(static_cast<QInputMethodEvent*>(event));
+      default:
+        return false;
+    }
+  }
+
+ private:
+  bool inputMethod(QInputMethodEvent* event) {
+    const QString commit = event->commitString();
+    if (commit.isEmpty()) return false;  // still composing: nothing is typed yet
+    QString kept;
+    bool refused = false;
+    for (const char32_t code : commit.toUcs4()) {
+      switch (filterCode(code)) {
+        case Typed::Pass: kept += QString::fromUcs4(&code, 1); break;
+        case Typed::Capital: kept += QChar(char16_t(code - 32)); break;
+        case Typed::Refuse: refused = true; break;
+      }
+    }
+    if (!refused && kept == commit) return false;
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(kept, event->replacementStart(), event->replacementLength());
+    QCoreApplication::sendEvent(box_, &filtered);
+    if (refused) refused_();
+    return true;
+  }
+
+  QLineEdit* box_;
+  std::function<void()> refused_;
+};
+
+void refuseTyped() { ui::MsgBox(QStringLiteral("Please Enter Only Alphabet"), ui::vbInformation); }
+
 QLabel* caption(QWidget* parent, const char* name, const QString& text) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(QString::fromLatin1(name));
@@ -66,8 +130,10 @@ void frmKabbalahNumerologyMain::CreateControls(QMainWindow* w) {
   nameLayout->addWidget(txtMiddleName, 1, 1);
   nameLayout->addWidget(caption(fraName, "Label5", QStringLiteral(" Last Name")), 2, 0);
   nameLayout->addWidget(txtLastName, 2, 1);
-  for (QLineEdit* box : {txtFirstName, txtMiddleName, txtLastName})
+  for (QLineEdit* box : {txtFirstName, txtMiddleName, txtLastName}) {
     ui::OnKeyPress(box, [this, box](QKeyEvent* e) { return txtName_KeyPress(box, e); });
+    new TypedTextFilter(box, refuseTyped);
+  }
 
   auto* fraBirthDay = new ui::Frame(QStringLiteral("Your Birth Details"), fraName);
   fraBirthDay->setObjectName(QStringLiteral("fraBirthDay"));
@@ -131,13 +197,12 @@ void frmKabbalahNumerologyMain::CloseInputWindow() { Unload(); }
 bool frmKabbalahNumerologyMain::txtName_KeyPress(QLineEdit* box, QKeyEvent* event) {
   const int code = kabbalah::KeyAscii(event);
   if (code == 0) return false;  // keys that type nothing: arrows, Delete, Tab ...
-  if (code >= 'A' && code <= 'Z') return false;
-  if (code >= 'a' && code <= 'z') {
-    box->insert(QString(QChar(code - 32)));
-    return true;
+  switch (filterCode(char32_t(code))) {
+    case Typed::Pass: return false;
+    case Typed::Capital: box->insert(QString(QChar(code - 32))); return true;
+    case Typed::Refuse: break;
   }
-  if (code == ' ' || code == 13 || code == 8) return false;
-  ui::MsgBox(QStringLiteral("Please Enter Only Alphabet"), ui::vbInformation);
+  refuseTyped();
   return true;
 }
 

@@ -133,6 +133,7 @@ void frmNumerologyProMain::CreateControls(QMainWindow* w) {
   QWidget::setTabOrder(cboDate, cboYear);
   QWidget::setTabOrder(cboYear, cmdNext);
   QWidget::setTabOrder(cmdNext, cmdExit);
+  QWidget::setTabOrder(cmdExit, cmdOpen);
 
   InstallNameFilter(txtFirstName);
   InstallNameFilter(txtMiddleName);
@@ -174,6 +175,7 @@ void frmNumerologyProMain::Form_Load() {
   cboMonth->setCurrentIndex(7);
   cboDate->setCurrentIndex(5);
   cboYear->setCurrentIndex(79);
+  txtFirstName->setFocus();
 }
 
 void frmNumerologyProMain::Form_Unload() { frmMain::instance().Show(); }

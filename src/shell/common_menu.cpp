@@ -138,7 +138,12 @@ void CommonMenuSet(QMainWindow* window, const QString& windowClass,
   helpMenu->menuAction()->setObjectName(row.helpMenu);
   for (const Item& item : row.helpItems) helpMenu->addAction(makeAction(window, windowClass, item, own));
 
-  for (const Item& item : row.topItems) bar->addAction(makeAction(window, windowClass, item, own));
+  // A hidden top-level item stays with the window, off the bar: the bar claims the access key
+  // of every item it holds, shown or not, and would take it from the window's own buttons.
+  for (const Item& item : row.topItems) {
+    QAction* action = makeAction(window, windowClass, item, own);
+    if (item.visible) bar->addAction(action);
+  }
 }
 
 namespace {

@@ -5,7 +5,10 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -179,6 +182,88 @@ TEST_F(KabbalahWindows, KeyFilter) {
   QTest::keyClicks(box("txtLastName"), "z");
   EXPECT_EQ(box("txtMiddleName")->text(), "A");
   EXPECT_EQ(box("txtLastName")->text(), "Z");
+}
+
+TEST_F(KabbalahWindows, InputMethodTextGoesThroughTheKeyFilter) {
+  qztest::Activate(input().window());
+  QLineEdit* first = box("txtFirstName");
+  first->setFocus();
+  QTest::keyClicks(first, "jo");
+  // What an input method sends to the focused box: a dead key shows its accent while
+  // composing, then the composed text is committed.
+  auto compose = [](const QString& preedit, const QString& commit) {
+    QInputMethodEvent composing(preedit, {});
+    QCoreApplication::sendEvent(QApplication::focusWidget(), &composing);
+    QInputMethodEvent done;
+    done.setCommitString(commit);
+    QCoreApplication::sendEvent(QApplication::focusWidget(), &done);
+  };
+  const struct {
+    QString preedit, commit;
+    const char* text;  // the box afterwards
+    bool refused;
+  } cases[] = {
+      {QString::fromUtf8("\u00b4"), QString::fromUtf8("\u00e9"), "JO", true},
+      {"", "h", "JOH", false},
+      {"", "N", "JOHN", false},
+      {"", " a", "JOHN A", false},
+      {"", "b1c", "JOHN ABC", true},
+      {"", QString::fromUtf8("\u0416\U0001F600"), "JOHN ABC", true},
+      {"", "\x16", "JOHN ABC", true},  // Ctrl+V's code, committed
+  };
+  for (const auto& c : cases) {
+    seams().messages.clear();
+    compose(c.preedit, c.commit);
+    EXPECT_EQ(first->text(), c.text) << c.commit.toStdString();
+    if (c.refused) {
+      ASSERT_EQ(seams().messages.size(), 1u) << c.commit.toStdString();
+      EXPECT_EQ(seams().messages[0].prompt, "Please Enter Only Alphabet");
+      EXPECT_EQ(seams().messages[0].style, 64);
+    } else {
+      EXPECT_TRUE(seams().messages.empty()) << c.commit.toStdString();
+    }
+    EXPECT_EQ(QApplication::focusWidget(), first);
+  }
+  // The same filter in the other boxes.
+  QTest::keyClick(first, Qt::Key_Tab);
+  compose("", QString::fromUtf8("z\u00fc"));
+  EXPECT_EQ(box("txtMiddleName")->text(), "Z");
+}
+
+TEST_F(KabbalahWindows, NameBoxesTakeNoDropsButTheContextMenuPastes) {
+  qztest::Activate(input().window());
+  QLineEdit* last = box("txtLastName");
+  last->setFocus();
+  QTest::keyClicks(last, "lee");
+  QMimeData data;
+  data.setText("smith 1");
+  const QPoint at = last->rect().center();
+  QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+  QCoreApplication::sendEvent(last, &enter);
+  EXPECT_FALSE(enter.isAccepted());
+  QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+  QCoreApplication::sendEvent(last, &move);
+  EXPECT_FALSE(move.isAccepted());
+  QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
+  QCoreApplication::sendEvent(last, &drop);
+  EXPECT_FALSE(drop.isAccepted());
+  EXPECT_EQ(last->text(), "LEE");
+  EXPECT_FALSE(last->acceptDrops());
+  EXPECT_TRUE(seams().messages.empty());
+
+  // The box's context menu pastes the text as it is.
+  QApplication::clipboard()->setText("-smith");
+  QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, last->mapToGlobal(at));
+  QCoreApplication::sendEvent(last, &menuEvent);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  QAction* paste = nullptr;
+  for (QAction* a : menu->actions())
+    if (a->text().startsWith("&Paste")) paste = a;
+  ASSERT_NE(paste, nullptr);
+  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(paste).center());
+  EXPECT_EQ(last->text(), "LEE-smith");
+  EXPECT_TRUE(seams().messages.empty());
 }
 
 TEST_F(KabbalahWindows, ChecksWithTheirMessagesAndFocus) {

@@ -290,19 +290,15 @@ TEST_F(ChineseSweep, ReportOpenOfBadFilesKeepsTheReport) {
   ASSERT_TRUE(cDisplay().IsVisible());
   inReport([&] {
     for (const sweep::BadFile& f : sweep::BadFiles("qzs", "\"A saved text\",1\r\n")) {
-      const QString report = reportText();
       seams().messages.clear();
       seams().fileAnswers.push_back(f.path);
       QElapsedTimer clock;
       clock.start();
       cReport().control<QPushButton>("cmdOpen")->click();
       EXPECT_LT(clock.elapsed(), 5000) << f.what;
-      if (seams().messages.empty()) {
-        EXPECT_FALSE(reportText().isEmpty()) << f.what;
-        EXPECT_LE(reportText().size(), 1 << 20) << f.what;
-      } else {
-        EXPECT_EQ(reportText(), report) << f.what;
-      }
+      EXPECT_TRUE(seams().messages.empty()) << f.what;
+      EXPECT_FALSE(reportText().isEmpty()) << f.what;
+      EXPECT_LE(reportText().size(), 1 << 20) << f.what;
     }
   });
 }

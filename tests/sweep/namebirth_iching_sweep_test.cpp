@@ -216,8 +216,13 @@ TEST_F(IchingSweep, OpenOfBadFiles) {
       EXPECT_TRUE(seams().messages.empty()) << f.what << ": " << seams().lastPrompt().toStdString();
       EXPECT_EQ(box("txtNameFirst")->text(), "JOHN") << f.what;
       expectSound(f.what);
+    } else if (seams().messages.empty()) {
+      // A cut-short file that still holds a first and a last name: their reading shows.
+      EXPECT_FALSE(box("txtNameFirst")->text().isEmpty()) << f.what;
+      EXPECT_FALSE(box("txtNameLast")->text().isEmpty()) << f.what;
+      expectSound(f.what);
     } else {
-      // The file's message, or a file of six lines whose names fail the check's message.
+      // The file's message, or names that fail the check's message.
       ASSERT_EQ(seams().messages.size(), 1u) << f.what;
       EXPECT_FALSE(seams().messages[0].prompt.isEmpty()) << f.what;
       EXPECT_EQ(page(), "Frame1") << f.what;

@@ -50,7 +50,7 @@ std::string value(FuzzedDataProvider& in, int field) {
   switch (in.ConsumeIntegralInRange(0, 5)) {
     case 0: return field == 1 ? pick(in, kLinks) : field == 2 ? pick(in, kNames) : "'Keyword'";
     case 1: return quoted(in.ConsumeRandomLengthString(64));
-    case 2: return "printf('%.*c', " + std::to_string(in.ConsumeIntegralInRange(0, 3000000)) + ", 'x')";
+    case 2: return "printf('%.*c', " + std::to_string(in.ConsumeIntegralInRange(0, 1100000)) + ", 'x')";
     case 3: return std::to_string(in.ConsumeIntegral<int64_t>());
     case 4: return "NULL";
     default: return field == 1 ? pick(in, kLinks) : pick(in, kNames);

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QLayout>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -21,6 +23,39 @@ std::function<void(Form&)>& modalHandler() {
 std::function<void(int)>& endHandler() {
   static std::function<void(int)> h;
   return h;
+}
+
+// Sizes a freshly loaded window to what its controls need at the current fonts: the layout's
+// size hint, never below its minimum, taller where word-wrapped text needs more lines at the
+// chosen width. A size the load handler set is kept, grown only where the controls need more.
+// No cap to a part of the screen: larger text makes larger windows.
+void FitToContents(QMainWindow* w) {
+  w->ensurePolished();
+  if (QLayout* layout = w->layout()) layout->activate();
+  const QSize minimum = w->minimumSizeHint().expandedTo(w->minimumSize());
+  QSize size = w->testAttribute(Qt::WA_Resized) ? w->size() : w->sizeHint();
+  w->resize(size.expandedTo(minimum));
+  for (int pass = 0; pass < 4; ++pass) {
+    if (QLayout* layout = w->layout()) layout->activate();
+    QWidget* central = w->centralWidget();
+    if (!central || !central->hasHeightForWidth()) break;
+    const int missing = central->heightForWidth(central->width()) - central->height();
+    if (missing <= 0) break;
+    const int before = w->height();
+    w->resize(w->width(), before + missing);
+    if (w->height() == before) break;  // a fixed height
+  }
+}
+
+// Centred on the screen's free area, its top-left corner kept on the screen.
+void CentreOnScreen(QMainWindow* w) {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  QPoint topLeft = area.center() - w->rect().center();
+  topLeft.setX(std::max(topLeft.x(), area.left()));
+  topLeft.setY(std::max(topLeft.y(), area.top()));
+  w->move(topLeft);
 }
 }  // namespace
 
@@ -58,11 +93,8 @@ void Form::Load() {
   Form_Load();
   // Sized and centred once the load handler has filled the controls.
   if (window_ != w || w->isVisible()) return;
-  w->adjustSize();
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    w->move(area.center() - w->rect().center());
-  }
+  FitToContents(w);
+  CentreOnScreen(w);
 }
 
 void Form::Show() {

@@ -138,7 +138,12 @@ void CommonMenuSet(QMainWindow* window, const QString& windowClass,
   helpMenu->menuAction()->setObjectName(row.helpMenu);
   for (const Item& item : row.helpItems) helpMenu->addAction(makeAction(window, windowClass, item, own));
 
-  for (const Item& item : row.topItems) bar->addAction(makeAction(window, windowClass, item, own));
+  // A hidden top-level item stays off the bar: the bar would still take its access key
+  // (Alt+O of "Make Money &Online"), which belongs to the windows' Open buttons.
+  for (const Item& item : row.topItems) {
+    QAction* action = makeAction(window, windowClass, item, own);
+    if (item.visible) bar->addAction(action);
+  }
 }
 
 namespace {

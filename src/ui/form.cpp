@@ -6,6 +6,7 @@
 #include <QLayout>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -45,6 +46,34 @@ void FitToContents(QMainWindow* w) {
     w->resize(w->width(), before + missing);
     if (w->height() == before) break;  // a fixed height
   }
+}
+
+// The window a modal show belongs to: the active window, else the last shown window of the
+// suite that is still on the screen.
+QWidget* ModalOwner(QMainWindow* modal) {
+  QWidget* active = QApplication::activeWindow();
+  if (active && active != modal && active->isVisible()) return active->window();
+  QWidget* owner = nullptr;
+  for (Form* form : loaded()) {
+    if (!form->IsVisible()) continue;
+    QMainWindow* w = form->window();
+    if (w != modal) owner = w;
+  }
+  return owner;
+}
+
+// A modal window is a dialog of its owner for the window manager: no taskbar entry of its own,
+// kept above the owner.
+void SetTransientParent(QMainWindow* w, QWidget* owner) {
+  w->winId();  // the native window exists from here on
+  QWindow* handle = w->windowHandle();
+  if (!handle) return;
+  QWindow* ownerHandle = nullptr;
+  if (owner) {
+    owner->winId();
+    ownerHandle = owner->windowHandle();
+  }
+  handle->setTransientParent(ownerHandle);
 }
 
 // Centred on the screen's free area, its top-left corner kept on the screen.
@@ -100,7 +129,10 @@ void Form::Load() {
 void Form::Show() {
   Load();
   if (!window_) return;
-  if (modalDepth_ == 0) window_->setWindowModality(Qt::NonModal);
+  if (modalDepth_ == 0) {
+    window_->setWindowModality(Qt::NonModal);
+    SetTransientParent(window_, nullptr);
+  }
   window_->show();
   window_->raise();
   window_->activateWindow();
@@ -110,6 +142,7 @@ void Form::ShowModal() {
   Load();
   if (!window_) return;
   ++modalDepth_;
+  if (!window_->isVisible()) SetTransientParent(window_, ModalOwner(window_));
   if (modalHandler()) {
     window_->show();
     modalHandler()(*this);

@@ -34,8 +34,10 @@ void FitToContents(QMainWindow* w) {
   w->ensurePolished();
   if (QLayout* layout = w->layout()) layout->activate();
   const QSize minimum = w->minimumSizeHint().expandedTo(w->minimumSize());
-  QSize size = w->testAttribute(Qt::WA_Resized) ? w->size() : w->sizeHint();
+  const QSize size = w->testAttribute(Qt::WA_Resized) ? w->size() : w->sizeHint();
   w->resize(size.expandedTo(minimum));
+  // Wrapped text: grown to the height the layout wants at the width the window got. Never
+  // shrunk: a grid's estimate for text spanning rows can fall short.
   for (int pass = 0; pass < 4; ++pass) {
     if (QLayout* layout = w->layout()) layout->activate();
     QWidget* central = w->centralWidget();

@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "style.h"
+
 namespace ui {
 namespace {
 QList<Form*>& loaded() {
@@ -114,6 +116,7 @@ QMainWindow* Form::CreateWindow() { return new FormWindow(this); }
 
 void Form::Load() {
   if (window_ || loading_) return;
+  EnsureSuiteStyle();
   loading_ = true;
   QMainWindow* w = CreateWindow();
   w->setObjectName(className_);

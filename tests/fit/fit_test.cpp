@@ -1,6 +1,6 @@
 // Every top-level window, reached as a user reaches it, shown at the font size the process was
 // started with (QT_FONT_DPI): each visible control lies inside its parent and the window, and is
-// not squeezed below the height its contents need.
+// not squeezed below the height its contents need, and no button's caption runs to its edges.
 #include <gtest/gtest.h>
 
 #include <QAbstractScrollArea>
@@ -9,6 +9,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStackedLayout>
 #include <QTest>
 #include <functional>
@@ -96,6 +97,15 @@ QStringList FitFaults(QWidget* window, const QStringList& outOfSight) {
       needed = w->minimumHeight();  // a height fixed by design
     if (w->height() < needed)
       faults << QStringLiteral("%1 is %2 px high, needs %3").arg(Where(w)).arg(w->height()).arg(needed);
+    // A caption keeps a margin of at least half a line's height on either side.
+    if (auto* button = qobject_cast<QPushButton*>(w); button && !button->text().isEmpty()) {
+      QString caption = button->text();
+      caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+      const QFontMetrics metrics = button->fontMetrics();
+      const int margin = (button->width() - metrics.horizontalAdvance(caption)) / 2;
+      if (margin < metrics.height() / 2)
+        faults << QStringLiteral("%1's caption \"%2\" leaves %3 px on either side").arg(Where(w), caption).arg(margin);
+    }
   }
   // Controls of one layout do not cover each other.
   for (QWidget* parent : window->findChildren<QWidget*>()) {

@@ -6,6 +6,7 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -288,6 +289,13 @@ TEST_P(WindowsFit, EveryControlShowsWhole) {
   QWidget* window = form.window();
   QTest::qWait(0);  // layouts settle
   const QStringList faults = FitFaults(window, GetParam().outOfSight);
+  // A picture of each window for a look by eye, when QZ_SCREENSHOT_DIR names a folder.
+  if (const QString folder = qEnvironmentVariable("QZ_SCREENSHOT_DIR"); !folder.isEmpty()) {
+    QDir().mkpath(folder);
+    const QString dpi = qEnvironmentVariable("QT_FONT_DPI", QStringLiteral("96"));
+    const QString file = QStringLiteral("fit-%1-%2.png").arg(QString::fromLatin1(GetParam().name), dpi);
+    EXPECT_TRUE(window->grab().save(QDir(folder).filePath(file)));
+  }
   EXPECT_TRUE(faults.isEmpty()) << "at QT_FONT_DPI=" << qgetenv("QT_FONT_DPI").toStdString() << ", window " << Rect(window->geometry()).toStdString()
                                 << ":\n  " << faults.join(QStringLiteral("\n  ")).toStdString();
 }

@@ -28,27 +28,49 @@ std::function<void(int)>& endHandler() {
   return h;
 }
 
+// True when no control of the window is lower than its contents need.
+bool ControlsHaveTheirHeight(QWidget* window) {
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    if (w->isWindow() || !w->isVisibleTo(window)) continue;
+    int needed = w->minimumSizeHint().height();
+    if (w->hasHeightForWidth()) needed = std::max(needed, w->heightForWidth(w->width()));
+    if (w->minimumHeight() > 0 && w->maximumHeight() == w->minimumHeight()) needed = w->minimumHeight();
+    if (w->height() < needed) return false;
+  }
+  return true;
+}
+
 // Sizes a freshly loaded window to what its controls need at the current fonts: the layout's
-// size hint, never below its minimum, taller where word-wrapped text needs more lines at the
-// chosen width. A size the load handler set is kept, grown only where the controls need more.
+// size hint, never below its minimum, with the height word-wrapped text needs at the chosen
+// width. A size the load handler set is kept, grown only where the controls need more.
 // No cap to a part of the screen: larger text makes larger windows.
 void FitToContents(QMainWindow* w) {
   w->ensurePolished();
   if (QLayout* layout = w->layout()) layout->activate();
   const QSize minimum = w->minimumSizeHint().expandedTo(w->minimumSize());
-  const QSize size = w->testAttribute(Qt::WA_Resized) ? w->size() : w->sizeHint();
+  const bool setWhileLoading = w->testAttribute(Qt::WA_Resized);
+  const QSize size = setWhileLoading ? w->size() : w->sizeHint();
   w->resize(size.expandedTo(minimum));
-  // Wrapped text: grown to the height the layout wants at the width the window got. Never
-  // shrunk: a grid's estimate for text spanning rows can fall short.
+  // Wrapped text: the height the layout wants at the width the window got. More than the size
+  // hint where the text needs more lines; less only where every control still has the height
+  // it needs (a grid's estimate for text spanning rows can fall short), and never less than a
+  // size set while loading.
   for (int pass = 0; pass < 4; ++pass) {
     if (QLayout* layout = w->layout()) layout->activate();
     QWidget* central = w->centralWidget();
     if (!central || !central->hasHeightForWidth()) break;
-    const int missing = central->heightForWidth(central->width()) - central->height();
-    if (missing <= 0) break;
-    const int before = w->height();
-    w->resize(w->width(), before + missing);
-    if (w->height() == before) break;  // a fixed height
+    const int change = central->heightForWidth(central->width()) - central->height();
+    if (change == 0) break;
+    const QSize before = w->size();
+    if (change < 0) {
+      if (setWhileLoading) break;
+      w->resize(before.width(), before.height() + change);
+      if (QLayout* layout = w->layout()) layout->activate();
+      if (!ControlsHaveTheirHeight(w)) w->resize(before);
+      break;
+    }
+    w->resize(before.width(), before.height() + change);
+    if (w->size() == before) break;  // a fixed height
   }
 }
 

@@ -74,8 +74,8 @@ void FitToContents(QMainWindow* w) {
   }
 }
 
-// The window a modal show belongs to: the active window, else the last shown window of the
-// suite that is still on the screen.
+// The window a modal show belongs to: the active window, else the most recently loaded window
+// of the suite that is on the screen.
 QWidget* ModalOwner(QMainWindow* modal) {
   QWidget* active = QApplication::activeWindow();
   if (active && active != modal && active->isVisible()) return active->window();

@@ -125,7 +125,6 @@ void frmChineseNumerologyMain::CreateControls(QMainWindow* w) {
   layout->addWidget(promotion);
 
   central->setFixedWidth(560);
-  w->layout()->setSizeConstraint(QLayout::SetFixedSize);
   w->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 }
 

@@ -149,9 +149,7 @@ void frmChineseNumerologySave::cmdSave_Click() {
 void frmChineseNumerologySave::cmdPrint_Click() {
   std::unique_ptr<QPrinter> printer = ui::DefaultPrinter();
   if (!printer) {
-    ui::MsgBox(QStringLiteral("No default printer is set up, so the report cannot be printed.") + kCrLf +
-                   QStringLiteral("Please install a printer or choose a default one, then press Print again."),
-               ui::vbInformation);
+    ui::MsgBox(ui::NoPrinterMessage(), ui::vbInformation);
     return;
   }
   // The buffer holds this one copy only.

@@ -1,5 +1,7 @@
 #include "frm_iching_numerology_main.h"
 
+#include <algorithm>
+
 #include <QBoxLayout>
 #include <QFormLayout>
 #include <QKeyEvent>
@@ -174,6 +176,7 @@ void frmIChingNumerologyMain::CreateControls(QMainWindow* w) {
     if (i < 7) {
       setTextColour(label, kDarkGreen);
       // One line: a very long name is cut at the page's edge rather than widening the window.
+      label->setWordWrap(false);
       label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     } else {
       setTextColour(label, kDarkBlue);
@@ -207,7 +210,11 @@ void frmIChingNumerologyMain::CreateControls(QMainWindow* w) {
   QWidget::setTabOrder(cmdBack, cmdOpen);
 
   // A fixed window: the client area of the design, grown where the fonts need more.
-  client->setMinimumSize(588, 347);
+  w->ensurePolished();
+  QSize clientSize = QSize(588, 347).expandedTo(outer->totalMinimumSize());
+  if (outer->hasHeightForWidth())
+    clientSize.setHeight(std::max(clientSize.height(), outer->totalHeightForWidth(clientSize.width())));
+  client->setMinimumSize(clientSize);
   w->setFixedSize(w->sizeHint());
 }
 

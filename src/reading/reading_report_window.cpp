@@ -18,7 +18,6 @@
 #include "rtb_link_hook.h"
 #include "web_pages.h"
 
-const QString ReadingReportWindow::kNoPrinterMessage = QStringLiteral("No printer is available.");
 const QString ReadingReportWindow::kPrintFailedMessage = QStringLiteral("Printing failed.");
 const QString ReadingReportWindow::kSaveFailedMessage = QStringLiteral("The reading could not be saved.");
 
@@ -117,7 +116,7 @@ void ReadingReportWindow::cmdPrint_Click() {
   box->SetSelLength(0);
   std::unique_ptr<QPrinter> printer = ui::DefaultPrinter();
   if (!printer) {
-    ui::MsgBox(kNoPrinterMessage, ui::vbInformation);
+    ui::MsgBox(ui::NoPrinterMessage(), ui::vbInformation);
     return;
   }
   box->SelPrint(printer.get());

@@ -22,7 +22,6 @@ class ReadingReportWindow : public ui::Form {
   void cmdPrint_Click();
   void cmdSave_Click();
 
-  static const QString kNoPrinterMessage;
   static const QString kPrintFailedMessage;
   static const QString kSaveFailedMessage;
 

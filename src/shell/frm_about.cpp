@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "app_icon.h"
@@ -72,4 +73,10 @@ void frmAbout::CreateControls(QMainWindow* w) {
   cmdOK->setDefault(true);
   QObject::connect(cmdOK, &QPushButton::clicked, w, [this] { cmdOK_Click(); });
   grid->addWidget(cmdOK, 6, 1, Qt::AlignRight);
+  // OK is the default and the cancel button: Enter and Esc press it wherever the focus is.
+  for (const QKeySequence& key :
+       {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+    auto* shortcut = new QShortcut(key, w);
+    QObject::connect(shortcut, &QShortcut::activated, cmdOK, &QPushButton::click);
+  }
 }

@@ -53,7 +53,11 @@ QStringList CommonDialog::QtFilters() const {
     const QString description = parts[i].trimmed();
     QString patterns = parts[i + 1].trimmed();
     patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-    out << QStringLiteral("%1 (%2)").arg(description, patterns.simplified());
+    patterns = patterns.simplified();
+    // A description that already names its pattern in brackets is shown as it is.
+    const QString named = QStringLiteral("(%1)").arg(patterns);
+    if (description.contains(named)) out << description;
+    else out << QStringLiteral("%1 %2").arg(description, named);
   }
   return out;
 }
@@ -106,6 +110,10 @@ void SetFileDialogHandler(std::function<std::optional<QString>(const FileDialogR
 }
 void SetPrinterDialogHandler(std::function<bool(QPrinter&, int)> h) { printerHandler() = std::move(h); }
 void SetDefaultPrinterHandler(std::function<bool(QPrinter&)> h) { defaultPrinterHandler() = std::move(h); }
+
+QString NoPrinterMessage() {
+  return QStringLiteral("No printer is available. Please set up a default printer, then press Print again.");
+}
 
 std::unique_ptr<QPrinter> DefaultPrinter() {
   if (defaultPrinterHandler()) {

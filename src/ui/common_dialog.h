@@ -37,7 +37,8 @@ class CommonDialog {
   QPrinter* Printer() const { return printer_.get(); }
   bool PrintSelection() const { return printSelection_; }
 
-  // "description (pattern)" filters for Qt, in order.
+  // "description (pattern)" filters for Qt, in order; a description that already ends in
+  // its "(pattern)" is taken as it is.
   QStringList QtFilters() const;
 
  private:
@@ -64,6 +65,8 @@ void SetPrinterDialogHandler(std::function<bool(QPrinter& printer, int flags)> h
 
 // The default printer, or null when none is available.
 std::unique_ptr<QPrinter> DefaultPrinter();
+// What every tool that prints to the default printer says when there is none.
+QString NoPrinterMessage();
 // Tests: set up the printer that stands for the default one; return false for "no printer".
 void SetDefaultPrinterHandler(std::function<bool(QPrinter& printer)> handler);
 }  // namespace ui

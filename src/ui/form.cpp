@@ -3,10 +3,15 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QLayout>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+
+#include "style.h"
 
 namespace ui {
 namespace {
@@ -21,6 +26,91 @@ std::function<void(Form&)>& modalHandler() {
 std::function<void(int)>& endHandler() {
   static std::function<void(int)> h;
   return h;
+}
+
+// True when no control of the window is lower than its contents need.
+bool ControlsHaveTheirHeight(QWidget* window) {
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    if (w->isWindow() || !w->isVisibleTo(window)) continue;
+    int needed = w->minimumSizeHint().height();
+    if (w->hasHeightForWidth()) needed = std::max(needed, w->heightForWidth(w->width()));
+    if (w->minimumHeight() > 0 && w->maximumHeight() == w->minimumHeight()) needed = w->minimumHeight();
+    if (w->height() < needed) return false;
+  }
+  return true;
+}
+
+// Sizes a freshly loaded window to what its controls need at the current fonts: the layout's
+// size hint, never below its minimum, with the height word-wrapped text needs at the chosen
+// width. A size the load handler set is kept, grown only where the controls need more.
+// No cap to a part of the screen: larger text makes larger windows.
+void FitToContents(QMainWindow* w) {
+  w->ensurePolished();
+  if (QLayout* layout = w->layout()) layout->activate();
+  const QSize minimum = w->minimumSizeHint().expandedTo(w->minimumSize());
+  const bool setWhileLoading = w->testAttribute(Qt::WA_Resized);
+  const QSize size = setWhileLoading ? w->size() : w->sizeHint();
+  w->resize(size.expandedTo(minimum));
+  // Wrapped text: the height the layout wants at the width the window got. More than the size
+  // hint where the text needs more lines; less only where every control still has the height
+  // it needs (a grid's estimate for text spanning rows can fall short), and never less than a
+  // size set while loading.
+  for (int pass = 0; pass < 4; ++pass) {
+    if (QLayout* layout = w->layout()) layout->activate();
+    QWidget* central = w->centralWidget();
+    if (!central || !central->hasHeightForWidth()) break;
+    const int change = central->heightForWidth(central->width()) - central->height();
+    if (change == 0) break;
+    const QSize before = w->size();
+    if (change < 0) {
+      if (setWhileLoading) break;
+      w->resize(before.width(), before.height() + change);
+      if (QLayout* layout = w->layout()) layout->activate();
+      if (!ControlsHaveTheirHeight(w)) w->resize(before);
+      break;
+    }
+    w->resize(before.width(), before.height() + change);
+    if (w->size() == before) break;  // a fixed height
+  }
+}
+
+// The window a modal show belongs to: the active window, else the most recently loaded window
+// of the suite that is on the screen.
+QWidget* ModalOwner(QMainWindow* modal) {
+  QWidget* active = QApplication::activeWindow();
+  if (active && active != modal && active->isVisible()) return active->window();
+  QWidget* owner = nullptr;
+  for (Form* form : loaded()) {
+    if (!form->IsVisible()) continue;
+    QMainWindow* w = form->window();
+    if (w != modal) owner = w;
+  }
+  return owner;
+}
+
+// A modal window is a dialog of its owner for the window manager: no taskbar entry of its own,
+// kept above the owner.
+void SetTransientParent(QMainWindow* w, QWidget* owner) {
+  w->winId();  // the native window exists from here on
+  QWindow* handle = w->windowHandle();
+  if (!handle) return;
+  QWindow* ownerHandle = nullptr;
+  if (owner) {
+    owner->winId();
+    ownerHandle = owner->windowHandle();
+  }
+  handle->setTransientParent(ownerHandle);
+}
+
+// Centred on the screen's free area, its top-left corner kept on the screen.
+void CentreOnScreen(QMainWindow* w) {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  QPoint topLeft = area.center() - w->rect().center();
+  topLeft.setX(std::max(topLeft.x(), area.left()));
+  topLeft.setY(std::max(topLeft.y(), area.top()));
+  w->move(topLeft);
 }
 }  // namespace
 
@@ -48,6 +138,7 @@ QMainWindow* Form::CreateWindow() { return new FormWindow(this); }
 
 void Form::Load() {
   if (window_ || loading_) return;
+  EnsureSuiteStyle();
   loading_ = true;
   QMainWindow* w = CreateWindow();
   w->setObjectName(className_);
@@ -58,17 +149,17 @@ void Form::Load() {
   Form_Load();
   // Sized and centred once the load handler has filled the controls.
   if (window_ != w || w->isVisible()) return;
-  w->adjustSize();
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    w->move(area.center() - w->rect().center());
-  }
+  FitToContents(w);
+  CentreOnScreen(w);
 }
 
 void Form::Show() {
   Load();
   if (!window_) return;
-  if (modalDepth_ == 0) window_->setWindowModality(Qt::NonModal);
+  if (modalDepth_ == 0) {
+    window_->setWindowModality(Qt::NonModal);
+    SetTransientParent(window_, nullptr);
+  }
   window_->show();
   window_->raise();
   window_->activateWindow();
@@ -78,6 +169,7 @@ void Form::ShowModal() {
   Load();
   if (!window_) return;
   ++modalDepth_;
+  if (!window_->isVisible()) SetTransientParent(window_, ModalOwner(window_));
   if (modalHandler()) {
     window_->show();
     modalHandler()(*this);

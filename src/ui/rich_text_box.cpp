@@ -123,6 +123,8 @@ bool RichTextBox::SaveFile(const QString& path) { return WriteWholeFile(path, To
 
 void RichTextBox::SelPrint(QPrinter* printer) {
   if (!printer) return;
+  // Print queues and PDF printers name the job after the window that prints it.
+  if (printer->docName().isEmpty()) printer->setDocName(window()->windowTitle());
   const QTextCursor c = textCursor();
   if (!c.hasSelection()) {
     document()->print(printer);

@@ -574,7 +574,7 @@ TEST_F(ReadingWindows, PrintGoesToTheDefaultPrinterOrSaysThereIsNone) {
 
   Click(save, "cmdPrint");
   ASSERT_EQ(seams().messages.size(), 1u);
-  EXPECT_EQ(seams().messages[0].prompt, "No printer is available.");
+  EXPECT_EQ(seams().messages[0].prompt, ui::NoPrinterMessage());
   EXPECT_EQ(seams().messages[0].style, 64);
 
   seams().messages.clear();

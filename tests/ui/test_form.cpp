@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "common_dialog.h"
@@ -34,6 +36,33 @@ class frmProbe : public ui::FormOf<frmProbe> {
   }
 };
 
+// A window whose size comes from its load handler, or from a long wrapped text at a fixed width.
+class frmSized : public ui::FormOf<frmSized> {
+ public:
+  frmSized() : FormOf("frmSized") {}
+  QSize loadSize;       // set by the load handler when valid
+  int textWidth = 300;  // the window's fixed width
+
+ protected:
+  void CreateControls(QMainWindow* w) override {
+    auto* central = new QWidget(w);
+    w->setCentralWidget(central);
+    central->setFixedWidth(textWidth);
+    auto* layout = new QVBoxLayout(central);
+    auto* text = new QLabel(QString(40, QLatin1Char('x')).replace(QLatin1String("xxxx"), QLatin1String("word ")).repeated(12),
+                            central);
+    text->setObjectName(QStringLiteral("lblText"));
+    text->setWordWrap(true);
+    layout->addWidget(text);
+    auto* box = new QLineEdit(central);
+    box->setObjectName(QStringLiteral("txtBelow"));
+    layout->addWidget(box);
+  }
+  void Form_Load() override {
+    if (loadSize.isValid()) window()->resize(loadSize);
+  }
+};
+
 class frmOther : public ui::FormOf<frmOther> {
  public:
   frmOther() : FormOf("frmOther") {}
@@ -49,6 +78,7 @@ class FormLifecycle : public qztest::SeamTest {
     frmProbe::instance().onUnload = nullptr;
     frmProbe::instance().Unload();
     frmOther::instance().Unload();
+    frmSized::instance().Unload();
   }
 };
 
@@ -96,6 +126,31 @@ TEST_F(FormLifecycle, CloseBoxUnloadsAndUnloadHandlersMayShowOtherWindows) {
   EXPECT_EQ(f.unloads, unloads + 1);
 }
 
+TEST_F(FormLifecycle, WindowsTakeWhatTheirControlsNeedAndKeepALoadHandlersSize) {
+  frmSized& f = frmSized::instance();
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  // Larger than two thirds of the screen, as a load handler sets it: kept.
+  f.loadSize = QSize(screen.width() * 9 / 10, screen.height() * 9 / 10);
+  f.Show();
+  EXPECT_EQ(f.window()->size(), f.loadSize);
+  EXPECT_GE(f.window()->x(), screen.x());
+  EXPECT_GE(f.window()->y(), screen.y());
+  f.Unload();
+
+  // A narrow wrapped text of many lines, taller than two thirds of the screen: every line shows
+  // and the box below keeps its height.
+  f.loadSize = QSize();
+  f.textWidth = 120;
+  f.Show();
+  auto* text = f.control<QLabel>(QStringLiteral("lblText"));
+  auto* box = f.control<QLineEdit>(QStringLiteral("txtBelow"));
+  EXPECT_GT(text->heightForWidth(text->width()), screen.height() * 2 / 3);
+  EXPECT_GE(text->height(), text->heightForWidth(text->width()));
+  EXPECT_GE(box->height(), box->minimumSizeHint().height());
+  EXPECT_TRUE(f.window()->rect().contains(QRect(box->mapTo(f.window(), QPoint(0, 0)), box->size())));
+  f.Unload();
+}
+
 TEST_F(FormLifecycle, ModalShowGoesThroughTheSeam) {
   frmProbe& f = frmProbe::instance();
   bool modalSeen = false;
@@ -112,8 +167,22 @@ TEST_F(FormLifecycle, ModalShowGoesThroughTheSeam) {
 TEST(CommonDialog, FiltersAndDefaultExtension) {
   qztest::seams().reset();
   ui::CommonDialog d;
-  d.Filter = QStringLiteral("All Files (*.*)|*.*|Numerology Files | *.num ");
-  EXPECT_EQ(d.QtFilters(), (QStringList{"All Files (*.*) (*.*)", "Numerology Files (*.num)"}));
+  // A description that already names its pattern is shown once; one without gets it appended.
+  const struct {
+    const char* filter;
+    QStringList shown;
+  } filters[] = {
+      {"All Files (*.*)|*.*|Numerology Files | *.num ", {"All Files (*.*)", "Numerology Files (*.num)"}},
+      {"QZ Chinese Numerology (*.cnu)|*.cnu", {"QZ Chinese Numerology (*.cnu)"}},
+      {"Pictures|*.jpg;*.png", {"Pictures (*.jpg *.png)"}},
+      {"Pictures (*.jpg *.png)|*.jpg;*.png", {"Pictures (*.jpg *.png)"}},
+      {"Readings (*.num)|*.qzs", {"Readings (*.num) (*.qzs)"}},  // names another pattern
+      {"", {}},
+  };
+  for (const auto& f : filters) {
+    d.Filter = QString::fromLatin1(f.filter);
+    EXPECT_EQ(d.QtFilters(), f.shown) << f.filter;
+  }
   d.DefaultExt = QStringLiteral("num");
   d.FileName = QStringLiteral("keep");
   qztest::seams().fileAnswers.push_back(std::nullopt);

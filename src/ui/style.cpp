@@ -1,0 +1,33 @@
+#include "style.h"
+
+#include <QApplication>
+#include <algorithm>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QStyleOptionButton>
+
+namespace ui {
+namespace {
+class SuiteStyle : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+
+  QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
+                         const QWidget* widget) const override {
+    QSize size = QProxyStyle::sizeFromContents(type, option, contents, widget);
+    if (type != CT_PushButton) return size;
+    const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+    if (!button || button->text.isEmpty()) return size;
+    // The caption's width plus a margin on either side, whatever the base style gives.
+    const int margin = option->fontMetrics.height() / 2 + pixelMetric(PM_DefaultFrameWidth, option, widget);
+    size.setWidth(std::max(size.width(), contents.width() + 2 * margin));
+    return size;
+  }
+};
+}  // namespace
+
+void EnsureSuiteStyle() {
+  if (dynamic_cast<SuiteStyle*>(QApplication::style())) return;
+  QApplication::setStyle(new SuiteStyle(QApplication::style()->name()));
+}
+}  // namespace ui

@@ -1,0 +1,344 @@
+// The desktop manners of the suite's windows: modal windows are dialogs of the window that
+// opened them, the about box closes on Esc, file dialogs name each pattern once, print jobs
+// carry a name, and every tool says the same when there is no printer.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <QWindow>
+#include <functional>
+
+#include "chinese_tool.h"
+#include "common_dialog.h"
+#include "dictionary_test_support.h"
+#include "dictionary_tool.h"
+#include "frm_chinese_numerology_display.h"
+#include "frm_chinese_numerology_main.h"
+#include "frm_chinese_numerology_save.h"
+#include "frm_iching_numerology_main.h"
+#include "frm_kabbalah_numerology_display.h"
+#include "frm_kabbalah_numerology_main.h"
+#include "frm_kabbalah_numerology_save.h"
+#include "frm_mdi.h"
+#include "frm_numerology_dictionary_pb.h"
+#include "frm_numerology_pro_disp.h"
+#include "frm_numerology_pro_main.h"
+#include "frm_numerology_pro_result.h"
+#include "frm_numerology_pro_save.h"
+#include "iching_tool.h"
+#include "kabbalah_tool.h"
+#include "namebirth_tool.h"
+#include "reading_tool.h"
+#include "shell_windows.h"
+#include "test_support.h"
+
+using qztest::seams;
+
+namespace {
+void click(ui::Form& form, const char* name) {
+  auto* button = form.control<QPushButton>(QString::fromLatin1(name));
+  ASSERT_NE(button, nullptr) << name;
+  QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void type(ui::Form& form, const char* box, const char* text) {
+  auto* edit = form.control<QLineEdit>(QString::fromLatin1(box));
+  ASSERT_NE(edit, nullptr) << box;
+  QTest::keyClicks(edit, QString::fromLatin1(text));
+}
+
+void launch(int index) {
+  frmMain::instance().Show();
+  QTest::mouseClick(frmMain::instance().cmdSelectOption(index), Qt::LeftButton);
+}
+
+void readingWindow() {
+  launch(4);
+  type(frmNumerologyProMain::instance(), "txtFirstName", "JOHN");
+  type(frmNumerologyProMain::instance(), "txtLastName", "SMITH");
+  click(frmNumerologyProMain::instance(), "cmdNext");
+}
+void kabbalahResult() {
+  launch(2);
+  type(frmKabbalahNumerologyMain::instance(), "txtFirstName", "JOHN");
+  type(frmKabbalahNumerologyMain::instance(), "txtLastName", "SMITH");
+  click(frmKabbalahNumerologyMain::instance(), "cmdNext");
+}
+void chineseResult() {
+  launch(0);
+  type(frmChineseNumerologyMain::instance(), "txtName", "JOHN SMITH");
+  click(frmChineseNumerologyMain::instance(), "cmdProceed");
+}
+
+// A menu item by its access keys: Alt and the menu's key, then the item's key.
+void menuItem(ui::Form& form, Qt::Key menuKey, Qt::Key itemKey) {
+  QWidget* w = form.window();
+  qztest::Activate(w);
+  QTest::keyClick(w, menuKey, Qt::AltModifier);
+  QWidget* menu = QApplication::activePopupWidget();
+  ASSERT_NE(menu, nullptr) << "no menu opened";
+  QTest::keyClick(menu, itemKey);
+}
+void aboutFromMenu(ui::Form& form) { menuItem(form, Qt::Key_H, Qt::Key_A); }
+
+// Alt+O, for Open buttons placed out of sight; waits for the dialog it asks for.
+void pressAltO(ui::Form& form) {
+  qztest::Activate(form.window());
+  QTest::keyClick(form.window(), Qt::Key_O, Qt::AltModifier);
+  for (int i = 0; i < 50 && seams().fileRequests.empty(); ++i) QTest::qWait(20);
+}
+
+// The title a PDF printer gave the job.
+QString PdfTitle(const QString& path) {
+  QProcess p;
+  p.start(QStringLiteral("pdfinfo"), {path});
+  p.waitForFinished(30000);
+  for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n')))
+    if (line.startsWith(QLatin1String("Title:"))) return line.mid(6).trimmed();
+  return QString();
+}
+
+class WindowManners : public dicttest::DictionaryTest {
+ protected:
+  void SetUp() override {
+    DictionaryTest::SetUp();
+    static const bool registered = [] {
+      RegisterReadingTool();
+      RegisterKabbalahTool();
+      RegisterChineseTool();
+      RegisterNamebirthTool();
+      RegisterIchingTool();
+      RegisterDictionaryTool();
+      return true;
+    }();
+    (void)registered;
+    dicttest::WriteDictionary(programDictionary(), dicttest::SampleRows());
+    qztest::SetToday(QDate(2024, 3, 15));
+  }
+  void TearDown() override {
+    qztest::UnloadAllWindows();
+    DictionaryTest::TearDown();
+  }
+};
+
+struct ModalCase {
+  const char* name;
+  std::function<void()> reachOwner;
+  std::function<ui::Form&()> owner;
+  std::function<void()> openModal;
+  std::function<ui::Form&()> modal;
+};
+
+TEST_F(WindowManners, ModalWindowsAreDialogsOfTheWindowThatOpenedThem) {
+  const std::vector<ModalCase> cases = {
+      {"about box over the launcher", [] { frmMain::instance().Show(); }, []() -> ui::Form& { return frmMain::instance(); },
+       [] { aboutFromMenu(frmMain::instance()); }, []() -> ui::Form& { return frmAbout::instance(); }},
+      {"about box over the Chinese input", [] { launch(0); },
+       []() -> ui::Form& { return frmChineseNumerologyMain::instance(); },
+       [] { aboutFromMenu(frmChineseNumerologyMain::instance()); }, []() -> ui::Form& { return frmAbout::instance(); }},
+      {"reading display", readingWindow, []() -> ui::Form& { return frmNumerologyProResult::instance(); },
+       [] { click(frmNumerologyProResult::instance(), "cmdLifePath"); },
+       []() -> ui::Form& { return frmNumerologyProDisp::instance(); }},
+      {"comprehensive reading", readingWindow, []() -> ui::Form& { return frmNumerologyProResult::instance(); },
+       [] { click(frmNumerologyProResult::instance(), "cmdComprehensiveReading"); },
+       []() -> ui::Form& { return frmNumerologyProsave::instance(); }},
+      {"Kabbalah report", kabbalahResult, []() -> ui::Form& { return frmKabbalahNumerologyDisplay::instance(); },
+       [] { click(frmKabbalahNumerologyDisplay::instance(), "cmdPrint"); },
+       []() -> ui::Form& { return frmKabbalahNumerologySave::instance(); }},
+      {"Chinese report", chineseResult, []() -> ui::Form& { return frmChineseNumerologyDisplay::instance(); },
+       [] { click(frmChineseNumerologyDisplay::instance(), "cmdSave"); },
+       []() -> ui::Form& { return frmChineseNumerologySave::instance(); }},
+      {"dictionary progress",
+       [this] {
+         launch(3);
+         const QString update = tempFile("update.any");
+         dicttest::WriteDictionary(update, {{"Zodiac", "https://example.org/zodiac", "astro"}});
+         seams().fileAnswers.push_back(update);
+       },
+       []() -> ui::Form& { return MDI::instance(); }, [] { menuItem(MDI::instance(), Qt::Key_F, Qt::Key_U); },
+       []() -> ui::Form& { return frmNumerologyDictionaryPB::instance(); }},
+  };
+  for (const ModalCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    qztest::UnloadAllWindows();
+    seams().reset();
+    c.reachOwner();
+    ui::Form& owner = c.owner();
+    ASSERT_TRUE(owner.IsVisible());
+    ui::Form& expected = c.modal();
+    QWindow* parent = nullptr;
+    bool shown = false;
+    seams().onModal = [&](ui::Form& form) {
+      if (&form != &expected) return;
+      shown = true;
+      parent = form.window()->windowHandle() ? form.window()->windowHandle()->transientParent() : nullptr;
+      EXPECT_TRUE(form.window()->isVisible());
+    };
+    c.openModal();
+    ASSERT_TRUE(shown) << seams().lastPrompt().toStdString();
+    ASSERT_NE(parent, nullptr);
+    EXPECT_EQ(parent, owner.window()->windowHandle());
+  }
+}
+
+TEST_F(WindowManners, ModelessWindowsHaveNoOwner) {
+  readingWindow();
+  click(frmNumerologyProResult::instance(), "cmdLifePath");  // a modal show first
+  ASSERT_TRUE(frmNumerologyProDisp::instance().IsVisible());
+  click(frmNumerologyProDisp::instance(), "cmdBack");
+  for (ui::Form* form : ui::Form::LoadedForms()) {
+    if (!form->IsVisible() || !form->window()->windowHandle()) continue;
+    EXPECT_EQ(form->window()->windowHandle()->transientParent(), nullptr) << form->className().toStdString();
+  }
+}
+
+TEST_F(WindowManners, EscAndEnterCloseTheAboutBox) {
+  for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+    frmMain::instance().Show();
+    bool closed = false;
+    seams().onModal = [&](ui::Form& form) {
+      qztest::Activate(form.window());
+      QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.window(), key);
+      closed = !form.IsLoaded();
+    };
+    aboutFromMenu(frmMain::instance());
+    EXPECT_TRUE(closed) << key;
+  }
+}
+
+TEST_F(WindowManners, FileDialogsNameEachPatternOnce) {
+  struct Case {
+    const char* name;
+    std::function<void()> open;
+    QStringList filters;  // as the dialog shows them
+  };
+  const std::vector<Case> cases = {
+      {"reading input Open", [] { launch(4); click(frmNumerologyProMain::instance(), "cmdOpen"); },
+       {"RI Voze Ravudevede Rod (*.num)"}},
+      {"reading Save",
+       [] {
+         readingWindow();
+         click(frmNumerologyProResult::instance(), "cmdLifePath");
+         click(frmNumerologyProDisp::instance(), "cmdSave");
+       },
+       {"Rich Text Format (*.num)"}},
+      {"I Ching Open",
+       [] {
+         launch(1);
+         pressAltO(frmIChingNumerologyMain::instance());
+       },
+       {"RI Voze Ravudevede Rod (*.num)"}},
+      {"Chinese input Open", [] { launch(0); click(frmChineseNumerologyMain::instance(), "cmdOpen"); },
+       {"QZ Chinese Numerology (*.cnu)"}},
+      {"Chinese report Save",
+       [] {
+         chineseResult();
+         click(frmChineseNumerologyDisplay::instance(), "cmdSave");
+         click(frmChineseNumerologySave::instance(), "cmdSave");
+       },
+       {"QZ Chinese Numerology (*.cnu)"}},
+      {"Chinese report Open",
+       [] {
+         chineseResult();
+         click(frmChineseNumerologyDisplay::instance(), "cmdSave");
+         pressAltO(frmChineseNumerologySave::instance());
+       },
+       {"QZ Saved Reading (*.qzs)"}},
+      {"Kabbalah report Save",
+       [] {
+         kabbalahResult();
+         click(frmKabbalahNumerologyDisplay::instance(), "cmdPrint");
+         click(frmKabbalahNumerologySave::instance(), "cmdSave");
+       },
+       {"Rich Text Format (*.rtf)"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    qztest::UnloadAllWindows();
+    seams().reset();
+    c.open();
+    ASSERT_EQ(seams().fileRequests.size(), 1u);
+    ui::CommonDialog shown;
+    shown.Filter = seams().fileRequests[0].filter;
+    EXPECT_EQ(shown.QtFilters(), c.filters);
+  }
+}
+
+TEST_F(WindowManners, PrintJobsAreNamedAfterTheirWindow) {
+  struct Case {
+    const char* name;
+    std::function<void()> print;
+    QString title;
+  };
+  const std::vector<Case> cases = {
+      {"reading display",
+       [] {
+         readingWindow();
+         click(frmNumerologyProResult::instance(), "cmdLifePath");
+         click(frmNumerologyProDisp::instance(), "cmdPrint");
+       },
+       "LifePath Number"},
+      {"Chinese report",
+       [] {
+         chineseResult();
+         click(frmChineseNumerologyDisplay::instance(), "cmdSave");
+         click(frmChineseNumerologySave::instance(), "cmdPrint");
+       },
+       "QZ Chinese Numerology"},
+      {"Kabbalah report",
+       [] {
+         kabbalahResult();
+         click(frmKabbalahNumerologyDisplay::instance(), "cmdPrint");
+         click(frmKabbalahNumerologySave::instance(), "cmdPrint");
+       },
+       "QZ Kabbalah Numerology"},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    qztest::UnloadAllWindows();
+    seams().reset();
+    const QString pdf = qztest::TempPath(QStringLiteral("job%1.pdf").arg(++n));
+    seams().defaultPrinterPdf = pdf;
+    seams().dialogPrinterPdf = pdf;
+    c.print();
+    EXPECT_TRUE(seams().messages.empty()) << seams().lastPrompt().toStdString();
+    EXPECT_EQ(PdfTitle(pdf), c.title);
+  }
+}
+
+TEST_F(WindowManners, EveryToolSaysTheSameWhenThereIsNoPrinter) {
+  const std::vector<std::pair<const char*, std::function<void()>>> cases = {
+      {"reading display",
+       [] {
+         readingWindow();
+         click(frmNumerologyProResult::instance(), "cmdLifePath");
+         click(frmNumerologyProDisp::instance(), "cmdPrint");
+       }},
+      {"comprehensive reading",
+       [] {
+         readingWindow();
+         click(frmNumerologyProResult::instance(), "cmdComprehensiveReading");
+         click(frmNumerologyProsave::instance(), "cmdPrint");
+       }},
+      {"Chinese report",
+       [] {
+         chineseResult();
+         click(frmChineseNumerologyDisplay::instance(), "cmdSave");
+         click(frmChineseNumerologySave::instance(), "cmdPrint");
+       }},
+  };
+  for (const auto& [name, print] : cases) {
+    SCOPED_TRACE(name);
+    qztest::UnloadAllWindows();
+    seams().reset();
+    print();
+    ASSERT_EQ(seams().messages.size(), 1u);
+    EXPECT_EQ(seams().messages[0].prompt, ui::NoPrinterMessage());
+    EXPECT_EQ(seams().messages[0].style, ui::vbInformation);
+  }
+}
+}  // namespace

@@ -23,6 +23,9 @@ const QColor kOrange(255, 153, 0);
 const QColor kDarkGreen(0, 100, 0);
 const QColor kDarkBlue(0, 0, 128);
 
+// A letter passes the name boxes' filter as typed, in its own case.
+bool isNameLetter(char32_t c) { return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z'); }
+
 const char* const kResultCaptions[9] = {
     "First Name is ",
     "Middle Name is ",
@@ -124,6 +127,10 @@ void frmIChingNumerologyMain::CreateControls(QMainWindow* w) {
     box->setMaxLength(std::numeric_limits<int>::max());  // no length limit
     box->setMinimumWidth(260);
     ui::OnKeyPress(box, [this, box](QKeyEvent* e) { return txtName_KeyPress(box, e); });
+    // Text an input method commits is typed too; Backspace is an editing key there, not a character.
+    ui::FilterTypedText(
+        box, [](char32_t c) { return isNameLetter(c) ? std::optional<char32_t>(c) : std::nullopt; },
+        [this, box] { refuseTyped(box); });
     form->addRow(label, box);
     boxes[i] = box;
   }
@@ -230,13 +237,14 @@ bool frmIChingNumerologyMain::txtName_KeyPress(QLineEdit* box, QKeyEvent* event)
   if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) return false;
   const QString text = event->text();
   if (text.isEmpty() || event->key() == Qt::Key_Backspace) return false;
-  if (text.size() == 1) {
-    const char16_t c = text.at(0).unicode();
-    if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == 8) return false;
-  }
+  if (text.size() == 1 && (isNameLetter(text.at(0).unicode()) || text.at(0) == u'\b')) return false;
+  refuseTyped(box);
+  return true;
+}
+
+void frmIChingNumerologyMain::refuseTyped(QLineEdit* box) {
   ui::MsgBox(QStringLiteral("Please enter character only"), ui::vbCritical);
   box->setFocus();
-  return true;
 }
 
 bool frmIChingNumerologyMain::ValidateNames() {

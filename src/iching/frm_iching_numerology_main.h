@@ -59,4 +59,6 @@ class frmIChingNumerologyMain : public ui::FormOf<frmIChingNumerologyMain> {
   ui::CommonDialog CD;
 
   bool txtName_KeyPress(QLineEdit* box, QKeyEvent* event);
+  // A refused character: the message, and the focus back in its box.
+  void refuseTyped(QLineEdit* box);
 };

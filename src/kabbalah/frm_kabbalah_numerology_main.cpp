@@ -1,11 +1,8 @@
 #include "frm_kabbalah_numerology_main.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QDropEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,55 +46,15 @@ Typed filterCode(char32_t code) {
   return Typed::Refuse;
 }
 
-// Text that reaches a name box other than by a key press: an input method's commit is typed
-// text and passes the same filter; drops are refused.
-class TypedTextFilter : public QObject {
- public:
-  TypedTextFilter(QLineEdit* box, std::function<void()> refused)
-      : QObject(box), box_(box), refused_(std::move(refused)) {
-    box->setAcceptDrops(false);
-    box->installEventFilter(this);
+// The name filter for text an input method commits: small letters become capitals.
+std::optional<char32_t> typedCode(char32_t code) {
+  switch (filterCode(code)) {
+    case Typed::Pass: return code;
+    case Typed::Capital: return code - 32;
+    case Typed::Refuse: break;
   }
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    switch (event->type()) {
-      case QEvent::DragEnter:
-      case QEvent::DragMove:
-      case QEvent::Drop:
-        event->ignore();
-        return true;
-      case QEvent::InputMethod:
-        return inputMethod(static_cast<QInputMethodEvent*>(event));
-      default:
-        return false;
-    }
-  }
-
- private:
-  bool inputMethod(QInputMethodEvent* event) {
-    const QString commit = event->commitString();
-    if (commit.isEmpty()) return false;  // still composing: nothing is typed yet
-    QString kept;
-    bool refused = false;
-    for (const char32_t code : commit.toUcs4()) {
-      switch (filterCode(code)) {
-        case Typed::Pass: kept += QString::fromUcs4(&code, 1); break;
-        case Typed::Capital: kept += QChar(char16_t(code - 32)); break;
-        case Typed::Refuse: refused = true; break;
-      }
-    }
-    if (!refused && kept == commit) return false;
-    QInputMethodEvent filtered(event->preeditString(), event->attributes());
-    filtered.setCommitString(kept, event->replacementStart(), event->replacementLength());
-    QCoreApplication::sendEvent(box_, &filtered);
-    if (refused) refused_();
-    return true;
-  }
-
-  QLineEdit* box_;
-  std::function<void()> refused_;
-};
+  return std::nullopt;
+}
 
 void refuseTyped() { ui::MsgBox(QStringLiteral("Please Enter Only Alphabet"), ui::vbInformation); }
 
@@ -132,7 +89,7 @@ void frmKabbalahNumerologyMain::CreateControls(QMainWindow* w) {
   nameLayout->addWidget(txtLastName, 2, 1);
   for (QLineEdit* box : {txtFirstName, txtMiddleName, txtLastName}) {
     ui::OnKeyPress(box, [this, box](QKeyEvent* e) { return txtName_KeyPress(box, e); });
-    new TypedTextFilter(box, refuseTyped);
+    ui::FilterTypedText(box, typedCode, refuseTyped);
   }
 
   auto* fraBirthDay = new ui::Frame(QStringLiteral("Your Birth Details"), fraName);

@@ -1,7 +1,9 @@
 #include "controls.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -94,6 +96,55 @@ class EventHook : public QObject {
   Handler handler_;
 };
 
+class TypedTextFilter : public QObject {
+ public:
+  TypedTextFilter(QLineEdit* box, TypedCharRule rule, std::function<void()> refused)
+      : QObject(box), box_(box), rule_(std::move(rule)), refused_(std::move(refused)) {
+    box->setAcceptDrops(false);
+    box->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::DragEnter:
+      case QEvent::DragMove:
+      case QEvent::Drop:
+        event->ignore();
+        return true;
+      case QEvent::InputMethod:
+        return !resending_ && inputMethod(static_cast<QInputMethodEvent*>(event));
+      default:
+        return false;
+    }
+  }
+
+ private:
+  bool inputMethod(QInputMethodEvent* event) {
+    const QString commit = event->commitString();
+    if (commit.isEmpty()) return false;  // still composing: nothing is typed yet
+    QString kept;
+    bool refused = false;
+    for (const char32_t code : commit.toUcs4()) {
+      if (const std::optional<char32_t> typed = rule_(code)) kept += QString::fromUcs4(&*typed, 1);
+      else refused = true;
+    }
+    if (!refused && kept == commit) return false;
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(kept, event->replacementStart(), event->replacementLength());
+    resending_ = true;
+    QCoreApplication::sendEvent(box_, &filtered);
+    resending_ = false;
+    if (refused) refused_();
+    return true;
+  }
+
+  QLineEdit* box_;
+  TypedCharRule rule_;
+  std::function<void()> refused_;
+  bool resending_ = false;
+};
+
 bool betweenControls(Qt::FocusReason reason) {
   return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
@@ -104,6 +155,10 @@ void OnKeyPress(QWidget* widget, std::function<bool(QKeyEvent*)> handler) {
     if (e->type() != QEvent::KeyPress) return false;
     return handler(static_cast<QKeyEvent*>(e));
   });
+}
+
+void FilterTypedText(QLineEdit* box, TypedCharRule rule, std::function<void()> refused) {
+  new TypedTextFilter(box, std::move(rule), std::move(refused));
 }
 
 void OnTextEdited(QLineEdit* box, std::function<void()> handler) {

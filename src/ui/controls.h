@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTimer>
 #include <functional>
+#include <optional>
 
 class QKeyEvent;
 class QLineEdit;
@@ -56,6 +57,14 @@ void SetTimerEnabled(QTimer* timer, bool enabled);
 // A key-press handler in the manner of KeyPress: it receives the character typed
 // (0 for keys without one) and returns true to drop the key.
 void OnKeyPress(QWidget* widget, std::function<bool(QKeyEvent* event)> handler);
+
+// A box's rule for one typed character: the character to put in the box, or nothing to refuse it.
+using TypedCharRule = std::function<std::optional<char32_t>(char32_t code)>;
+
+// Holds text that reaches the box other than by a key press to the box's key filter: an input
+// method's committed text is typed text, each character going through the rule; refused
+// characters are dropped and `refused` runs once for the commit. The box takes no drops.
+void FilterTypedText(QLineEdit* box, TypedCharRule rule, std::function<void()> refused);
 
 // Calls the handler after every edit of the box, pasted text included; the handler
 // may rewrite the text (the cursor keeps its place).

@@ -1,12 +1,15 @@
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
@@ -162,6 +165,95 @@ TEST_F(IchingWindow, NameBoxesTakeLettersAndBackspaceOnly) {
     EXPECT_EQ(focused(), b);
   }
   EXPECT_EQ(page()->objectName(), "Frame1");  // Enter does not press the button
+}
+
+TEST_F(IchingWindow, InputMethodTextGoesThroughTheKeyFilter) {
+  qztest::Activate(form.window());
+  QLineEdit* b = first();
+  b->setFocus();
+  QTest::keyClicks(b, "jo");
+  // What an input method sends to the focused box: a dead key shows its accent while
+  // composing, then the composed text is committed.
+  auto compose = [](const QString& preedit, const QString& commit) {
+    QInputMethodEvent composing(preedit, {});
+    QCoreApplication::sendEvent(QApplication::focusWidget(), &composing);
+    QInputMethodEvent done;
+    done.setCommitString(commit);
+    QCoreApplication::sendEvent(QApplication::focusWidget(), &done);
+  };
+  const struct {
+    QString preedit, commit;
+    const char* text;  // the box afterwards
+    bool refused;
+  } cases[] = {
+      {QString::fromUtf8("\u00b4"), QString::fromUtf8("\u00e9"), "jo", true},
+      {"", "h", "joh", false},
+      {"", "N", "johN", false},  // letters keep their case
+      {"", "aB", "johNaB", false},
+      {"", " x", "johNaBx", true},
+      {"", "y-1z", "johNaBxyz", true},
+      {"", QString::fromUtf8("\u0416\U0001F600"), "johNaBxyz", true},
+      {"", "\x16", "johNaBxyz", true},  // Ctrl+V's code, committed
+  };
+  for (const auto& c : cases) {
+    qztest::seams().messages.clear();
+    compose(c.preedit, c.commit);
+    EXPECT_EQ(b->text(), c.text) << c.commit.toStdString();
+    if (c.refused) {
+      ASSERT_EQ(qztest::seams().messages.size(), 1u) << c.commit.toStdString();
+      EXPECT_EQ(qztest::seams().messages[0].prompt, "Please enter character only");
+      EXPECT_EQ(qztest::seams().messages[0].style, 16);
+    } else {
+      EXPECT_TRUE(qztest::seams().messages.empty()) << c.commit.toStdString();
+    }
+    EXPECT_EQ(QApplication::focusWidget(), b);
+  }
+  // The same filter in the other boxes.
+  for (QLineEdit* other : {middle(), last()}) {
+    qztest::seams().messages.clear();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), other);
+    compose("", QString::fromUtf8("z\u00fc"));
+    EXPECT_EQ(other->text(), "z");
+    EXPECT_EQ(qztest::seams().messages.size(), 1u);
+    EXPECT_EQ(QApplication::focusWidget(), other);
+  }
+}
+
+TEST_F(IchingWindow, NameBoxesTakeNoDropsButTheContextMenuPastes) {
+  qztest::Activate(form.window());
+  QLineEdit* b = last();
+  b->setFocus();
+  QTest::keyClicks(b, "Lee");
+  QMimeData data;
+  data.setText("smith 1");
+  const QPoint at = b->rect().center();
+  QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+  QCoreApplication::sendEvent(b, &enter);
+  EXPECT_FALSE(enter.isAccepted());
+  QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+  QCoreApplication::sendEvent(b, &move);
+  EXPECT_FALSE(move.isAccepted());
+  QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
+  QCoreApplication::sendEvent(b, &drop);
+  EXPECT_FALSE(drop.isAccepted());
+  EXPECT_EQ(b->text(), "Lee");
+  EXPECT_FALSE(b->acceptDrops());
+  EXPECT_TRUE(qztest::seams().messages.empty());
+
+  // The box's context menu pastes the text as it is.
+  QApplication::clipboard()->setText(" -smith");
+  QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, b->mapToGlobal(at));
+  QCoreApplication::sendEvent(b, &menuEvent);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  QAction* paste = nullptr;
+  for (QAction* a : menu->actions())
+    if (a->text().startsWith("&Paste")) paste = a;
+  ASSERT_NE(paste, nullptr);
+  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(paste).center());
+  EXPECT_EQ(b->text(), "Lee -smith");
+  EXPECT_TRUE(qztest::seams().messages.empty());
 }
 
 TEST_F(IchingWindow, ChecksTheFirstThenTheLastName) {

@@ -39,6 +39,8 @@ class CommonDialog {
 
   // "description (pattern)" filters for Qt, in order.
   QStringList QtFilters() const;
+  // What the dialog's type box offers: QtFilters(), or "All files (*)" when none is set.
+  QStringList OfferedFilters() const;
 
  private:
   std::unique_ptr<QPrinter> printer_;

@@ -169,6 +169,8 @@ TEST_F(DictionaryWebView, FollowsWebLinksOnlyAndHandsNothingToTheDesktop) {
   server.pages.insert("/links", page);
   DictionaryLink = server.address() + "/links";
   frmNumerologyDictionaryMain::instance().Show();
+  // The frame at the size of its load (the test's screen may be smaller).
+  MDI::instance().window()->resize(MDI::instance().DefaultSize());
   qztest::Activate(MDI::instance().window());
   ASSERT_TRUE(view());
   watchLoads();

@@ -109,10 +109,10 @@ class DictionaryWebView : public DictionaryTest {
     view()->SetLoadFinishedHandler([this](bool) { loaded.append(view()->Url().path()); });
   }
   QStringList loaded;
+  // A double click on the keyword of the row.
   void display(int row) {
     auto* list = MDI::instance().control<QListView>("lstKeys");
-    list->setCurrentIndex(list->model()->index(row, 0));
-    MDI::instance().lstKeys_DblClick();
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
   }
   PageServer server;
 };

@@ -106,9 +106,13 @@ class DictionaryWebView : public DictionaryTest {
            (loaded.clear(), true);
   }
   void watchLoads() {
-    view()->SetLoadFinishedHandler([this](bool) { loaded.append(view()->Url().path()); });
+    view()->SetLoadFinishedHandler([this](bool ok) {
+      loaded.append(view()->Url().path());
+      if (ok) shown.append(view()->Url().path());
+    });
   }
-  QStringList loaded;
+  // Paths of the finished loads, and of those that succeeded.
+  QStringList loaded, shown;
   // A double click on the keyword of the row.
   void display(int row) {
     auto* list = MDI::instance().control<QListView>("lstKeys");
@@ -161,7 +165,7 @@ TEST_F(DictionaryWebView, FollowsWebLinksOnlyAndHandsNothingToTheDesktop) {
   // One link a row, 40 pixels high, in the order they are clicked; the last is a web page.
   const QStringList links = {"smb://host/share", "mailto:someone@example.org", "qzcustom:open",
                              "file:///etc/hostname", "javascript:location.href='smb://host/script'",
-                             "/followed"};
+                             "data:text/html,<title>data</title>", "/followed"};
   QByteArray page = "<html><body style='margin:0'>";
   for (const QString& link : links)
     page += "<a style='display:block;height:40px;margin:0' href=\"" + link.toUtf8() + "\">" + link.toUtf8() + "</a>";
@@ -175,13 +179,17 @@ TEST_F(DictionaryWebView, FollowsWebLinksOnlyAndHandsNothingToTheDesktop) {
   ASSERT_TRUE(view());
   watchLoads();
   ASSERT_TRUE(waitForPage("/links"));
+  shown.clear();
   QWidget* surface = view()->widget()->focusProxy();
   ASSERT_TRUE(surface);
   for (int row = 0; row < links.size(); ++row) {
     QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(20, row * 40 + 20));
     QTest::qWait(100);
   }
-  ASSERT_TRUE(waitForPage("/followed"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return loaded.contains("/followed"); }, 20000));
+  // The view went from the page of links to the web page, to nothing in between.
+  EXPECT_EQ(view()->Url().path(), "/followed");
+  EXPECT_EQ(shown, QStringList({"/followed"}));
   EXPECT_TRUE(desktop.opened.isEmpty()) << desktop.opened.join(' ').toStdString();
   QStringList paths;
   for (const QString& r : server.requests) paths.append(QUrl(r).path());

@@ -5,8 +5,10 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMouseEvent>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,6 +18,8 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <functional>
 
 #include "common_menu.h"
 #include "controls.h"
@@ -31,9 +35,11 @@
 
 using namespace dictionary;
 
-namespace {
-constexpr int twips(int t) { return t / 15; }
+namespace dictionary {
+int TwipsToPixels(const QWidget* widget, int twips) { return qRound(twips * widget->logicalDpiY() / 1440.0); }
+}  // namespace dictionary
 
+namespace {
 QString Cr() { return QStringLiteral("\r"); }
 
 ui::Label* smallLabel(QWidget* parent, const QString& name, const QString& caption) {
@@ -58,10 +64,109 @@ QWidget* twoLines(QWidget* parent, const QString& name, QWidget* top, QWidget* b
   layout->addWidget(bottom);
   return panel;
 }
+
+// The toolbar's text panels side by side at their preferred widths. A narrow frame drops
+// the panels that no longer fit, from the last one on, so the strip never pushes the
+// toolbar into its extension menu.
+class PanelStrip : public QWidget {
+ public:
+  explicit PanelStrip(QWidget* parent) : QWidget(parent) {
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+  }
+  void addPanel(QWidget* panel) {
+    panel->setParent(this);
+    panels_.append(panel);
+    updateGeometry();
+  }
+  QSize sizeHint() const override {
+    int width = 0, height = 0;
+    for (QWidget* panel : panels_) {
+      const QSize hint = panel->sizeHint();
+      width += hint.width();
+      height = std::max(height, hint.height());
+    }
+    return {width, height};
+  }
+  QSize minimumSizeHint() const override { return {0, sizeHint().height()}; }
+
+ protected:
+  void resizeEvent(QResizeEvent*) override { arrange(); }
+  void showEvent(QShowEvent*) override { arrange(); }
+
+ private:
+  void arrange() {
+    int x = 0;
+    bool fits = true;
+    for (QWidget* panel : panels_) {
+      const QSize hint = panel->sizeHint();
+      fits = fits && x + hint.width() <= width();
+      if (fits) {
+        panel->setGeometry(x, (height() - hint.height()) / 2, hint.width(), hint.height());
+        x += hint.width();
+      }
+      panel->setVisible(fits);
+    }
+  }
+  QList<QWidget*> panels_;
+};
+
+// The keyword list with its column header inside the control. A click or double click
+// anywhere in it, below the last keyword or on an empty list too, runs its handler.
+class KeyList : public QListView {
+ public:
+  explicit KeyList(QWidget* parent) : QListView(parent) {}
+  void setHeader(QHeaderView* header) {
+    header_ = header;
+    header->setParent(this);
+    setViewportMargins(0, header->height(), 0, 0);
+  }
+  std::function<void()> onClick, onDoubleClick;
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    QListView::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && viewport()->rect().contains(event->position().toPoint()) && onClick)
+      onClick();
+  }
+  void mouseDoubleClickEvent(QMouseEvent* event) override {
+    QListView::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton && onDoubleClick) onDoubleClick();
+  }
+  void resizeEvent(QResizeEvent* event) override {
+    QListView::resizeEvent(event);
+    if (header_) {
+      const QRect r = viewport()->geometry();
+      header_->setGeometry(r.left(), r.top() - header_->height(), r.width(), header_->height());
+    }
+  }
+
+ private:
+  QPointer<QHeaderView> header_;
+};
+
+// Runs a handler after each resize of a widget.
+class ResizeWatcher : public QObject {
+ public:
+  ResizeWatcher(QWidget* watched, std::function<void()> handler) : QObject(watched), handler_(std::move(handler)) {
+    watched->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Resize) handler_();
+    return false;
+  }
+
+ private:
+  std::function<void()> handler_;
+};
 }  // namespace
+
+int MDI::px(int twips) const { return picLeft ? TwipsToPixels(picLeft, twips) : twips / 15; }
 
 void MDI::CreateControls(QMainWindow* w) {
   w->setWindowTitle(QStringLiteral("QZ Numerology Dictionary"));
+  const auto px = [w](int twips) { return TwipsToPixels(w, twips); };
 
   // The browser toolbar.
   TB = new QToolBar(w);
@@ -85,52 +190,50 @@ void MDI::CreateControls(QMainWindow* w) {
     QObject::connect(action, &QAction::triggered, [this, key] { TB_ButtonClick(key); });
   }
   TB->addSeparator();
-  ui::Label* Label61 = shell::ForumBanner(TB, QStringLiteral("Label61"), true);
+  auto* strip = new PanelStrip(TB);
+  strip->setObjectName(QStringLiteral("TBPanels"));
+  ui::Label* Label61 = shell::ForumBanner(strip, QStringLiteral("Label61"), true);
   {
     QFont f = Label61->font();
     f.setPointSizeF(f.pointSizeF() * 0.85);
     Label61->setFont(f);
     Label61->setWordWrap(true);
-    Label61->setFixedWidth(460);
+    Label61->setFixedWidth(px(6900));
   }
-  ui::Label* Label4 = smallLabel(TB, QStringLiteral("Label4"),
+  ui::Label* Label4 = smallLabel(strip, QStringLiteral("Label4"),
                                  QStringLiteral("Also from us: QZ Star Charter, free astrology software"));
   Label4->setLinkStyle(true);
   QObject::connect(Label4, &ui::Label::clicked, [] { OpenHomePage(); });
-  TB->addWidget(twoLines(TB, QStringLiteral("Picture1"), Label61, Label4));
+  strip->addPanel(twoLines(strip, QStringLiteral("Picture1"), Label61, Label4));
   const QString adPlace = QStringLiteral("Place you ad here permanently");
   const QString adContact = QStringLiteral("Write to ads@qzorbalinth.com");
-  TB->addWidget(twoLines(TB, QStringLiteral("Picture3"), smallLabel(TB, QStringLiteral("Label6"), adPlace),
-                         smallLabel(TB, QStringLiteral("Label5"), adContact)));
-  TB->addWidget(twoLines(TB, QStringLiteral("Picture4"), smallLabel(TB, QStringLiteral("Label8"), adPlace),
-                         smallLabel(TB, QStringLiteral("Label7"), adContact)));
-  TB->addWidget(twoLines(TB, QStringLiteral("Picture2"), smallLabel(TB, QStringLiteral("Label9"), adPlace),
-                         smallLabel(TB, QStringLiteral("Label10"), adContact)));
+  const struct {
+    const char *panel, *place, *contact;
+  } ads[] = {{"Picture3", "Label6", "Label5"}, {"Picture4", "Label8", "Label7"}, {"Picture2", "Label9", "Label10"}};
+  for (const auto& ad : ads)
+    strip->addPanel(twoLines(strip, QString::fromLatin1(ad.panel),
+                             smallLabel(strip, QString::fromLatin1(ad.place), adPlace),
+                             smallLabel(strip, QString::fromLatin1(ad.contact), adContact)));
+  TB->addWidget(strip);
 
   auto* central = new QWidget(w);
   auto* outer = new QVBoxLayout(central);
   outer->setContentsMargins(0, 0, 0, 0);
   outer->setSpacing(0);
 
-  // picTop: the donate button at the right.
-  auto* picTop = new QWidget(central);
+  // picTop: the donate button, kept at the right edge by the resize.
+  picTop = new QWidget(central);
   picTop->setObjectName(QStringLiteral("picTop"));
-  picTop->setFixedHeight(twips(645));
-  auto* topLayout = new QHBoxLayout(picTop);
-  topLayout->setContentsMargins(6, 4, 20, 4);
-  topLayout->addStretch(1);
-  auto* cmdDonate = new QPushButton(QStringLiteral("&Donate"), picTop);
+  cmdDonate = new QPushButton(QStringLiteral("&Donate"), picTop);
   cmdDonate->setObjectName(QStringLiteral("cmdDonate"));
+  cmdDonate->resize(cmdDonate->sizeHint());
   QObject::connect(cmdDonate, &QPushButton::clicked, [] { OpenDonatePage(); });
-  topLayout->addWidget(cmdDonate);
+  picTop->setFixedHeight(std::max(px(645), cmdDonate->height() + 4));
 
-  // picLeft: the keyword search.
+  // picLeft: the keyword search, its controls at their design places.
   picLeft = new QWidget(central);
   picLeft->setObjectName(QStringLiteral("picLeft"));
-  picLeft->setFixedWidth(twips(2925));
-  auto* left = new QVBoxLayout(picLeft);
-  left->setContentsMargins(4, 0, 4, 4);
-  left->setSpacing(4);
+  picLeft->setFixedWidth(px(2925));
   optWildCard = new QRadioButton(QStringLiteral("Use WildCard (*)"), picLeft);
   optWildCard->setObjectName(QStringLiteral("optWildCard"));
   optExact = new QRadioButton(QStringLiteral("Exact Search"), picLeft);
@@ -145,16 +248,15 @@ void MDI::CreateControls(QMainWindow* w) {
   QObject::connect(optWildCard, &QRadioButton::clicked, [this] { optWildCard_Click(); });
   QObject::connect(optExact, &QRadioButton::clicked, [this] { optExact_Click(); });
   QObject::connect(optGoogle, &QRadioButton::clicked, [this] { optGoogle_Click(); });
-  auto* Label1 = new ui::Label(QStringLiteral("Type in the Key&word to find:"), picLeft);
+  // A plain label: its "&w" is the access key that puts the focus into the search box.
+  Label1 = new QLabel(QStringLiteral("Type in the Key&word to find:"), picLeft);
   Label1->setObjectName(QStringLiteral("Label1"));
   txtKey = new QLineEdit(picLeft);
   txtKey->setObjectName(QStringLiteral("txtKey"));
-  txtKey->setMinimumHeight(twips(375));
   Label1->setBuddy(txtKey);
-  auto* cmdSearch = new QPushButton(QStringLiteral("&Search"), picLeft);
+  cmdSearch = new QPushButton(QStringLiteral("&Search"), picLeft);
   cmdSearch->setObjectName(QStringLiteral("cmdSearch"));
   cmdSearch->setAutoDefault(false);
-  cmdSearch->setMinimumHeight(twips(435));
   QObject::connect(cmdSearch, &QPushButton::clicked, [this] { cmdSearch_Click(); });
   ui::OnKeyPress(txtKey, [this](QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) txtKey_KeyPress(13);
@@ -163,51 +265,57 @@ void MDI::CreateControls(QMainWindow* w) {
   QObject::connect(txtKey, &QLineEdit::textChanged, [this] { txtKey_Change(); });
 
   // The keyword list: one column headed "Keywords".
-  auto* listFrame = new QWidget(picLeft);
-  auto* listLayout = new QVBoxLayout(listFrame);
-  listLayout->setContentsMargins(0, 0, 0, 0);
-  listLayout->setSpacing(0);
-  lstKeysHeader = new QHeaderView(Qt::Horizontal, listFrame);
+  auto* list = new KeyList(picLeft);
+  lstKeys = list;
+  lstKeys->setObjectName(QStringLiteral("lstKeys"));
+  lstKeysHeader = new QHeaderView(Qt::Horizontal, lstKeys);
   lstKeysHeader->setObjectName(QStringLiteral("lstKeysHeader"));
   auto* headerModel = new QStandardItemModel(0, 1, lstKeysHeader);
   headerModel->setHorizontalHeaderLabels({QStringLiteral("Keywords")});
   lstKeysHeader->setModel(headerModel);
   lstKeysHeader->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   lstKeysHeader->setStretchLastSection(false);
-  lstKeysHeader->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   lstKeysHeader->setFixedHeight(lstKeysHeader->sizeHint().height());
-  lstKeys = new QListView(listFrame);
-  lstKeys->setObjectName(QStringLiteral("lstKeys"));
+  list->setHeader(lstKeysHeader);
   lstKeys->setUniformItemSizes(true);
   lstKeys->setSelectionMode(QAbstractItemView::SingleSelection);
   lstKeys->setEditTriggers(QAbstractItemView::NoEditTriggers);
   keys = new QStringListModel(lstKeys);
   lstKeys->setModel(keys);
-  QObject::connect(lstKeys, &QListView::clicked, [this] { lstKeys_Click(); });
-  QObject::connect(lstKeys, &QListView::doubleClicked, [this] { lstKeys_DblClick(); });
-  listLayout->addWidget(lstKeysHeader);
-  listLayout->addWidget(lstKeys, 1);
+  list->onClick = [this] { lstKeys_Click(); };
+  list->onDoubleClick = [this] { lstKeys_DblClick(); };
 
-  auto* cmdDisplay = new QPushButton(QStringLiteral("&Display"), picLeft);
+  cmdDisplay = new QPushButton(QStringLiteral("&Display"), picLeft);
   cmdDisplay->setObjectName(QStringLiteral("cmdDisplay"));
   cmdDisplay->setAutoDefault(false);
-  cmdDisplay->setMinimumHeight(twips(500));
   QObject::connect(cmdDisplay, &QPushButton::clicked, [this] { cmdDisplay_Click(); });
 
-  left->addWidget(optWildCard);
-  left->addWidget(optExact);
-  left->addWidget(optGoogle);
-  left->addSpacing(4);
-  left->addWidget(Label1);
-  left->addWidget(txtKey);
-  left->addWidget(cmdSearch);
-  left->addWidget(listFrame, 1);
-  left->addWidget(cmdDisplay);
+  // Design places (left, top, width, height in twips); a control whose text needs more
+  // room than its design size gets it (within the panel), and the controls below move
+  // down to make way.
+  const struct {
+    QWidget* control;
+    int left, top, width, height;
+  } places[] = {{optWildCard, 90, -30, 2205, 315}, {optExact, 90, 255, 2205, 315},
+                {optGoogle, 90, 540, 2205, 315},   {Label1, 120, 840, 2445, 195},
+                {txtKey, 60, 1110, 2775, 375},     {cmdSearch, 60, 1500, 2775, 435},
+                {lstKeys, 60, 1920, 2775, 6225},   {cmdDisplay, 60, 8160, 2775, 435}};
+  int bottom = 0;
+  for (const auto& p : places) {
+    const int top = std::max(px(p.top), bottom);
+    const int height = std::max(px(p.height), p.control->minimumSizeHint().height());
+    const int width = std::min(std::max(px(p.width), p.control->minimumSizeHint().width()),
+                               picLeft->width() - px(p.left));
+    p.control->setGeometry(px(p.left), top, width, height);
+    bottom = top + height;
+  }
 
-  // The client area with the web view window.
+  // The client area with the web view window; scroll bars where the window reaches beyond it.
   area = new QMdiArea(central);
   area->setObjectName(QStringLiteral("MDIClient"));
   area->setBackground(QColor(0x80, 0x80, 0x80));
+  area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
   auto* middle = new QHBoxLayout;
   middle->setContentsMargins(0, 0, 0, 0);
@@ -215,17 +323,15 @@ void MDI::CreateControls(QMainWindow* w) {
   middle->addWidget(picLeft);
   middle->addWidget(area, 1);
 
-  // picBottom: the promotion labels and the exit button.
-  auto* picBottom = new QWidget(central);
+  // picBottom: the promotion labels and the exit button, kept at the right edge by the resize.
+  picBottom = new QWidget(central);
   picBottom->setObjectName(QStringLiteral("picBottom"));
-  picBottom->setFixedHeight(twips(525) + 6);
-  auto* bottom = new QHBoxLayout(picBottom);
-  bottom->setContentsMargins(6, 2, 20, 2);
-  bottom->addWidget(shell::PromotionLabels(picBottom, shell::PromoFront::CoBrand, false), 1);
-  auto* cmdExit = new QPushButton(QStringLiteral("E&xit"), picBottom);
+  promotion = shell::PromotionLabels(picBottom, shell::PromoFront::CoBrand, false);
+  cmdExit = new QPushButton(QStringLiteral("E&xit"), picBottom);
   cmdExit->setObjectName(QStringLiteral("cmdExit"));
+  cmdExit->resize(cmdExit->sizeHint());
   QObject::connect(cmdExit, &QPushButton::clicked, [this] { cmdExit_Click(); });
-  bottom->addWidget(cmdExit);
+  picBottom->setFixedHeight(std::max(px(525), cmdExit->height() + 4));
 
   outer->addWidget(picTop);
   outer->addLayout(middle, 1);
@@ -235,6 +341,24 @@ void MDI::CreateControls(QMainWindow* w) {
   shell::CommonMenuSet(w, QStringLiteral("MDI"),
                        {{QStringLiteral("mnuUpdate"), [this] { mnuUpdate_Click(); }},
                         {QStringLiteral("mnuExit"), [this] { mnuExit_Click(); }}});
+
+  // The toolbar's buttons always fit beside one another, and the list keeps some rows.
+  int buttonsWidth = 0;
+  for (QAction* action : TB->actions())
+    if (action->data().isValid())
+      if (QWidget* button = TB->widgetForAction(action)) buttonsWidth += button->sizeHint().width();
+  w->setMinimumSize(std::max(buttonsWidth + px(600), picLeft->width() + px(1500)), px(4850) + px(1500));
+
+  const auto frameResized = [this] {
+    MDIForm_Resize();
+    // The web view window follows the frame.
+    auto& webView = frmNumerologyDictionaryMain::instance();
+    if (webView.IsLoaded()) webView.Form_Resize();
+  };
+  new ResizeWatcher(w, frameResized);
+  // The docked panels take their sizes after the frame's: the handler runs again then.
+  new ResizeWatcher(picLeft, frameResized);
+  new ResizeWatcher(picBottom, frameResized);
 }
 
 // --- Shared steps -----------------------------------------------------------------------
@@ -289,12 +413,47 @@ void MDI::webSearch() {
 // --- Handlers ---------------------------------------------------------------------------
 
 void MDI::MDIForm_Load() {
-  // Room for the toolbar's panels and a readable page beside the search panel.
+  // Room for the whole toolbar and a readable page beside the search panel.
   QMainWindow* w = window();
-  w->resize(1060, 740);
+  defaultSize_ = QSize(std::max(px(15900), TB->sizeHint().width()), px(11100)).expandedTo(w->minimumSize());
+  QSize size = defaultSize_;
+  if (QScreen* screen = w->screen()) size = size.boundedTo(screen->availableGeometry().size());
+  w->resize(size.expandedTo(w->minimumSize()));
   if (QScreen* screen = w->screen()) w->move(screen->availableGeometry().center() - w->rect().center());
   if (auto rows = openDictionary(false)) fillList(AllKeys(rows->rows));
-  lstKeysHeader->resizeSection(0, twips(2925 - 50 - 200));
+  lstKeysHeader->resizeSection(0, lstKeys->width() - px(200));
+}
+
+void MDI::MDIForm_Resize() {
+  if (!picLeft) return;
+  const QSize frame = window()->frameGeometry().size();
+  // The search panel is docked at the left edge: its height is that of the client area
+  // between the panels above and below it.
+  // The list never reaches so far down that the Display button under it leaves the panel.
+  const int displayHeight = std::max(px(500), cmdDisplay->minimumSizeHint().height());
+  const int listHeight = std::min(frame.height() - px(4850), picLeft->height() - lstKeys->y() - displayHeight);
+  if (listHeight >= 0) lstKeys->resize(lstKeys->width(), listHeight);
+  cmdDisplay->setGeometry(cmdDisplay->x(), lstKeys->y() + lstKeys->height(), cmdDisplay->width(), displayHeight);
+  for (QWidget* control : {static_cast<QWidget*>(txtKey), static_cast<QWidget*>(lstKeys),
+                           static_cast<QWidget*>(cmdSearch), static_cast<QWidget*>(cmdDisplay)})
+    control->move(0, control->y());
+  txtKey->resize(picLeft->width() - px(75), txtKey->height());
+  for (QWidget* control : {static_cast<QWidget*>(lstKeys), static_cast<QWidget*>(cmdSearch),
+                           static_cast<QWidget*>(cmdDisplay)})
+    control->resize(picLeft->width() - px(50), control->height());
+  cmdDonate->move(frame.width() - cmdDonate->width() - px(300), (picTop->height() - cmdDonate->height()) / 2);
+  cmdExit->move(frame.width() - cmdExit->width() - px(300), cmdExit->y());
+  // The promotion labels take the rest of the bottom panel, which grows when a narrow
+  // frame wraps them into more lines.
+  const int promotionWidth = std::max(0, cmdExit->x() - 12);
+  int wanted = 0;
+  for (const QLabel* label : promotion->findChildren<QLabel*>())
+    wanted = std::max(wanted, label->heightForWidth(promotionWidth));
+  const int bottomHeight = std::max({px(525), cmdExit->height() + 4, wanted + 4});
+  if (picBottom->minimumHeight() != bottomHeight) picBottom->setFixedHeight(bottomHeight);
+  cmdExit->move(cmdExit->x(), (bottomHeight - cmdExit->height()) / 2);
+  const int promotionHeight = wanted > 0 ? wanted : bottomHeight;
+  promotion->setGeometry(6, (bottomHeight - promotionHeight) / 2, promotionWidth, promotionHeight);
 }
 
 void MDI::MDIForm_Unload() {
@@ -457,6 +616,11 @@ void MDI::TB_ButtonClick(const QString& key) { frmNumerologyDictionaryMain::inst
 QMdiArea* MDI::mdiArea() {
   Load();
   return area;
+}
+
+MDI::Metrics MDI::FrameMetrics() {
+  if (!IsLoaded() || !picLeft) return {};
+  return {window()->frameGeometry().size(), picLeft->width(), picTop->height(), picBottom->height(), TB->height()};
 }
 
 QString MDI::SearchBoxText() const { return txtKey ? txtKey->text() : QString(); }

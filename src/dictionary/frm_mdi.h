@@ -1,6 +1,7 @@
 #pragma once
 // The dictionary frame: keyword search on the left, the web view in the client area.
 #include <QPointer>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -10,21 +11,28 @@
 
 class QButtonGroup;
 class QHeaderView;
+class QLabel;
 class QLineEdit;
 class QListView;
 class QMdiArea;
+class QPushButton;
 class QRadioButton;
 class QStringListModel;
 class QToolBar;
 namespace dictionary {
 struct DictionaryRows;
-}
+
+// A design length in twips as pixels of the widget's screen (1440 twips an inch: 15 a
+// pixel at 96 DPI).
+int TwipsToPixels(const QWidget* widget, int twips);
+}  // namespace dictionary
 
 class MDI : public ui::FormOf<MDI> {
  public:
   MDI() : FormOf("MDI") {}
 
   void MDIForm_Load();
+  void MDIForm_Resize();
   void MDIForm_Unload();
   void cmdSearch_Click();
   // Acts on Enter (13) only; every key passes on unchanged.
@@ -42,6 +50,19 @@ class MDI : public ui::FormOf<MDI> {
   void TB_ButtonClick(const QString& key);
 
   QMdiArea* mdiArea();
+  // The frame's outer size and the panels docked along its edges, in pixels (all 0 while
+  // the frame is not loaded).
+  struct Metrics {
+    QSize frame;
+    int picLeftWidth = 0;
+    int picTopHeight = 0;
+    int picBottomHeight = 0;
+    int tbHeight = 0;
+  };
+  Metrics FrameMetrics();
+  // The size the frame asks for at load: the design size, wide enough for the whole
+  // toolbar (the load keeps it within the screen).
+  QSize DefaultSize() const { return defaultSize_; }
   // The search box's text (empty when the frame is not loaded).
   QString SearchBoxText() const;
   // The keywords the list shows, in order, and the selected one (-1 for none).
@@ -66,13 +87,18 @@ class MDI : public ui::FormOf<MDI> {
   void webSearch();
   void focusSearchBox();
 
+  int px(int twips) const;
+
   QPointer<QToolBar> TB;
   QPointer<QRadioButton> optWildCard, optExact, optGoogle;
   QPointer<QButtonGroup> modes;
+  QPointer<QLabel> Label1;
   QPointer<QLineEdit> txtKey;
+  QPointer<QPushButton> cmdSearch, cmdDisplay, cmdDonate, cmdExit;
   QPointer<QListView> lstKeys;
   QPointer<QHeaderView> lstKeysHeader;
   QPointer<QStringListModel> keys;
   QPointer<QMdiArea> area;
-  QPointer<QWidget> picLeft;
+  QPointer<QWidget> picLeft, picTop, picBottom, promotion;
+  QSize defaultSize_;
 };

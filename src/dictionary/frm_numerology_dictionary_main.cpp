@@ -6,6 +6,8 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <functional>
 
 #include "connection_test.h"
 #include "dictionary_module.h"
@@ -38,6 +40,23 @@ class SubWindowFollower : public QObject {
  private:
   QPointer<QMdiSubWindow> sub_;
 };
+
+// Runs the window's resize handler after each change of its size.
+class ResizeFollower : public QObject {
+ public:
+  ResizeFollower(QWidget* watched, std::function<void()> handler) : QObject(watched), handler_(std::move(handler)) {
+    watched->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Resize) handler_();
+    return false;
+  }
+
+ private:
+  std::function<void()> handler_;
+};
 }  // namespace
 
 QMainWindow* frmNumerologyDictionaryMain::CreateWindow() {
@@ -51,6 +70,7 @@ QMainWindow* frmNumerologyDictionaryMain::CreateWindow() {
   sub_->setAttribute(Qt::WA_DeleteOnClose);
   sub_->hide();
   new SubWindowFollower(w, sub_);
+  new ResizeFollower(w, [this] { Form_Resize(); });
   // The window is unloaded with its sub-window, and the sub-window goes with it.
   QObject::connect(w, &QObject::destroyed, sub_, [s = sub_] {
     if (s) s->deleteLater();
@@ -60,26 +80,26 @@ QMainWindow* frmNumerologyDictionaryMain::CreateWindow() {
 
 void frmNumerologyDictionaryMain::CreateControls(QMainWindow* w) {
   w->setWindowTitle(QStringLiteral("QZ Numerology Dictionary"));
+  const auto px = [w](int twips) { return dictionary::TwipsToPixels(w, twips); };
+  // The browser at the top left corner, sized by the resize; the notice in its place when
+  // not connected.
   auto* central = new QWidget(w);
-  auto* layout = new QVBoxLayout(central);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
   lblCaption = new QLabel(QStringLiteral("You must be connected to the internet in order to use this software."),
                           central);
   lblCaption->setObjectName(QStringLiteral("lblCaption"));
-  lblCaption->setContentsMargins(16, 0, 0, 0);
   lblCaption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  lblCaption->setGeometry(px(240), 0, std::max(px(5805), lblCaption->sizeHint().width()),
+                          std::max(px(195), lblCaption->sizeHint().height()));
   lblCaption->hide();
   WB = new QWidget(central);
   WB->setObjectName(QStringLiteral("WB"));
+  WB->move(0, 0);
   auto* wbLayout = new QVBoxLayout(WB);
   wbLayout->setContentsMargins(0, 0, 0, 0);
   Text1 = new QPlainTextEdit(central);
   Text1->setObjectName(QStringLiteral("Text1"));
   Text1->setPlainText(WebSearchFormPage());
   Text1->hide();
-  layout->addWidget(lblCaption);
-  layout->addWidget(WB, 1);
   w->setCentralWidget(central);
 
   QString error;
@@ -97,10 +117,23 @@ void frmNumerologyDictionaryMain::CreateControls(QMainWindow* w) {
 }
 
 void frmNumerologyDictionaryMain::Form_Resize() {
-  // The window fills the frame's client area.
-  if (!sub_ || !sub_->mdiArea()) return;
-  const QSize area = sub_->mdiArea()->viewport()->size();
-  if (area.width() > 0 && area.height() > 0) sub_->setGeometry(QRect(QPoint(0, 0), area));
+  if (!IsLoaded() || !sub_ || !WB) return;
+  const MDI::Metrics frame = MDI::instance().FrameMetrics();
+  const auto px = [this](int twips) { return dictionary::TwipsToPixels(WB, twips); };
+  // The window's own size; a minimized or maximized window keeps the size it has.
+  if (!(sub_->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))) {
+    QSize size = sub_->size();
+    const int width = frame.frame.width() - frame.picLeftWidth - px(250);
+    if (width > 0) size.setWidth(width);
+    if (frame.frame.height() > 0) size.setHeight(frame.frame.height());
+    if (size != sub_->size()) sub_->resize(size);
+  }
+  // The browser: the window's inner width, and the frame's height less its panels.
+  QSize browser = WB->size();
+  if (QWidget* inner = window()->centralWidget()) browser.setWidth(inner->width());
+  const int height = frame.frame.height() - frame.picTopHeight - frame.picBottomHeight - frame.tbHeight - px(750);
+  if (height > 0) browser.setHeight(height);
+  WB->resize(browser);
 }
 
 void frmNumerologyDictionaryMain::Form_Load() {

@@ -25,7 +25,7 @@ std::optional<QString> runFileDialog(const CommonDialog& d, const FileDialogRequ
   if (fileHandler()) return fileHandler()(request);
   QFileDialog dialog(QApplication::activeWindow(), request.title);
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-  const QStringList filters = d.QtFilters();
+  const QStringList filters = d.OfferedFilters();
   dialog.setNameFilters(filters);
   if (!filters.isEmpty()) {
     const int index = request.filterIndex >= 1 && request.filterIndex <= filters.size() ? request.filterIndex - 1 : 0;
@@ -60,6 +60,11 @@ QStringList CommonDialog::QtFilters() const {
     else out << QStringLiteral("%1 %2").arg(description, named);
   }
   return out;
+}
+
+QStringList CommonDialog::OfferedFilters() const {
+  const QStringList filters = QtFilters();
+  return filters.isEmpty() ? QStringList{QStringLiteral("All files (*)")} : filters;
 }
 
 bool CommonDialog::ShowOpen() {

@@ -40,6 +40,8 @@ class CommonDialog {
   // "description (pattern)" filters for Qt, in order; a description that already ends in
   // its "(pattern)" is taken as it is.
   QStringList QtFilters() const;
+  // What the dialog's type box offers: QtFilters(), or "All files (*)" when none is set.
+  QStringList OfferedFilters() const;
 
  private:
   std::unique_ptr<QPrinter> printer_;

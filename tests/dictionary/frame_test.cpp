@@ -8,12 +8,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "dictionary_module.h"
 #include "dictionary_store.h"
@@ -31,6 +35,13 @@ namespace {
 const QString kNotFound = QStringLiteral(
     "Keyword not found - Please search in google\rOr write to us so that we can add the term in our dictionary");
 const QString kAskForTerm = QStringLiteral("Please Enter Search Term");
+
+// Brings the frame to a size and lets its panels and the client area settle.
+void resizeFrame(QMainWindow* w, const QSize& size) {
+  w->resize(size);
+  QTest::qWait(20);
+  QCoreApplication::processEvents();
+}
 
 class DictionaryFrame : public DictionaryTest {
  protected:
@@ -236,29 +247,58 @@ TEST_F(DictionaryFrame, DisplayLoadsAClosedWebViewWithoutAnEmptyNavigation) {
   EXPECT_TRUE(frmNumerologyDictionaryMain::instance().IsVisible());
 }
 
-TEST_F(DictionaryFrame, DoubleClickDisplaysInEveryMode) {
+TEST_F(DictionaryFrame, ClickAndDoubleClickAnywhereInTheList) {
   openFromLauncher();
+  qztest::Activate(frame().window());
+  resizeFrame(frame().window(), frame().DefaultSize());
+  auto* list = frame().control<QListView>("lstKeys");
+  QWidget* viewport = list->viewport();
+  const auto item = [&](int row) { return list->visualRect(list->model()->index(row, 0)).center(); };
+  const QPoint below(10, list->visualRect(list->model()->index(list->model()->rowCount() - 1, 0)).bottom() + 12);
+  ASSERT_LT(below.y(), viewport->height());
+  // In Google mode too: the list has no web search.
   setMode("optGoogle");
-  selectRow(3);
-  frame().lstKeys_Click();
+  QTest::mouseClick(viewport, Qt::LeftButton, {}, item(3));
   EXPECT_EQ(box()->text(), "Destiny");
-  frame().lstKeys_DblClick();
+  // Below the last keyword: the selected one, copied again and displayed.
+  box()->selectAll();
+  QTest::keyClicks(box(), "typed");
+  QTest::mouseClick(viewport, Qt::LeftButton, {}, below);
+  EXPECT_EQ(box()->text(), "Destiny");
+  QTest::mouseDClick(viewport, Qt::LeftButton, {}, below);
   EXPECT_EQ(browser.requests, QStringList({"navigate https://example.org/destiny"}));
   EXPECT_TRUE(qztest::seams().opened.isEmpty());
-  // Through the list's own signal.
+  // On a keyword.
   browser.requests.clear();
-  auto* list = frame().control<QListView>("lstKeys");
-  selectRow(1);
-  emit list->doubleClicked(list->model()->index(1, 0));
+  QTest::mouseDClick(viewport, Qt::LeftButton, {}, item(1));
   EXPECT_EQ(box()->text(), "lifetime");
   EXPECT_EQ(browser.requests, QStringList({"navigate https://example.org/lifetime"}));
-  // An empty list: not found.
+  // An empty list after a search without a hit: the click leaves the box, the double
+  // click reports not found.
   setMode("optExact");
-  type("zzz");
-  frame().cmdSearch_Click();
+  box()->selectAll();
+  QTest::keyClicks(box(), "zzz");
+  QTest::keyClick(box(), Qt::Key_Return);
+  ASSERT_TRUE(frame().ListedKeys().isEmpty());
   qztest::seams().messages.clear();
-  frame().lstKeys_DblClick();
+  browser.requests.clear();
+  QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(10, 10));
+  EXPECT_EQ(box()->text(), "zzz");
+  EXPECT_TRUE(qztest::seams().messages.empty());
+  QTest::mouseDClick(viewport, Qt::LeftButton, {}, QPoint(10, 10));
   EXPECT_EQ(prompts(), QStringList({kNotFound}));
+  EXPECT_TRUE(browser.requests.isEmpty());
+}
+
+TEST_F(DictionaryFrame, AltWPutsTheFocusInTheSearchBox) {
+  openFromLauncher();
+  qztest::Activate(frame().window());
+  auto* list = frame().control<QListView>("lstKeys");
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+  ASSERT_TRUE(list->hasFocus());
+  QTest::keyClick(frame().window(), Qt::Key_W, Qt::AltModifier);
+  EXPECT_TRUE(box()->hasFocus());
+  EXPECT_EQ(box()->text(), "Life Path");  // no "w" typed
 }
 
 TEST_F(DictionaryFrame, LinksThatAreNotWebAddressesShowNothing) {
@@ -266,10 +306,9 @@ TEST_F(DictionaryFrame, LinksThatAreNotWebAddressesShowNothing) {
                                         {"Script", "javascript:alert(1)", "astro"},
                                         {"Web", "http://example.org/web", "astro"}});
   openFromLauncher();
-  for (int row = 0; row < 3; ++row) {
-    selectRow(row);
-    frame().lstKeys_DblClick();
-  }
+  auto* list = frame().control<QListView>("lstKeys");
+  for (int row = 0; row < 3; ++row)
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
   EXPECT_EQ(browser.requests, QStringList({"navigate http://example.org/web"}));
 }
 
@@ -380,6 +419,105 @@ TEST_F(DictionaryFrame, ToolbarRequests) {
   EXPECT_EQ(captions, QStringList({"Back", "Forward", "Stop", "Refresh", "Home", "Search"}));
 }
 
+// --- The frame's size -------------------------------------------------------------------
+
+TEST_F(DictionaryFrame, WebViewWindowAndSearchPanelFollowTheFrame) {
+  openFromLauncher();
+  QMainWindow* w = frame().window();
+  auto& web = frmNumerologyDictionaryMain::instance();
+  QMdiSubWindow* sub = web.subWindow();
+  auto* area = frame().control<QMdiArea>("MDIClient");
+  const auto px = [w](int twips) { return dictionary::TwipsToPixels(w, twips); };
+  EXPECT_EQ(area->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+  EXPECT_EQ(area->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+  for (const QSize size : {frame().DefaultSize(), w->minimumSize(), QSize(760, 540), QSize(1500, 1050)}) {
+    SCOPED_TRACE(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()).toStdString());
+    resizeFrame(w, size);
+    ASSERT_EQ(w->size(), size);
+    // Sizes of the rules are outer sizes, with the window's frame.
+    const MDI::Metrics m = frame().FrameMetrics();
+    const QSize outer = w->frameGeometry().size();
+    ASSERT_EQ(m.frame, outer);
+    // The web view window and its browser.
+    EXPECT_EQ(sub->width(), outer.width() - m.picLeftWidth - px(250));
+    EXPECT_EQ(sub->height(), outer.height());
+    auto* WB = web.control<QWidget>("WB");
+    EXPECT_EQ(WB->pos(), QPoint(0, 0));
+    EXPECT_EQ(WB->width(), web.window()->centralWidget()->width());
+    EXPECT_EQ(WB->height(), outer.height() - m.picTopHeight - m.picBottomHeight - m.tbHeight - px(750));
+    // The client area scrolls to every part of the window, and the browser is in sight.
+    const QWidget* viewport = area->viewport();
+    EXPECT_LE(sub->geometry().right() + 1, viewport->width() + area->horizontalScrollBar()->maximum());
+    EXPECT_LE(sub->geometry().bottom() + 1, viewport->height() + area->verticalScrollBar()->maximum());
+    EXPECT_LE(WB->mapTo(sub, QPoint(WB->width(), 0)).x(), viewport->width());
+    // The search panel: the list follows the frame's height, Display under it, both in the panel.
+    auto* picLeft = frame().control<QWidget>("picLeft");
+    auto* list = frame().control<QListView>("lstKeys");
+    auto* display = frame().control<QPushButton>("cmdDisplay");
+    // A frame too narrow for the bottom panel's text in two lines leaves less room: the
+    // list then ends where Display still fits.
+    const int room = picLeft->height() - list->y() - display->height();
+    EXPECT_EQ(list->height(), std::min(outer.height() - px(4850), room));
+    if (size.width() >= 760) {
+      EXPECT_EQ(list->height(), outer.height() - px(4850));
+    }
+    EXPECT_EQ(display->y(), list->y() + list->height());
+    EXPECT_LE(display->geometry().bottom(), picLeft->height());
+    for (const char* name : {"txtKey", "lstKeys", "cmdSearch", "cmdDisplay"})
+      EXPECT_EQ(frame().control<QWidget>(name)->x(), 0) << name;
+    EXPECT_EQ(frame().control<QWidget>("txtKey")->width(), m.picLeftWidth - px(75));
+    for (const char* name : {"lstKeys", "cmdSearch", "cmdDisplay"})
+      EXPECT_EQ(frame().control<QWidget>(name)->width(), m.picLeftWidth - px(50)) << name;
+    // Donate and Exit at the right edge.
+    for (const char* name : {"cmdDonate", "cmdExit"}) {
+      auto* button = frame().control<QPushButton>(name);
+      EXPECT_EQ(button->x() + button->width(), outer.width() - px(300)) << name;
+      EXPECT_TRUE(button->parentWidget()->rect().contains(button->geometry())) << name;
+    }
+  }
+}
+
+TEST_F(DictionaryFrame, ToolbarShowsWholeAtDefaultSizeAndNeverOverlaps) {
+  frame().Show();
+  QMainWindow* w = frame().window();
+  auto* TB = frame().control<QToolBar>("TB");
+  const char* panels[] = {"Picture1", "Picture3", "Picture4", "Picture2"};
+  const auto inToolbar = [&](QWidget* widget) {
+    return TB->rect().contains(QRect(widget->mapTo(TB, QPoint(0, 0)), widget->size()));
+  };
+  // The test's screen may be smaller than the size the frame asks for at load.
+  resizeFrame(w, frame().DefaultSize());
+  auto* extension = TB->findChild<QToolButton*>("qt_toolbar_ext_button");
+  EXPECT_FALSE(extension && extension->isVisible());
+  for (const char* name : panels) {
+    EXPECT_TRUE(frame().control<QWidget>(name)->isVisible()) << name;
+    EXPECT_TRUE(inToolbar(frame().control<QWidget>(name))) << name;
+  }
+  // Narrower: every button stays, panels that do not fit are left out, nothing leaves the
+  // toolbar and the toolbar keeps above the panels under it.
+  for (const int width : {frame().DefaultSize().width() - 150, 900, w->minimumWidth()}) {
+    SCOPED_TRACE(width);
+    resizeFrame(w, QSize(width, 740));
+    EXPECT_FALSE(extension && extension->isVisible());
+    for (QAction* action : TB->actions())
+      if (action->data().isValid()) {
+        EXPECT_TRUE(inToolbar(TB->widgetForAction(action))) << action->data().toString().toStdString();
+      }
+    QRect previous;
+    for (const char* name : panels) {
+      QWidget* panel = frame().control<QWidget>(name);
+      if (!panel->isVisible()) continue;
+      const QRect r(panel->mapTo(w, QPoint(0, 0)), panel->size());
+      EXPECT_TRUE(inToolbar(panel)) << name;
+      EXPECT_FALSE(r.intersects(previous)) << name;
+      previous = r;
+    }
+    const QWidget* picTop = frame().control<QWidget>("picTop");
+    EXPECT_LE(TB->mapTo(w, QPoint(0, TB->height())).y(), picTop->mapTo(w, QPoint(0, 0)).y());
+  }
+  EXPECT_FALSE(frame().control<QWidget>("Picture2")->isVisible());
+}
+
 // --- The merge from the File menu ----------------------------------------------------------
 
 class DictionaryMerge : public DictionaryFrame {
@@ -406,6 +544,7 @@ TEST_F(DictionaryMerge, CancelDoesNothing) {
   ASSERT_EQ(qztest::seams().fileRequests.size(), 1u);
   EXPECT_TRUE(qztest::seams().fileRequests[0].filter.isEmpty());
   EXPECT_TRUE(qztest::seams().fileRequests[0].title.isEmpty());
+  EXPECT_EQ(frame().CD.OfferedFilters(), QStringList({"All files (*)"}));
   EXPECT_TRUE(qztest::seams().messages.empty());
   EXPECT_TRUE(modalShows.isEmpty());
 }

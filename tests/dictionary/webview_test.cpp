@@ -1,6 +1,7 @@
 // The real browser plugin against a small HTTP server of the test on 127.0.0.1.
 #include <gtest/gtest.h>
 
+#include <QDesktopServices>
 #include <QLineEdit>
 #include <QListView>
 #include <QTcpServer>
@@ -30,8 +31,10 @@ class PageServer : public QObject {
           buffer_.remove(socket);
           const QByteArray target = line.split(' ').value(1);
           requests.append(QString::fromLatin1(target));
-          const QByteArray body = "<html><head><title>" + target.toPercentEncoding("/") +
-                                  "</title></head><body>page</body></html>";
+          const QByteArray body = pages.contains(QString::fromLatin1(target))
+                                      ? pages.value(QString::fromLatin1(target))
+                                      : "<html><head><title>" + target.toPercentEncoding("/") +
+                                            "</title></head><body>page</body></html>";
           socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\nContent-Length: " +
                         QByteArray::number(body.size()) + "\r\n\r\n" + body);
           socket->disconnectFromHost();
@@ -56,10 +59,31 @@ class PageServer : public QObject {
     return {};
   }
   QStringList requests;
+  // Pages of their own by path; every other path gets a page titled with it.
+  QHash<QString, QByteArray> pages;
 
  private:
   QTcpServer server_;
   QHash<QTcpSocket*, QByteArray> buffer_;
+};
+
+// Records the addresses that reach the desktop's handlers of a scheme.
+class DesktopHandler : public QObject {
+  Q_OBJECT
+ public:
+  explicit DesktopHandler(const QStringList& schemes) : schemes_(schemes) {
+    for (const QString& scheme : schemes_) QDesktopServices::setUrlHandler(scheme, this, "open");
+  }
+  ~DesktopHandler() override {
+    for (const QString& scheme : schemes_) QDesktopServices::unsetUrlHandler(scheme);
+  }
+  QStringList opened;
+
+ public slots:
+  void open(const QUrl& url) { opened.append(url.toString()); }
+
+ private:
+  QStringList schemes_;
 };
 
 class DictionaryWebView : public DictionaryTest {
@@ -82,13 +106,17 @@ class DictionaryWebView : public DictionaryTest {
            (loaded.clear(), true);
   }
   void watchLoads() {
-    view()->SetLoadFinishedHandler([this](bool) { loaded.append(view()->Url().path()); });
+    view()->SetLoadFinishedHandler([this](bool ok) {
+      loaded.append(view()->Url().path());
+      if (ok) shown.append(view()->Url().path());
+    });
   }
-  QStringList loaded;
+  // Paths of the finished loads, and of those that succeeded.
+  QStringList loaded, shown;
+  // A double click on the keyword of the row.
   void display(int row) {
     auto* list = MDI::instance().control<QListView>("lstKeys");
-    list->setCurrentIndex(list->model()->index(row, 0));
-    MDI::instance().lstKeys_DblClick();
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
   }
   PageServer server;
 };
@@ -131,4 +159,43 @@ TEST_F(DictionaryWebView, NotConnectedShowsTheNoticeAndKeepsTheLink) {
   frmNumerologyDictionaryMain::instance().Show();
   EXPECT_TRUE(server.waitFor("/kept"));
 }
+
+TEST_F(DictionaryWebView, FollowsWebLinksOnlyAndHandsNothingToTheDesktop) {
+  DesktopHandler desktop({"smb", "mailto", "qzcustom"});
+  // One link a row, 40 pixels high, in the order they are clicked; the last is a web page.
+  const QStringList links = {"smb://host/share", "mailto:someone@example.org", "qzcustom:open",
+                             "file:///etc/hostname", "javascript:location.href='smb://host/script'",
+                             "data:text/html,<title>data</title>", "/followed"};
+  QByteArray page = "<html><body style='margin:0'>";
+  for (const QString& link : links)
+    page += "<a style='display:block;height:40px;margin:0' href=\"" + link.toUtf8() + "\">" + link.toUtf8() + "</a>";
+  page += "</body></html>";
+  server.pages.insert("/links", page);
+  DictionaryLink = server.address() + "/links";
+  frmNumerologyDictionaryMain::instance().Show();
+  // The frame at the size of its load (the test's screen may be smaller).
+  MDI::instance().window()->resize(MDI::instance().DefaultSize());
+  qztest::Activate(MDI::instance().window());
+  ASSERT_TRUE(view());
+  watchLoads();
+  ASSERT_TRUE(waitForPage("/links"));
+  shown.clear();
+  QWidget* surface = view()->widget()->focusProxy();
+  ASSERT_TRUE(surface);
+  for (int row = 0; row < links.size(); ++row) {
+    QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(20, row * 40 + 20));
+    QTest::qWait(100);
+  }
+  ASSERT_TRUE(QTest::qWaitFor([&] { return loaded.contains("/followed"); }, 20000));
+  // The view went from the page of links to the web page, to nothing in between.
+  EXPECT_EQ(view()->Url().path(), "/followed");
+  EXPECT_EQ(shown, QStringList({"/followed"}));
+  EXPECT_TRUE(desktop.opened.isEmpty()) << desktop.opened.join(' ').toStdString();
+  QStringList paths;
+  for (const QString& r : server.requests) paths.append(QUrl(r).path());
+  paths.removeAll("/favicon.ico");
+  EXPECT_EQ(paths, QStringList({"/links", "/followed"}));
+}
 }  // namespace
+
+#include "webview_test.moc"

@@ -1,11 +1,15 @@
 // Shows the dictionary with a page of a local server and saves a picture of the screen:
-// qz_dictionary_shot PROGRAM_DIR OUT.png (run under a display, e.g. xvfb-run).
+// qz_dictionary_shot PROGRAM_DIR OUT.png [WIDTHxHEIGHT...] (run under a display, e.g.
+// xvfb-run). With sizes, one more picture per size, OUT-WIDTHxHEIGHT.png, with the frame at it.
 #include <QApplication>
+#include <QDir>
+#include <QScreen>
 #include <QLineEdit>
 #include <QListView>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTime>
 #include <QTimer>
 
 #include "connection_test.h"
@@ -19,7 +23,7 @@ int main(int argc, char** argv) {
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
   if (argc < 3) return 2;
-  const QString programDir = QString::fromLocal8Bit(argv[1]);
+  const QString programDir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
   const QString out = QString::fromLocal8Bit(argv[2]);
   QTcpServer server;
   server.listen(QHostAddress::LocalHost);
@@ -45,8 +49,23 @@ int main(int argc, char** argv) {
   DictionaryLink = QStringLiteral("http://127.0.0.1:%1/lo-shu").arg(server.serverPort());
   frmNumerologyDictionaryMain::instance().Show();
   MDI::instance().control<QLineEdit>("txtKey")->setText("Lo Shu Square");
+  QMainWindow* frame = MDI::instance().window();
+  // The size of the load, within the screen.
+  frame->resize(MDI::instance().DefaultSize().boundedTo(frame->screen()->availableGeometry().size()));
+  frame->move(0, 0);
+  QStringList sizes;
+  for (int i = 3; i < argc; ++i) sizes.append(QString::fromLocal8Bit(argv[i]));
   QTimer::singleShot(6000, [&] {
     QProcess::execute("import", {"-window", "root", out});
+    QString base = out;
+    base.chop(4);
+    for (const QString& size : sizes) {
+      const QStringList wh = size.split('x');
+      frame->resize(wh.value(0).toInt(), wh.value(1).toInt());
+      QTime until = QTime::currentTime().addMSecs(1500);
+      while (QTime::currentTime() < until) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+      QProcess::execute("import", {"-window", "root", base + "-" + size + ".png"});
+    }
     app.quit();
   });
   return app.exec();

@@ -4,15 +4,43 @@
 #include <QObject>
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 #include "web_view_interface.h"
 
 namespace {
+// Goes only to web pages: http and https, and the page of text that the view itself shows.
+// Every other scheme (file, mailto, smb, a desktop handler) is refused, and unknown schemes
+// never reach the desktop.
+class WebPage final : public QWebEnginePage {
+ public:
+  explicit WebPage(QObject* parent) : QWebEnginePage(parent) {
+    settings()->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
+  }
+  // The next navigation to a data address is the view's own page of text.
+  void expectOwnPage() { ownPage_ = true; }
+
+ protected:
+  bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override {
+    const QString scheme = url.scheme();
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https")) return true;
+    if (ownPage_ && isMainFrame && scheme == QLatin1String("data") && type == NavigationTypeTyped) {
+      ownPage_ = false;
+      return true;
+    }
+    return false;
+  }
+
+ private:
+  bool ownPage_ = false;
+};
+
 class WebView final : public QObject, public IWebView {
  public:
-  explicit WebView(QWidget* parent) : view_(new QWebEngineView(parent)) {
+  explicit WebView(QWidget* parent) : view_(new QWebEngineView(parent)), page_(new WebPage(view_)) {
     setParent(view_);
+    view_->setPage(page_);
     connect(view_, &QWebEngineView::loadFinished, this, [this](bool ok) {
       if (!pendingScript_.isEmpty()) {
         const QString script = pendingScript_;
@@ -35,6 +63,7 @@ class WebView final : public QObject, public IWebView {
 
   void SetHtml(const QString& html, const QUrl& baseUrl) override {
     pendingScript_.clear();
+    page_->expectOwnPage();
     view_->setHtml(html, baseUrl);
   }
 
@@ -48,6 +77,7 @@ class WebView final : public QObject, public IWebView {
                          "var b=document.getElementsByName(a[2])[0];"
                          "if(f){f.value=a[1];}if(b){b.click();}})(%1);")
                          .arg(json);
+    page_->expectOwnPage();
     view_->setHtml(html, baseUrl);
   }
 
@@ -57,6 +87,7 @@ class WebView final : public QObject, public IWebView {
 
  private:
   QWebEngineView* view_;
+  WebPage* page_;
   QString pendingScript_;
   std::function<void(bool)> handler_;
 };

@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app_icon.h"
+#include "file_io.h"
 #include "platform_qt.h"
 #include "shell_windows.h"
 
@@ -27,6 +28,8 @@
 #endif
 
 int main(int argc, char** argv) {
+  // Before anything writes a file (Qt's own caches included).
+  IgnoreFileSizeLimitSignal();
   // The dictionary's web view shares OpenGL contexts with the rest of the program.
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);

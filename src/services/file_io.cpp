@@ -4,6 +4,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 #include <fcntl.h>
@@ -124,3 +125,5 @@ std::optional<QByteArray> ReadSmallFile(const QString& path, qint64 maxSize) {
   if (file.error() != QFileDevice::NoError || bytes.size() > maxSize) return std::nullopt;
   return bytes;
 }
+
+void IgnoreFileSizeLimitSignal() { std::signal(SIGXFSZ, SIG_IGN); }

@@ -29,3 +29,7 @@ std::optional<QByteArray> ReadFileHead(const QString& path, qint64 limit = 1 << 
 // The whole of a regular file of at most maxSize bytes; nullopt when it is larger, not a
 // regular file, or cannot be read.
 std::optional<QByteArray> ReadSmallFile(const QString& path, qint64 maxSize);
+
+// A write past the file-size limit (ulimit -f) ends the process with SIGXFSZ unless that
+// signal is ignored; then the write fails and the save says so. Called first thing at start-up.
+void IgnoreFileSizeLimitSignal();

@@ -52,7 +52,7 @@ TEST(LinkOpening, APressedLinkOpensAsAWebPageOrNotAtAll) {
   const QString pair = QString::fromUtf8("\xF0\x9F\x98\x80");
   const QString longHost = QStringLiteral("abcdefghi.").repeated(101) + QStringLiteral("abcdefgh");  // 1,018
   const struct {
-    QString text;  // the box's text; the press is on its first link
+    QString text;    // the box's text; the press is on its first link
     QString opened;  // what the desktop gets, empty: nothing
   } cases[] = {
       {"Name: WWW.X:/ETC/PASSWD", "http://www.x/ETC/PASSWD"},
@@ -63,7 +63,8 @@ TEST(LinkOpening, APressedLinkOpensAsAWebPageOrNotAtAll) {
       {"see http:///etc/passwd", ""},
       {"see https://", ""},
       // Cut at 1,023 characters: the same address, shorter.
-      {"https://www.qzorbalinth.com/" + longPath, QUrl("https://www.qzorbalinth.com/" + longPath.left(1023 - 28)).toString()},
+      {"https://www.qzorbalinth.com/" + longPath,
+       QUrl("https://www.qzorbalinth.com/" + longPath.left(1023 - 28)).toString()},
       {"www.example.com/" + longPath, QUrl("http://www.example.com/" + longPath.left(1023 - 16)).toString()},
       {beforePair + pair + "tail", QUrl(beforePair).toString()},
       // A cut just after the colon before a port: still the web page, never the scheme "www.…".

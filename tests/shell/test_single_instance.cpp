@@ -1,16 +1,15 @@
 // The single-instance lock: one place per user whatever the environment, "already running"
 // only while a live copy holds it, and a start without a lock when none can be made.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-
 #include <csignal>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "single_instance.h"
 
@@ -173,8 +172,8 @@ TEST(SingleInstance, WithoutALockTheProgramStarts) {
       // No byte can be written, as on a full disk; the settings cannot be written either.
       {"a file-size limit of nothing", fresh + QStringLiteral("/1"), QString(), true, false},
       // The runtime folder plays no part.
-      {"a runtime folder that cannot be used", fresh + QStringLiteral("/2"), QStringLiteral("/proc/qz-no-runtime"), false,
-       true},
+      {"a runtime folder that cannot be used", fresh + QStringLiteral("/2"), QStringLiteral("/proc/qz-no-runtime"),
+       false, true},
   };
   QDir().mkpath(fresh);
   for (const auto& c : cases) {
@@ -183,9 +182,10 @@ TEST(SingleInstance, WithoutALockTheProgramStarts) {
     env.insert(QStringLiteral("QZ_TEST_LOCK_FOLDER"), c.lockFolder);
     if (!c.runtime.isEmpty()) env.insert(QStringLiteral("XDG_RUNTIME_DIR"), c.runtime);
     const QString program = c.sizeLimit ? QStringLiteral("/bin/bash") : QStringLiteral(QZ_HARNESS);
-    const QStringList args = c.sizeLimit ? QStringList{QStringLiteral("-c"), QStringLiteral("ulimit -f 0; exec \"$0\" run"),
-                                                       QStringLiteral(QZ_HARNESS)}
-                                         : QStringList{QStringLiteral("run")};
+    const QStringList args = c.sizeLimit
+                                 ? QStringList{QStringLiteral("-c"), QStringLiteral("ulimit -f 0; exec \"$0\" run"),
+                                               QStringLiteral(QZ_HARNESS)}
+                                 : QStringList{QStringLiteral("run")};
     // Two copies: without a lock neither claims that the other runs.
     Shell one(program, args, env);
     ASSERT_TRUE(one.waitFor("LAUNCHER")) << one.output.toStdString();

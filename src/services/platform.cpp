@@ -48,9 +48,10 @@ void ShellOpen(const QString& address) {
   if (opener()) opener()(address);
 }
 QUrl WebPageUrl(const QString& address) {
-  const QString text = address.startsWith(QLatin1String("www."), Qt::CaseInsensitive)
-                           ? QStringLiteral("http://") + address
-                           : address;
+  const QString trimmed = address.trimmed();
+  const QString text = trimmed.startsWith(QLatin1String("www."), Qt::CaseInsensitive)
+                           ? QStringLiteral("http://") + trimmed
+                           : trimmed;
   const QUrl url(text, QUrl::TolerantMode);
   const QString scheme = url.scheme();
   if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) ||

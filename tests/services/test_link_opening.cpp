@@ -96,6 +96,7 @@ TEST(LinkOpening, OnlyHttpAndHttpsAddressesWithAHostAreOpened) {
       {"https://www.qzorbalinth.com/qz-free-orbalinth/ssd.php?page=home-page",
        "https://www.qzorbalinth.com/qz-free-orbalinth/ssd.php?page=home-page"},
       {"www.qzorbalinth.com", "http://www.qzorbalinth.com"},
+      {" https://www.qzorbalinth.com/ ", "https://www.qzorbalinth.com/"},
       {"www.qzorbalinth.com/donate.html", "http://www.qzorbalinth.com/donate.html"},
       {"WWW.X:/ETC/PASSWD", "http://www.x/ETC/PASSWD"},
       {"www.smb://host/share", "http://www.smb//host/share"},

@@ -1,10 +1,12 @@
 #include <QApplication>
 
 #include "app_icon.h"
+#include "file_io.h"
 #include "platform_qt.h"
 #include "shell_windows.h"
 
 #ifdef QZ_STARTUP_PROBE
+#include "single_instance.h"
 #include "startup_probe.h"
 #endif
 #ifdef QZ_HAVE_READING
@@ -27,6 +29,8 @@
 #endif
 
 int main(int argc, char** argv) {
+  // Before anything writes a file (Qt's own caches included).
+  IgnoreFileSizeLimitSignal();
   // The dictionary's web view shares OpenGL contexts with the rest of the program.
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
@@ -53,6 +57,11 @@ int main(int argc, char** argv) {
   RegisterDictionaryTool();
 #endif
 
+#ifdef QZ_STARTUP_PROBE
+  // Benchmark runs side by side keep their locks in their own runtime folders.
+  if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+    SetInstanceLockFolder(qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/qz-orbalinth-lock"));
+#endif
   StartSuite();
 #ifdef QZ_STARTUP_PROBE
   ReportStartup(frmMain::instance().window());

@@ -8,9 +8,11 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QStringList>
+#include <optional>
 
 #include "common_menu.h"
 #include "controls.h"
+#include "file_io.h"
 #include "msgbox.h"
 #include "numerology_software.h"
 #include "shell_windows.h"
@@ -91,9 +93,17 @@ QLineEdit* numberBox(QWidget* parent, const QString& name, const QString& tip) {
   return box;
 }
 
+// A picture is read only from a regular file of a sane size: a FIFO or device in the picture
+// folder would hold the window for ever.
+constexpr qint64 kLargestPicture = 32 * 1024 * 1024;
+bool loadPicture(QPixmap& pixmap, const QString& fileName) {
+  const std::optional<QByteArray> bytes = ReadSmallFile(nb::PicturePath(fileName), kLargestPicture);
+  return bytes && pixmap.loadFromData(*bytes);
+}
+
 void setPicture(QLabel* image, const QString& fileName) {
   QPixmap pixmap;
-  if (pixmap.load(nb::PicturePath(fileName))) image->setPixmap(pixmap);
+  if (loadPicture(pixmap, fileName)) image->setPixmap(pixmap);
   else image->clear();
 }
 }  // namespace
@@ -243,7 +253,7 @@ void frmNumerologySoftwareOne::SetExpanded(bool expanded) {
 void frmNumerologySoftwareOne::Form_Load() {
   // The picture folder must be there: without the sun picture nothing can be shown.
   QPixmap probe;
-  if (!probe.load(nb::PicturePath(QStringLiteral("sun.jpg")))) {
+  if (!loadPicture(probe, QStringLiteral("sun.jpg"))) {
     ui::MsgBox(QStringLiteral("Pictures Folder Is Missing\r\nPictures Have Been Moved Or Deleted."), ui::vbCritical,
                QStringLiteral("Please Reinstall The Software"));
     ui::EndProcess(0);
@@ -338,7 +348,7 @@ void frmNumerologySoftwareOne::ShowZodiacSign() {
   if (auto row = nb::ZodiacSignOf(Text6->text())) {
     // A sign picture that cannot be read leaves the picture box as it was.
     QPixmap pixmap;
-    if (pixmap.load(nb::PicturePath(row->picture))) Image2->setPixmap(pixmap);
+    if (loadPicture(pixmap, row->picture)) Image2->setPixmap(pixmap);
     zodiac->setText(row->sign);
     return;
   }

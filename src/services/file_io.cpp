@@ -1,26 +1,80 @@
 #include "file_io.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 bool fail(QString* error, const QString& reason) {
   if (error) *error = reason;
   return false;
 }
+
+bool statPath(const QString& path, struct stat* st) {
+  const QByteArray name = QFile::encodeName(path);
+  return !name.isEmpty() && ::stat(name.constData(), st) == 0;
+}
+
+// Opens path for reading without waiting for a writer, and only when the opened file is a
+// regular one (the type is checked again on the open file, so a file swapped in between
+// is caught too).
+bool openRegularForReading(const QString& path, QFile& file) {
+  struct stat st;
+  if (!statPath(path, &st) || !S_ISREG(st.st_mode)) return false;
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return false;
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+      !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    return false;
+  }
+  return true;
+}
+
+// A device (a terminal, /dev/null, /dev/full) is written in place. Opened without waiting, so
+// that a FIFO put there in the meantime is refused instead of blocking.
+bool writeInPlace(const QString& path, const QByteArray& data, QString* error) {
+  const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return fail(error, QString::fromLocal8Bit(::strerror(errno)));
+  struct stat st;
+  if (::fstat(fd, &st) != 0 || S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode) || S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    return fail(error, QStringLiteral("%1 is not a file that can be written").arg(path));
+  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  QFile device;
+  if (!device.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    return fail(error, device.errorString());
+  }
+  if (device.write(data) != data.size() || !device.flush()) return fail(error, device.errorString());
+  device.close();
+  if (device.error() != QFileDevice::NoError) return fail(error, device.errorString());
+  return true;
+}
 }  // namespace
 
+bool IsRegularFile(const QString& path, qint64* size) {
+  struct stat st;
+  if (!statPath(path, &st) || !S_ISREG(st.st_mode)) return false;
+  if (size) *size = static_cast<qint64>(st.st_size);
+  return true;
+}
+
 bool WriteWholeFile(const QString& path, const QByteArray& data, QString* error) {
-  const QFileInfo info(path);
-  if (info.isDir()) return fail(error, QStringLiteral("%1 is a folder").arg(path));
-  if (info.exists() && !info.isFile()) {
-    QFile device(path);
-    if (!device.open(QIODevice::WriteOnly)) return fail(error, device.errorString());
-    if (device.write(data) != data.size() || !device.flush()) return fail(error, device.errorString());
-    device.close();
-    if (device.error() != QFileDevice::NoError) return fail(error, device.errorString());
-    return true;
+  struct stat st;
+  if (statPath(path, &st)) {
+    if (S_ISDIR(st.st_mode)) return fail(error, QStringLiteral("%1 is a folder").arg(path));
+    if (S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode))
+      return fail(error, QStringLiteral("%1 is not a file that can be written").arg(path));
+    if (!S_ISREG(st.st_mode)) return writeInPlace(path, data, error);
   }
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return fail(error, file.errorString());
@@ -56,10 +110,20 @@ QList<QByteArray> SplitLines(const QByteArray& bytes, int maxLines) {
 }
 
 std::optional<QByteArray> ReadFileHead(const QString& path, qint64 limit) {
-  if (QFileInfo(path).isDir()) return std::nullopt;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  QFile file;
+  if (!openRegularForReading(path, file)) return std::nullopt;
   const QByteArray bytes = file.read(limit);
   if (file.error() != QFileDevice::NoError) return std::nullopt;
   return bytes;
 }
+
+std::optional<QByteArray> ReadSmallFile(const QString& path, qint64 maxSize) {
+  QFile file;
+  if (!openRegularForReading(path, file) || file.size() > maxSize) return std::nullopt;
+  // One byte more than allowed tells a file that grew after the check.
+  const QByteArray bytes = file.read(maxSize + 1);
+  if (file.error() != QFileDevice::NoError || bytes.size() > maxSize) return std::nullopt;
+  return bytes;
+}
+
+void IgnoreFileSizeLimitSignal() { std::signal(SIGXFSZ, SIG_IGN); }

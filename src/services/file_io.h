@@ -1,13 +1,20 @@
 #pragma once
-// Writing a user's file: whole or not at all.
+// Reading and writing the user's files: only regular files are read, and a save is written
+// whole or not at all.
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <optional>
 
+// Whether path names a regular file, after following symbolic links: not a folder, FIFO,
+// socket or device, whose reading could wait for ever or never end. size, when given,
+// receives the file's size. Every reader checks this before it opens a file or hands the
+// path to a library that opens it.
+bool IsRegularFile(const QString& path, qint64* size = nullptr);
+
 // Writes data to path through a temporary file that replaces the old one only when
-// everything was written; a device or other special file is written in place and never
-// replaced. False when anything failed; the old file is then as it was.
+// everything was written; a device is written in place and never replaced, and a FIFO or
+// socket is refused. False when anything failed; the old file is then as it was.
 // error, when given, receives the reason of a failure.
 bool WriteWholeFile(const QString& path, const QByteArray& data, QString* error = nullptr);
 
@@ -16,5 +23,13 @@ bool WriteWholeFile(const QString& path, const QByteArray& data, QString* error 
 QList<QByteArray> SplitLines(const QByteArray& bytes, int maxLines);
 
 // The first bytes of a small file the user chose (a saved reading is a few short lines):
-// at most limit bytes; nullopt when it is not a file that can be read.
+// at most limit bytes; nullopt when it is not a regular file that can be read.
 std::optional<QByteArray> ReadFileHead(const QString& path, qint64 limit = 1 << 20);
+
+// The whole of a regular file of at most maxSize bytes; nullopt when it is larger, not a
+// regular file, or cannot be read.
+std::optional<QByteArray> ReadSmallFile(const QString& path, qint64 maxSize);
+
+// A write past the file-size limit (ulimit -f) ends the process with SIGXFSZ unless that
+// signal is ignored; then the write fails and the save says so. Called first thing at start-up.
+void IgnoreFileSizeLimitSignal();

@@ -47,5 +47,18 @@ void ClearRandomQueue() { queued().clear(); }
 void ShellOpen(const QString& address) {
   if (opener()) opener()(address);
 }
+QUrl WebPageUrl(const QString& address) {
+  const QString trimmed = address.trimmed();
+  const QString text = trimmed.startsWith(QLatin1String("www."), Qt::CaseInsensitive)
+                           ? QStringLiteral("http://") + trimmed
+                           : trimmed;
+  const QUrl url(text, QUrl::TolerantMode);
+  const QString scheme = url.scheme();
+  if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) ||
+      url.host().isEmpty())
+    return QUrl();
+  return url;
+}
+
 void SetShellOpener(std::function<void(const QString&)> o) { opener() = std::move(o); }
 }  // namespace platform

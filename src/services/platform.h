@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 #include <functional>
 
 namespace platform {
@@ -22,5 +23,9 @@ void ClearRandomQueue();
 
 // The shell's "Open" verb on an address.
 void ShellOpen(const QString& address);
+// What an "Open" of the address hands to the desktop: a web page and nothing else. A text
+// that begins with "www." (in any case) is "http://" followed by the text; anything that is
+// not then an http or https address with a host gives an empty QUrl and opens nothing.
+QUrl WebPageUrl(const QString& address);
 void SetShellOpener(std::function<void(const QString&)> opener);
 }  // namespace platform

@@ -51,7 +51,7 @@ class LinkWatcher : public QObject {
     const QTextBlock block = box_->document()->findBlock(position);
     const int offset = position - block.position();
     for (const auto& [start, length] : FindWebAddresses(block.text()))
-      if (offset >= start && offset < start + length) return block.text().mid(start, qMin(length, kLinkBuffer - 1));
+      if (offset >= start && offset < start + length) return CutLink(block.text().mid(start, length));
     return {};
   }
 
@@ -99,6 +99,13 @@ QList<std::pair<int, int>> FindWebAddresses(const QString& text) {
     found.append({static_cast<int>(m.capturedStart()), static_cast<int>(link.size())});
   }
   return found;
+}
+
+QString CutLink(const QString& link) {
+  QString cut = link.left(kLinkBuffer - 1);
+  // Never half a character: a cut through a surrogate pair ends before the pair.
+  if (cut.size() < link.size() && !cut.isEmpty() && cut.back().isHighSurrogate()) cut.chop(1);
+  return cut;
 }
 
 void HookRTBLinks(ui::RichTextBox* box, QWidget* form) {

@@ -15,5 +15,9 @@ void UnhookRTBLinks(QWidget* form);
 bool IsRTBHooked(const QWidget* form);
 int RTBHookCount();
 
+// The text of a link that is opened: its first 1,023 characters, one less where the last of
+// them would be the first half of a pair.
+QString CutLink(const QString& link);
+
 // Web addresses (http, https, or beginning with "www.") in a text: start and length of each.
 QList<std::pair<int, int>> FindWebAddresses(const QString& text);

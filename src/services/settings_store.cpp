@@ -3,16 +3,27 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include "calendar.h"
+#include "file_io.h"
 #include "text_codec.h"
 
 namespace settings {
 namespace {
-QSettings store() {
-  const QString app = ApplicationName();
-  return QSettings(QSettings::IniFormat, QSettings::UserScope, app, app);
+// The file holds one short date; anything much larger is not ours.
+constexpr qint64 kLargestSettingsFile = 64 * 1024;
+
+// The file is named outright, so that QSettings reads no other (system or organisation-wide)
+// file, and only after it was found to be a small regular file: QSettings reads it whole, and
+// would wait for ever on a FIFO.
+bool usable(const QString& path) {
+  qint64 size = 0;
+  if (IsRegularFile(path, &size)) return size <= kLargestSettingsFile;
+  return !QFileInfo::exists(path) && !QFileInfo(path).isSymLink();
 }
+
+QSettings store() { return QSettings(FilePath(), QSettings::IniFormat); }
 QString key() { return QStringLiteral("Settings/") + EncodeText(QStringLiteral("Duration")); }
 }  // namespace
 
@@ -22,21 +33,31 @@ QString ApplicationName() {
   return base.isEmpty() ? QStringLiteral("QZFreeOrbalinth") : base;
 }
 
-QString ReadDuration() { return DecodeText(store().value(key()).toString()); }
+// A settings file of the wrong kind or size counts as missing, and is left as it is.
+QString ReadDuration() {
+  if (!usable(FilePath())) return QString();
+  return DecodeText(store().value(key()).toString());
+}
 
 void WriteDuration(const QString& dateText) {
+  if (!usable(FilePath())) return;
   QSettings s = store();
   s.setValue(key(), EncodeText(dateText));
   s.sync();
 }
 
 void RemoveDuration() {
+  if (!usable(FilePath())) return;
   QSettings s = store();
   s.remove(key());
   s.sync();
 }
 
-QString FilePath() { return store().fileName(); }
+QString FilePath() {
+  const QString app = ApplicationName();
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') + app +
+         QLatin1Char('/') + app + QStringLiteral(".ini");
+}
 }  // namespace settings
 
 ReminderStep DecideReminder(const QString& stored, const QDate& today) {

@@ -2,9 +2,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLockFile>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
@@ -15,7 +13,7 @@
 #include "frm_nag_screen2.h"
 #include "msgbox.h"
 #include "platform.h"
-#include "settings_store.h"
+#include "single_instance.h"
 #include "tool_registry.h"
 #include "unload_all.h"
 #include "update_reminder.h"
@@ -170,22 +168,8 @@ void frmMain::lblVeltrasse_MouseMove() {
 
 void frmMain::Form_Unload() { frmNagScreen2::instance().Show(); }
 
-namespace {
-// Held for the whole run; a lock left by a copy that no longer runs is taken over.
-QLockFile* instanceLock() {
-  static QLockFile* lock = [] {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-    auto* l = new QLockFile(folder + QLatin1Char('/') + settings::ApplicationName() + QStringLiteral(".lock"));
-    l->setStaleLockTime(0);
-    return l;
-  }();
-  return lock;
-}
-}  // namespace
-
 void StartSuite() {
-  if (!instanceLock()->tryLock(0)) {
+  if (ClaimSingleInstance() == InstanceClaim::AlreadyRunning) {
     ui::MsgBox(QStringLiteral("Application is already running"), ui::vbInformation);
     UnloadAllAndEnd();
     return;

@@ -1,15 +1,25 @@
 #include "platform_qt.h"
 
 #include <QDesktopServices>
-#include <QUrl>
 
 #include "platform.h"
 
 namespace ui {
+namespace {
+std::function<void(const QUrl&)>& desktop() {
+  static std::function<void(const QUrl&)> open;
+  return open;
+}
+}  // namespace
+
+void SetDesktopOpener(std::function<void(const QUrl&)> open) { desktop() = std::move(open); }
+
 void InstallRealPlatform() {
   platform::SetShellOpener([](const QString& address) {
-    const QUrl url = QUrl::fromUserInput(address);
-    if (url.isValid()) QDesktopServices::openUrl(url);
+    const QUrl url = platform::WebPageUrl(address);
+    if (url.isEmpty()) return;
+    if (desktop()) desktop()(url);
+    else QDesktopServices::openUrl(url);
   });
 }
 }  // namespace ui

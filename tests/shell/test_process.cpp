@@ -22,6 +22,7 @@ class Copy {
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), runtime + QStringLiteral("/config"));
+    env.insert(QStringLiteral("QZ_TEST_LOCK_FOLDER"), runtime + QStringLiteral("/lock"));
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(QZ_HARNESS), {mode});
     process.waitForStarted(10000);

@@ -2,15 +2,21 @@
 // boxes answered on standard output.
 //   harness run   start-up; prints LAUNCHER once the launcher shows, then runs until killed
 //   harness exit  start-up, then closes the launcher and presses Exit on the exit dialog
+// QZ_TEST_LOCK_FOLDER, when set, holds the single-instance lock instead of the user's own
+// folder, so that test runs side by side do not see each other's copies.
 #include <QApplication>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 
+#include "file_io.h"
 #include "msgbox.h"
 #include "shell_windows.h"
+#include "single_instance.h"
 
 int main(int argc, char** argv) {
+  IgnoreFileSizeLimitSignal();
+  SetInstanceLockFolder(qEnvironmentVariable("QZ_TEST_LOCK_FOLDER"));
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("run");

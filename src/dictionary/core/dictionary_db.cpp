@@ -4,13 +4,14 @@
 #include <sqlite3.h>
 
 #include <dlfcn.h>
-#include <sys/stat.h>
 
 #include <QFile>
 #include <QRegularExpression>
 #include <QVersionNumber>
 #include <cstring>
 #include <type_traits>
+
+#include "file_io.h"
 
 namespace dictionary {
 namespace {
@@ -128,12 +129,6 @@ ReadLimits& limits() {
   return l;
 }
 
-// A file that the engine may open: a regular file, never a pipe, socket or device, which
-// would block the reader.
-bool isRegularFile(const QString& path) {
-  struct stat st {};
-  return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
-}
 }  // namespace
 
 QString EngineVersionProblem(int sqliteVersionNumber, const QString& cipherVersion) {
@@ -269,7 +264,8 @@ bool DictionaryDb::Open(const QString& path, Mode mode) {
     failure_ = Failure::NotFound;
     return false;
   }
-  if (!isRegularFile(path)) return refuse(QStringLiteral("not a regular file"));
+  // A pipe, socket or device would block the engine's reads.
+  if (!IsRegularFile(path)) return refuse(QStringLiteral("not a regular file"));
   if (openAs(path, mode, false)) return true;
   // A file of the earlier releases opens with their settings.
   if (failure_ == Failure::NotDictionary && openAs(path, mode, true)) return true;

@@ -127,7 +127,7 @@ TEST_F(UntrustedUpdate, RowCountAndTextBeyondTheLimitsAreRefused) {
                                 "INSERT INTO numerology SELECT 'k' || x, 'https://x/' || x, 'astro' FROM c"});
   SetReadLimits({.maxRows = 49});
   EXPECT_EQ(MergeUpdateFile(update).outcome, MergeOutcome::NotChanged);
-  SetReadLimits({.maxRows = 50, .maxTotalBytes = 1000});
+  SetReadLimits({.maxRows = 50, .maxTotalBytes = 500});
   EXPECT_EQ(MergeUpdateFile(update).outcome, MergeOutcome::NotChanged);
   EXPECT_EQ(linksAfter(), QStringList{"https://a"});
   SetReadLimits({.maxRows = 50});

@@ -345,8 +345,7 @@ bool DictionaryDb::checkPlainTable() {
   return true;
 }
 
-bool DictionaryDb::ReadAll(QList<DictionaryRow>& rows) {
-  rows.clear();
+bool DictionaryDb::ReadAllUtf8(const RowVisitor& each) {
   if (!db_) return fail();
   if (!checkPlainTable()) return false;
   sqlite3_stmt* st = nullptr;
@@ -361,32 +360,34 @@ bool DictionaryDb::ReadAll(QList<DictionaryRow>& rows) {
     else if (name.compare(QLatin1String("Names"), Qt::CaseInsensitive) == 0) names = c;
   }
   const ReadLimits& l = limits();
-  qint64 total = 0;
+  qint64 rows = 0, total = 0;
   int rc;
   while ((rc = engine().step(st)) == SQLITE_ROW) {
-    if (rows.size() >= l.maxRows) {
+    if (++rows > l.maxRows) {
       engine().finalize(st);
-      rows.clear();
       return refuse(QStringLiteral("more than %1 rows").arg(l.maxRows));
     }
-    DictionaryRow row{columnText(st, key), columnText(st, link), columnText(st, names)};
-    total += row.Key.size() + row.Link.size() + row.Names.size();
-    if (total * qint64(sizeof(QChar)) > l.maxTotalBytes) {
+    const std::string_view k = columnUtf8(st, key), li = columnUtf8(st, link), n = columnUtf8(st, names);
+    total += qint64(k.size() + li.size() + n.size());
+    if (total > l.maxTotalBytes) {
       engine().finalize(st);
-      rows.clear();
       return refuse(QStringLiteral("more than %1 bytes of text").arg(l.maxTotalBytes));
     }
-    rows.append(std::move(row));
+    each(k, li, n);
   }
-  if (rc != SQLITE_DONE) {
-    // A value over the length limit, an interrupted read or a damaged page.
-    fail(Failure::Refused);
-    engine().finalize(st);
-    rows.clear();
-    return false;
-  }
+  if (rc != SQLITE_DONE) fail(Failure::Refused);  // a value over the length limit, an interrupted read, a damaged page
   engine().finalize(st);
-  return true;
+  return rc == SQLITE_DONE;
+}
+
+bool DictionaryDb::ReadAll(QList<DictionaryRow>& rows) {
+  rows.clear();
+  auto text = [](std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); };
+  const bool ok = ReadAllUtf8([&](std::string_view key, std::string_view link, std::string_view names) {
+    rows.append({text(key), text(link), text(names)});
+  });
+  if (!ok) rows.clear();
+  return ok;
 }
 
 bool DictionaryDb::ReadLinks(const std::function<void(std::string_view)>& each) {
@@ -409,6 +410,12 @@ bool DictionaryDb::Begin() {
 }
 
 bool DictionaryDb::Insert(const DictionaryRow& row) {
+  const QByteArray key = row.Key.toUtf8(), link = row.Link.toUtf8(), names = row.Names.toUtf8();
+  return InsertUtf8({key.constData(), size_t(key.size())}, {link.constData(), size_t(link.size())},
+                    {names.constData(), size_t(names.size())});
+}
+
+bool DictionaryDb::InsertUtf8(std::string_view key, std::string_view link, std::string_view names) {
   if (!db_) return fail();
   if (!insert_ &&
       engine().prepare_v2(db_, "INSERT INTO numerology (Key, Link, Names) VALUES (?, ?, ?)", -1, &insert_,
@@ -417,10 +424,10 @@ bool DictionaryDb::Insert(const DictionaryRow& row) {
     return fail();
   }
   engine().reset(insert_);
-  // As UTF-8, the engine's own encoding, which it then stores without converting.
-  const QByteArray fields[] = {row.Key.toUtf8(), row.Link.toUtf8(), row.Names.toUtf8()};
+  // UTF-8 is the engine's own encoding: stored as it stands. The texts outlive the step.
+  const std::string_view fields[] = {key, link, names};
   for (int i = 0; i < 3; ++i)
-    engine().bind_text(insert_, i + 1, fields[i].constData(), int(fields[i].size()), SQLITE_TRANSIENT);
+    engine().bind_text(insert_, i + 1, fields[i].data() ? fields[i].data() : "", int(fields[i].size()), SQLITE_STATIC);
   if (engine().step(insert_) != SQLITE_DONE) return fail();
   return true;
 }

@@ -36,7 +36,7 @@ extern const char* const kLegacyCipherSettings;
 struct ReadLimits {
   qint64 maxRows = 1000000;
   int maxValueBytes = 1 << 20;         // one field, or one stored row
-  qint64 maxTotalBytes = 256ll << 20;  // the text of every row together
+  qint64 maxTotalBytes = 256ll << 20;  // the text of every row together, in UTF-8
 };
 // Tests: the limits for every open from now on (a default-made value restores the defaults).
 void SetReadLimits(const ReadLimits& limits);
@@ -76,12 +76,16 @@ class DictionaryDb {
   // Every row of the table in a stable order (by row id); NULL fields read as empty text.
   // False when the table cannot be read (no plain table `numerology`, another format, a limit).
   bool ReadAll(QList<DictionaryRow>& rows);
+  // The same rows as UTF-8 text, the engine's own, valid during the call only.
+  using RowVisitor = std::function<void(std::string_view key, std::string_view link, std::string_view names)>;
+  bool ReadAllUtf8(const RowVisitor& each);
   // Every row's Link as UTF-8 text, in the same order, for the merge's duplicate test.
   bool ReadLinks(const std::function<void(std::string_view)>& each);
 
   // Writing: inserts run inside Begin() ... Commit(); Rollback() drops them.
   bool Begin();
   bool Insert(const DictionaryRow& row);
+  bool InsertUtf8(std::string_view key, std::string_view link, std::string_view names);
   bool Commit();
   void Rollback();
 

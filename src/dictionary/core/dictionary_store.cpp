@@ -6,10 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
 #include <QStandardPaths>
 #include <string>
-#include <unordered_set>
+#include <vector>
 
 #include "dictionary_module.h"
 #include "dictionary_search.h"
@@ -153,19 +152,98 @@ bool IsAcceptableUpdateRow(const DictionaryRow& row) {
 }
 
 namespace {
+QString utf8Text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+// The same test on the engine's UTF-8 text. A text of at most N bytes has at most N characters,
+// so only a longer one needs counting.
+bool acceptableUtf8Row(std::string_view key, std::string_view link) {
+  if (key.size() > size_t(kMaxKeyLength) && utf8Text(key).size() > kMaxKeyLength) return false;
+  const QString address = utf8Text(link);
+  if (address.size() > kMaxLinkLength) return false;
+  return address == SearchEngineAddress() || IsWebAddress(address);
+}
+
+// Rows kept as one block of UTF-8 text, as the engine gives them.
+class TextRows {
+ public:
+  void append(std::string_view key, std::string_view link, std::string_view names) {
+    rows_.push_back({add(key), add(link), add(names)});
+  }
+  size_t size() const { return rows_.size(); }
+  bool empty() const { return rows_.empty(); }
+  // Valid once every row is in.
+  std::string_view key(size_t i) const { return view(rows_[i].key); }
+  std::string_view link(size_t i) const { return view(rows_[i].link); }
+  std::string_view names(size_t i) const { return view(rows_[i].names); }
+
+ private:
+  struct Span {
+    size_t at, size;
+  };
+  struct Row {
+    Span key, link, names;
+  };
+  Span add(std::string_view s) {
+    text_.append(s);
+    return {text_.size() - s.size(), s.size()};
+  }
+  std::string_view view(Span s) const { return {text_.data() + s.at, s.size}; }
+  std::string text_;
+  std::vector<Row> rows_;
+};
+
+// A set of at most `expected` texts that someone else keeps (open addressing, linear probing; at
+// most half full, so a probe always ends).
+class TextSet {
+ public:
+  explicit TextSet(size_t expected) {
+    size_t capacity = 16;
+    while (capacity < expected * 2) capacity *= 2;
+    slots_.resize(capacity);
+    used_.resize(capacity);
+    mask_ = capacity - 1;
+  }
+  // True when the text was not in the set yet.
+  bool insert(std::string_view text) {
+    for (size_t i = std::hash<std::string_view>{}(text) & mask_;; i = (i + 1) & mask_) {
+      if (!used_[i]) {
+        slots_[i] = text;
+        used_[i] = true;
+        return true;
+      }
+      if (slots_[i] == text) return false;
+    }
+  }
+  bool contains(std::string_view text) const {
+    for (size_t i = std::hash<std::string_view>{}(text) & mask_;; i = (i + 1) & mask_) {
+      if (!used_[i]) return false;
+      if (slots_[i] == text) return true;
+    }
+  }
+
+ private:
+  std::vector<std::string_view> slots_;
+  std::vector<bool> used_;
+  size_t mask_ = 0;
+};
+
 // An update file read as data only. Rows are empty when the file has none to give: it cannot be
 // opened as a dictionary, or it has no table `numerology`. A file refused for its shape or size
 // (not a plain file, a view, a virtual table, a value or a row count over the limits) sets refused.
 struct UpdateRows {
-  QList<DictionaryRow> rows;
+  TextRows rows;
   bool refused = false;
   QString error;
 };
 UpdateRows readUpdateRows(const QString& updatePath) {
   DictionaryDb source;
   UpdateRows out;
-  if (source.Open(updatePath, DictionaryDb::Mode::Untrusted) && source.ReadAll(out.rows)) return out;
-  out.rows.clear();
+  const bool read = source.Open(updatePath, DictionaryDb::Mode::Untrusted) &&
+                    source.ReadAllUtf8([&](std::string_view key, std::string_view link, std::string_view names) {
+                      out.rows.append(key, link, names);
+                    });
+  if (read) return out;
+  out.rows = TextRows();
   const DictionaryDb::Failure failure = source.LastFailure();
   out.refused = failure == DictionaryDb::Failure::Refused || failure == DictionaryDb::Failure::Error ||
                 failure == DictionaryDb::Failure::NoEngine;
@@ -173,7 +251,7 @@ UpdateRows readUpdateRows(const QString& updatePath) {
   return out;
 }
 
-MergeResult mergeRows(const QList<DictionaryRow>& sourceRows, const QString& targetPath);
+MergeResult mergeRows(const TextRows& sourceRows, const QString& targetPath);
 
 // The merge of what an update file gave, into the dictionary that target() names.
 template <typename Target>
@@ -186,7 +264,7 @@ MergeResult mergeUpdate(const QString& updatePath, Target target) {
     return result;
   }
   // An update file without readable rows changes nothing, not even where the dictionary lives.
-  if (source.rows.isEmpty()) return result;
+  if (source.rows.empty()) return result;
   const QString path = target(&result.error);
   if (path.isEmpty()) {
     result.outcome = MergeOutcome::NotChanged;
@@ -205,7 +283,7 @@ MergeResult MergeInto(const QString& updatePath, const QString& targetPath) {
 }
 
 namespace {
-MergeResult mergeRows(const QList<DictionaryRow>& sourceRows, const QString& targetPath) {
+MergeResult mergeRows(const TextRows& sourceRows, const QString& targetPath) {
   MergeResult result;
   // A dictionary of the earlier releases' format is rewritten in the current one first.
   if (!DictionaryDb::ConvertToCurrentFormat(targetPath, &result.error)) {
@@ -213,15 +291,16 @@ MergeResult mergeRows(const QList<DictionaryRow>& sourceRows, const QString& tar
     return result;
   }
   // The links the dictionary holds, as the engine stores them (UTF-8).
-  std::unordered_set<std::string> links;
-  links.reserve(size_t(sourceRows.size()) * 3);
+  TextRows targetLinks;
   DictionaryDb target;
   if (!target.Open(targetPath, true) ||
-      !target.ReadLinks([&](std::string_view link) { links.emplace(link); }) || !target.Begin()) {
+      !target.ReadLinks([&](std::string_view link) { targetLinks.append({}, link, {}); }) || !target.Begin()) {
     result.outcome = MergeOutcome::NotChanged;
     result.error = target.LastError();
     return result;
   }
+  TextSet links(targetLinks.size() + sourceRows.size());
+  for (size_t i = 0; i < targetLinks.size(); ++i) links.insert(targetLinks.link(i));
 
   auto commit = [&](MergeOutcome done) {
     ForgetDictionaryRows();
@@ -236,14 +315,14 @@ MergeResult mergeRows(const QList<DictionaryRow>& sourceRows, const QString& tar
     return result;
   };
 
-  for (const DictionaryRow& row : sourceRows) {
-    if (row.Names != QLatin1String("astro") || !IsAcceptableUpdateRow(row)) return commit(MergeOutcome::WrongFile);
-    std::string link = row.Link.toStdString();
-    if (links.count(link)) {
+  for (size_t i = 0; i < sourceRows.size(); ++i) {
+    const std::string_view key = sourceRows.key(i), link = sourceRows.link(i);
+    if (sourceRows.names(i) != "astro" || !acceptableUtf8Row(key, link)) return commit(MergeOutcome::WrongFile);
+    if (links.contains(link)) {
       ++result.present;
       continue;
     }
-    if (!target.Insert({row.Key, row.Link, QStringLiteral("astro")})) {
+    if (!target.InsertUtf8(key, link, "astro")) {
       result.error = target.LastError();
       target.Rollback();
       result.outcome = MergeOutcome::NotChanged;
@@ -251,7 +330,7 @@ MergeResult mergeRows(const QList<DictionaryRow>& sourceRows, const QString& tar
       ForgetDictionaryRows();
       return result;
     }
-    links.insert(std::move(link));
+    links.insert(link);
     ++result.added;
   }
   return commit(MergeOutcome::Updated);

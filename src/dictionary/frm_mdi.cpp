@@ -143,23 +143,6 @@ class KeyList : public QListView {
  private:
   QPointer<QHeaderView> header_;
 };
-
-// Runs a handler after each resize of a widget.
-class ResizeWatcher : public QObject {
- public:
-  ResizeWatcher(QWidget* watched, std::function<void()> handler) : QObject(watched), handler_(std::move(handler)) {
-    watched->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Resize) handler_();
-    return false;
-  }
-
- private:
-  std::function<void()> handler_;
-};
 }  // namespace
 
 int MDI::px(int twips) const { return picLeft ? TwipsToPixels(picLeft, twips) : twips / 15; }
@@ -355,10 +338,10 @@ void MDI::CreateControls(QMainWindow* w) {
     auto& webView = frmNumerologyDictionaryMain::instance();
     if (webView.IsLoaded()) webView.Form_Resize();
   };
-  new ResizeWatcher(w, frameResized);
+  ui::OnResize(w, frameResized);
   // The docked panels take their sizes after the frame's: the handler runs again then.
-  new ResizeWatcher(picLeft, frameResized);
-  new ResizeWatcher(picBottom, frameResized);
+  ui::OnResize(picLeft, frameResized);
+  ui::OnResize(picBottom, frameResized);
 }
 
 // --- Shared steps -----------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "connection_test.h"
+#include "controls.h"
 #include "dictionary_module.h"
 #include "frm_mdi.h"
 #include "vb_text.h"
@@ -40,23 +41,6 @@ class SubWindowFollower : public QObject {
  private:
   QPointer<QMdiSubWindow> sub_;
 };
-
-// Runs the window's resize handler after each change of its size.
-class ResizeFollower : public QObject {
- public:
-  ResizeFollower(QWidget* watched, std::function<void()> handler) : QObject(watched), handler_(std::move(handler)) {
-    watched->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Resize) handler_();
-    return false;
-  }
-
- private:
-  std::function<void()> handler_;
-};
 }  // namespace
 
 QMainWindow* frmNumerologyDictionaryMain::CreateWindow() {
@@ -70,7 +54,7 @@ QMainWindow* frmNumerologyDictionaryMain::CreateWindow() {
   sub_->setAttribute(Qt::WA_DeleteOnClose);
   sub_->hide();
   new SubWindowFollower(w, sub_);
-  new ResizeFollower(w, [this] { Form_Resize(); });
+  ui::OnResize(w, [this] { Form_Resize(); });
   // The window is unloaded with its sub-window, and the sub-window goes with it.
   QObject::connect(w, &QObject::destroyed, sub_, [s = sub_] {
     if (s) s->deleteLater();

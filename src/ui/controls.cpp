@@ -185,4 +185,23 @@ void OnLostFocus(QWidget* widget, std::function<void()> handler) {
     return false;
   });
 }
+namespace {
+class ResizeWatcher : public QObject {
+ public:
+  ResizeWatcher(QWidget* watched, std::function<void()> handler) : QObject(watched), handler_(std::move(handler)) {
+    watched->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Resize) handler_();
+    return false;
+  }
+
+ private:
+  std::function<void()> handler_;
+};
+}  // namespace
+
+void OnResize(QWidget* widget, std::function<void()> handler) { new ResizeWatcher(widget, std::move(handler)); }
 }  // namespace ui

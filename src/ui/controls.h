@@ -73,4 +73,6 @@ void OnTextEdited(QLineEdit* box, std::function<void()> handler);
 // Focus moves between controls (not those caused by a message box taking the activation).
 void OnGotFocus(QWidget* widget, std::function<void()> handler);
 void OnLostFocus(QWidget* widget, std::function<void()> handler);
+// Runs a handler after each resize of a widget, for as long as the widget lives.
+void OnResize(QWidget* widget, std::function<void()> handler);
 }  // namespace ui

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDropEvent>
+#include <QInputMethodEvent>
+#include <QMimeData>
 #include <QTest>
 #include <QPrinter>
 #include <QProcess>
@@ -102,5 +105,26 @@ QString PdfText(const QString& path) {
   p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
   p.waitForFinished(30000);
   return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+void CommitInputMethodText(const QString& commit, const QString& preedit) {
+  QInputMethodEvent composing(preedit, {});
+  QCoreApplication::sendEvent(QApplication::focusWidget(), &composing);
+  QInputMethodEvent done;
+  done.setCommitString(commit);
+  QCoreApplication::sendEvent(QApplication::focusWidget(), &done);
+}
+
+bool OfferTextDrop(QWidget* widget, const QString& text) {
+  QMimeData data;
+  data.setText(text);
+  const QPoint at = widget->rect().center();
+  QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+  QCoreApplication::sendEvent(widget, &enter);
+  QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+  QCoreApplication::sendEvent(widget, &move);
+  QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
+  QCoreApplication::sendEvent(widget, &drop);
+  return enter.isAccepted() || move.isAccepted() || drop.isAccepted();
 }
 }  // namespace qztest

@@ -75,4 +75,12 @@ void Activate(QWidget* window);
 
 // Reads a PDF back as text with pdftotext.
 QString PdfText(const QString& path);
+
+// What an input method sends to the focused widget: the preedit text while composing (a dead
+// key's accent, or nothing), then the composed text committed.
+void CommitInputMethodText(const QString& commit, const QString& preedit = QString());
+
+// Drags text over the middle of the widget and drops it there (drag enter, move and drop, each
+// sent whatever the one before met); true when the widget accepted any of them.
+bool OfferTextDrop(QWidget* widget, const QString& text);
 }  // namespace qztest

@@ -4,12 +4,10 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
@@ -172,15 +170,8 @@ TEST_F(IchingWindow, InputMethodTextGoesThroughTheKeyFilter) {
   QLineEdit* b = first();
   b->setFocus();
   QTest::keyClicks(b, "jo");
-  // What an input method sends to the focused box: a dead key shows its accent while
-  // composing, then the composed text is committed.
-  auto compose = [](const QString& preedit, const QString& commit) {
-    QInputMethodEvent composing(preedit, {});
-    QCoreApplication::sendEvent(QApplication::focusWidget(), &composing);
-    QInputMethodEvent done;
-    done.setCommitString(commit);
-    QCoreApplication::sendEvent(QApplication::focusWidget(), &done);
-  };
+  // Text from an input method: a dead key shows its accent while composing, then the composed
+  // text is committed.
   const struct {
     QString preedit, commit;
     const char* text;  // the box afterwards
@@ -197,7 +188,7 @@ TEST_F(IchingWindow, InputMethodTextGoesThroughTheKeyFilter) {
   };
   for (const auto& c : cases) {
     qztest::seams().messages.clear();
-    compose(c.preedit, c.commit);
+    qztest::CommitInputMethodText(c.commit, c.preedit);
     EXPECT_EQ(b->text(), c.text) << c.commit.toStdString();
     if (c.refused) {
       ASSERT_EQ(qztest::seams().messages.size(), 1u) << c.commit.toStdString();
@@ -213,7 +204,7 @@ TEST_F(IchingWindow, InputMethodTextGoesThroughTheKeyFilter) {
     qztest::seams().messages.clear();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), other);
-    compose("", QString::fromUtf8("z\u00fc"));
+    qztest::CommitInputMethodText(QString::fromUtf8("z\u00fc"));
     EXPECT_EQ(other->text(), "z");
     EXPECT_EQ(qztest::seams().messages.size(), 1u);
     EXPECT_EQ(QApplication::focusWidget(), other);
@@ -225,23 +216,13 @@ TEST_F(IchingWindow, NameBoxesTakeNoDropsButTheContextMenuPastes) {
   QLineEdit* b = last();
   b->setFocus();
   QTest::keyClicks(b, "Lee");
-  QMimeData data;
-  data.setText("smith 1");
-  const QPoint at = b->rect().center();
-  QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
-  QCoreApplication::sendEvent(b, &enter);
-  EXPECT_FALSE(enter.isAccepted());
-  QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
-  QCoreApplication::sendEvent(b, &move);
-  EXPECT_FALSE(move.isAccepted());
-  QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
-  QCoreApplication::sendEvent(b, &drop);
-  EXPECT_FALSE(drop.isAccepted());
+  EXPECT_FALSE(qztest::OfferTextDrop(b, "smith 1"));
   EXPECT_EQ(b->text(), "Lee");
   EXPECT_FALSE(b->acceptDrops());
   EXPECT_TRUE(qztest::seams().messages.empty());
 
   // The box's context menu pastes the text as it is.
+  const QPoint at = b->rect().center();
   QApplication::clipboard()->setText(" -smith");
   QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, b->mapToGlobal(at));
   QCoreApplication::sendEvent(b, &menuEvent);

@@ -5,10 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -189,15 +187,8 @@ TEST_F(KabbalahWindows, InputMethodTextGoesThroughTheKeyFilter) {
   QLineEdit* first = box("txtFirstName");
   first->setFocus();
   QTest::keyClicks(first, "jo");
-  // What an input method sends to the focused box: a dead key shows its accent while
-  // composing, then the composed text is committed.
-  auto compose = [](const QString& preedit, const QString& commit) {
-    QInputMethodEvent composing(preedit, {});
-    QCoreApplication::sendEvent(QApplication::focusWidget(), &composing);
-    QInputMethodEvent done;
-    done.setCommitString(commit);
-    QCoreApplication::sendEvent(QApplication::focusWidget(), &done);
-  };
+  // Text from an input method: a dead key shows its accent while composing, then the composed
+  // text is committed.
   const struct {
     QString preedit, commit;
     const char* text;  // the box afterwards
@@ -213,7 +204,7 @@ TEST_F(KabbalahWindows, InputMethodTextGoesThroughTheKeyFilter) {
   };
   for (const auto& c : cases) {
     seams().messages.clear();
-    compose(c.preedit, c.commit);
+    qztest::CommitInputMethodText(c.commit, c.preedit);
     EXPECT_EQ(first->text(), c.text) << c.commit.toStdString();
     if (c.refused) {
       ASSERT_EQ(seams().messages.size(), 1u) << c.commit.toStdString();
@@ -226,7 +217,7 @@ TEST_F(KabbalahWindows, InputMethodTextGoesThroughTheKeyFilter) {
   }
   // The same filter in the other boxes.
   QTest::keyClick(first, Qt::Key_Tab);
-  compose("", QString::fromUtf8("z\u00fc"));
+  qztest::CommitInputMethodText(QString::fromUtf8("z\u00fc"));
   EXPECT_EQ(box("txtMiddleName")->text(), "Z");
 }
 
@@ -235,23 +226,13 @@ TEST_F(KabbalahWindows, NameBoxesTakeNoDropsButTheContextMenuPastes) {
   QLineEdit* last = box("txtLastName");
   last->setFocus();
   QTest::keyClicks(last, "lee");
-  QMimeData data;
-  data.setText("smith 1");
-  const QPoint at = last->rect().center();
-  QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
-  QCoreApplication::sendEvent(last, &enter);
-  EXPECT_FALSE(enter.isAccepted());
-  QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
-  QCoreApplication::sendEvent(last, &move);
-  EXPECT_FALSE(move.isAccepted());
-  QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
-  QCoreApplication::sendEvent(last, &drop);
-  EXPECT_FALSE(drop.isAccepted());
+  EXPECT_FALSE(qztest::OfferTextDrop(last, "smith 1"));
   EXPECT_EQ(last->text(), "LEE");
   EXPECT_FALSE(last->acceptDrops());
   EXPECT_TRUE(seams().messages.empty());
 
   // The box's context menu pastes the text as it is.
+  const QPoint at = last->rect().center();
   QApplication::clipboard()->setText("-smith");
   QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, last->mapToGlobal(at));
   QCoreApplication::sendEvent(last, &menuEvent);

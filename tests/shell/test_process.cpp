@@ -4,7 +4,6 @@
 #include <QDate>
 #include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -12,44 +11,26 @@
 #include <csignal>
 
 #include "calendar.h"
+#include "child_process.h"
 #include "text_codec.h"
 
 namespace {
-class Copy {
+// A copy of the program started as its own process, with its runtime, settings and lock
+// folders under runtime.
+class Copy : public shelltest::ChildProcess {
  public:
-  Copy(const QString& runtime, const QString& mode) {
+  Copy(const QString& runtime, const QString& mode)
+      : ChildProcess(QStringLiteral(QZ_HARNESS), {mode}, environment(runtime)) {}
+
+ private:
+  static QProcessEnvironment environment(const QString& runtime) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), runtime + QStringLiteral("/config"));
     env.insert(QStringLiteral("QZ_TEST_LOCK_FOLDER"), runtime + QStringLiteral("/lock"));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(QZ_HARNESS), {mode});
-    process.waitForStarted(10000);
+    return env;
   }
-  ~Copy() {
-    if (process.state() != QProcess::NotRunning) {
-      process.kill();
-      process.waitForFinished(5000);
-    }
-  }
-  // Reads standard output until the line appears or the time is up.
-  bool waitFor(const QByteArray& line, int ms = 15000) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) {
-      if (output.contains(line)) return true;
-      process.waitForReadyRead(200);
-      output += process.readAllStandardOutput();
-      if (process.state() == QProcess::NotRunning) {
-        output += process.readAllStandardOutput();
-        return output.contains(line);
-      }
-    }
-    return false;
-  }
-  QProcess process;
-  QByteArray output;
 };
 
 QString freshRuntime(QTemporaryDir& dir) {

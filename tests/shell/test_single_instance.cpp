@@ -5,49 +5,19 @@
 #include <unistd.h>
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <csignal>
 
+#include "child_process.h"
 #include "single_instance.h"
 
 namespace {
 const QByteArray kAlreadyRunning = "MSGBOX Application is already running";
 
 // A copy of the shell started as its own process, with its own settings folder.
-class Shell {
- public:
-  Shell(const QString& program, const QStringList& args, const QProcessEnvironment& env) {
-    process.setProcessEnvironment(env);
-    process.start(program, args);
-    process.waitForStarted(10000);
-  }
-  ~Shell() {
-    if (process.state() != QProcess::NotRunning) {
-      process.kill();
-      process.waitForFinished(5000);
-    }
-  }
-  // Reads standard output until the line appears or the process ends or the time is up.
-  bool waitFor(const QByteArray& line, int ms = 15000) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) {
-      if (output.contains(line)) return true;
-      process.waitForReadyRead(200);
-      output += process.readAllStandardOutput();
-      if (process.state() == QProcess::NotRunning) {
-        output += process.readAllStandardOutput();
-        return output.contains(line);
-      }
-    }
-    return false;
-  }
-  QProcess process;
-  QByteArray output;
-};
+using Shell = shelltest::ChildProcess;
 
 // The test's own environment: offscreen, settings in a private folder, no runtime folder.
 QProcessEnvironment environment(const QString& home) {

@@ -15,9 +15,7 @@
 #include <QTest>
 #include <functional>
 
-#include "chinese_tool.h"
-#include "dictionary_test_support.h"
-#include "dictionary_tool.h"
+#include "all_windows_test.h"
 #include "frm_chinese_numerology_display.h"
 #include "frm_chinese_numerology_main.h"
 #include "frm_chinese_numerology_save.h"
@@ -33,10 +31,6 @@
 #include "frm_numerology_pro_result.h"
 #include "frm_numerology_pro_save.h"
 #include "frm_numerology_software_one.h"
-#include "iching_tool.h"
-#include "kabbalah_tool.h"
-#include "namebirth_tool.h"
-#include "reading_tool.h"
 #include "shell_windows.h"
 #include "test_support.h"
 
@@ -146,8 +140,8 @@ void launch(int index) {
     if (b->property("Index").toInt() == index) QTest::mouseClick(b, Qt::LeftButton);
 }
 
-// The Part's way to each window; the window is left shown (a modal show in tests returns with
-// the window still on the screen).
+// The way a user reaches each window; the window is left shown (a modal show in tests returns
+// with the window still on the screen).
 struct Scenario {
   const char* name;
   std::function<ui::Form&()> open;
@@ -260,28 +254,7 @@ std::vector<Scenario> Scenarios() {
   };
 }
 
-class WindowsFit : public dicttest::DictionaryTest, public ::testing::WithParamInterface<Scenario> {
- protected:
-  void SetUp() override {
-    DictionaryTest::SetUp();
-    static const bool registered = [] {
-      RegisterReadingTool();
-      RegisterKabbalahTool();
-      RegisterChineseTool();
-      RegisterNamebirthTool();
-      RegisterIchingTool();
-      RegisterDictionaryTool();
-      return true;
-    }();
-    (void)registered;
-    dicttest::WriteDictionary(programDictionary(), dicttest::SampleRows());
-    qztest::SetToday(QDate(2024, 3, 15));
-  }
-  void TearDown() override {
-    qztest::UnloadAllWindows();
-    DictionaryTest::TearDown();
-  }
-};
+class WindowsFit : public fittest::AllWindowsTest, public ::testing::WithParamInterface<Scenario> {};
 
 TEST_P(WindowsFit, EveryControlShowsWhole) {
   ui::Form& form = GetParam().open();

@@ -11,10 +11,8 @@
 #include <QWindow>
 #include <functional>
 
-#include "chinese_tool.h"
+#include "all_windows_test.h"
 #include "common_dialog.h"
-#include "dictionary_test_support.h"
-#include "dictionary_tool.h"
 #include "frm_chinese_numerology_display.h"
 #include "frm_chinese_numerology_main.h"
 #include "frm_chinese_numerology_save.h"
@@ -28,10 +26,6 @@
 #include "frm_numerology_pro_main.h"
 #include "frm_numerology_pro_result.h"
 #include "frm_numerology_pro_save.h"
-#include "iching_tool.h"
-#include "kabbalah_tool.h"
-#include "namebirth_tool.h"
-#include "reading_tool.h"
 #include "shell_windows.h"
 #include "test_support.h"
 
@@ -101,28 +95,7 @@ QString PdfTitle(const QString& path) {
   return QString();
 }
 
-class WindowManners : public dicttest::DictionaryTest {
- protected:
-  void SetUp() override {
-    DictionaryTest::SetUp();
-    static const bool registered = [] {
-      RegisterReadingTool();
-      RegisterKabbalahTool();
-      RegisterChineseTool();
-      RegisterNamebirthTool();
-      RegisterIchingTool();
-      RegisterDictionaryTool();
-      return true;
-    }();
-    (void)registered;
-    dicttest::WriteDictionary(programDictionary(), dicttest::SampleRows());
-    qztest::SetToday(QDate(2024, 3, 15));
-  }
-  void TearDown() override {
-    qztest::UnloadAllWindows();
-    DictionaryTest::TearDown();
-  }
-};
+class WindowManners : public fittest::AllWindowsTest {};
 
 struct ModalCase {
   const char* name;

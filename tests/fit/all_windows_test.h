@@ -1,0 +1,38 @@
+#pragma once
+// The fixture of the tests that reach every window of the suite: every tool registered, the
+// sample dictionary in the program folder, a fixed date, and every window unloaded afterwards.
+#include <QDate>
+
+#include "chinese_tool.h"
+#include "dictionary_test_support.h"
+#include "dictionary_tool.h"
+#include "iching_tool.h"
+#include "kabbalah_tool.h"
+#include "namebirth_tool.h"
+#include "reading_tool.h"
+#include "test_support.h"
+
+namespace fittest {
+class AllWindowsTest : public dicttest::DictionaryTest {
+ protected:
+  void SetUp() override {
+    DictionaryTest::SetUp();
+    static const bool registered = [] {
+      RegisterReadingTool();
+      RegisterKabbalahTool();
+      RegisterChineseTool();
+      RegisterNamebirthTool();
+      RegisterIchingTool();
+      RegisterDictionaryTool();
+      return true;
+    }();
+    (void)registered;
+    dicttest::WriteDictionary(programDictionary(), dicttest::SampleRows());
+    qztest::SetToday(QDate(2024, 3, 15));
+  }
+  void TearDown() override {
+    qztest::UnloadAllWindows();
+    DictionaryTest::TearDown();
+  }
+};
+}  // namespace fittest

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
-#include <QPushButton>
 #include <QStringList>
 #include <QTest>
 
@@ -15,26 +14,25 @@ using qztest::seams;
 
 TEST(ChineseSpecialFiles, AFifoOrASocketReadsAsUnreadableAtOnce) {
   seams().reset();
-  const QString fifo = qztest::TempPath("waiting.cnu");
-  ASSERT_TRUE(qztest::MakeFifo(fifo));
-  const QString socketPath = qztest::TempPath("socket.cnu");
-  qztest::SocketFile socket(socketPath);
-  ASSERT_TRUE(socket.ok());
+  const qztest::FifoAndSocket files("waiting.cnu", "socket.cnu");
+  ASSERT_TRUE(files.fifoMade());
+  ASSERT_TRUE(files.socketMade());
   frmChineseNumerologyMain& input = frmChineseNumerologyMain::instance();
   input.Show();
   // Each is opened from the input window as a file that cannot be read is: four empty fields,
   // and Calculate asks for the name.
   QStringList prompts;
-  for (const QString& path : {qztest::TempPath("missing.cnu"), fifo, socketPath}) {
+  for (const QString& path : QStringList{qztest::TempPath("missing.cnu")} + files.paths()) {
     SCOPED_TRACE(path.toStdString());
-    qztest::FifoGuard guard(fifo);
-    EXPECT_FALSE(chinese::ReadChineseReadingFile(path).has_value());
-    EXPECT_FALSE(chinese::ReadFirstField(path).has_value());
+    {
+      qztest::FifoGuard guard(files.fifo);
+      EXPECT_FALSE(chinese::ReadChineseReadingFile(path).has_value());
+      EXPECT_FALSE(chinese::ReadFirstField(path).has_value());
+    }
     QLineEdit* name = input.control<QLineEdit>(QStringLiteral("txtName"));
     name->clear();
     QTest::keyClicks(name, QStringLiteral("Hugh"));
-    seams().fileAnswers.push_back(path);
-    QTest::mouseClick(input.control<QPushButton>(QStringLiteral("cmdOpen")), Qt::LeftButton);
+    qztest::OpenThroughDialog(input, path, files.fifo);
     EXPECT_EQ(name->text(), QString());
     prompts << seams().lastPrompt();
     seams().messages.clear();

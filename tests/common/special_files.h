@@ -5,7 +5,10 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QPushButton>
 #include <QString>
+#include <QStringList>
+#include <QTest>
 
 #include <chrono>
 #include <condition_variable>
@@ -18,6 +21,9 @@
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+
+#include "form.h"
+#include "test_support.h"
 
 namespace qztest {
 inline bool MakeFifo(const QString& path) {
@@ -101,4 +107,29 @@ class FifoGuard {
   bool fired_ = false;
   std::thread watchdog_;
 };
+
+// A FIFO and a bound socket in the tests' folder, the two kinds of file an Open must refuse.
+class FifoAndSocket {
+ public:
+  FifoAndSocket(const QString& fifoName, const QString& socketName)
+      : fifo(TempPath(fifoName)), socket(TempPath(socketName)), fifoMade_(MakeFifo(fifo)), socketFile_(socket) {}
+  bool fifoMade() const { return fifoMade_; }
+  bool socketMade() const { return socketFile_.ok(); }
+  QStringList paths() const { return {fifo, socket}; }
+
+  const QString fifo;
+  const QString socket;
+
+ private:
+  const bool fifoMade_;
+  SocketFile socketFile_;
+};
+
+// Presses the form's Open button with the file dialog answered by path, while a guard on the
+// FIFO keeps a reader that waits on it from hanging the test.
+inline void OpenThroughDialog(ui::Form& form, const QString& path, const QString& fifo) {
+  FifoGuard guard(fifo);
+  seams().fileAnswers.push_back(path);
+  QTest::mouseClick(form.control<QPushButton>(QStringLiteral("cmdOpen")), Qt::LeftButton);
+}
 }  // namespace qztest

@@ -2,9 +2,6 @@
 // once, never a wait.
 #include <gtest/gtest.h>
 
-#include <QPushButton>
-#include <QTest>
-
 #include "frm_iching_numerology_main.h"
 #include "saved_names.h"
 #include "special_files.h"
@@ -16,19 +13,13 @@ TEST(IchingSpecialFiles, OpenRefusesAFifoOrASocketAtOnce) {
   seams().reset();
   frmIChingNumerologyMain& form = frmIChingNumerologyMain::instance();
   form.Show();
-  const QString fifo = qztest::TempPath("waiting.num");
-  ASSERT_TRUE(qztest::MakeFifo(fifo));
-  const QString socketPath = qztest::TempPath("socket.num");
-  qztest::SocketFile socket(socketPath);
-  ASSERT_TRUE(socket.ok());
-  for (const QString& path : {fifo, socketPath}) {
+  const qztest::FifoAndSocket files("waiting.num", "socket.num");
+  ASSERT_TRUE(files.fifoMade());
+  ASSERT_TRUE(files.socketMade());
+  for (const QString& path : files.paths()) {
     SCOPED_TRACE(path.toStdString());
     seams().messages.clear();
-    {
-      qztest::FifoGuard guard(fifo);
-      seams().fileAnswers.push_back(path);
-      QTest::mouseClick(form.control<QPushButton>(QStringLiteral("cmdOpen")), Qt::LeftButton);
-    }
+    qztest::OpenThroughDialog(form, path, files.fifo);
     ASSERT_EQ(seams().messages.size(), 1u);
     EXPECT_EQ(seams().messages[0].prompt, iching::SavedNamesMessage(iching::SavedNamesStatus::Unreadable));
     EXPECT_EQ(seams().messages[0].style, 16);

@@ -2,9 +2,6 @@
 // unreadable file, never waited on.
 #include <gtest/gtest.h>
 
-#include <QPushButton>
-#include <QTest>
-
 #include "frm_numerology_pro_main.h"
 #include "reading_file.h"
 #include "shell_windows.h"
@@ -17,20 +14,17 @@ TEST(ReadingSpecialFiles, OpenRefusesAFifoOrASocketAtOnce) {
   seams().reset();
   frmNumerologyProMain& input = frmNumerologyProMain::instance();
   input.Show();
-  const QString fifo = qztest::TempPath("waiting.num");
-  ASSERT_TRUE(qztest::MakeFifo(fifo));
-  const QString socketPath = qztest::TempPath("socket.num");
-  qztest::SocketFile socket(socketPath);
-  ASSERT_TRUE(socket.ok());
-  for (const QString& path : {fifo, socketPath}) {
+  const qztest::FifoAndSocket files("waiting.num", "socket.num");
+  ASSERT_TRUE(files.fifoMade());
+  ASSERT_TRUE(files.socketMade());
+  for (const QString& path : files.paths()) {
     SCOPED_TRACE(path.toStdString());
     seams().messages.clear();
     {
-      qztest::FifoGuard guard(fifo);
+      qztest::FifoGuard guard(files.fifo);
       EXPECT_FALSE(reading::ReadingFile::Read(path).has_value());
-      seams().fileAnswers.push_back(path);
-      QTest::mouseClick(input.control<QPushButton>(QStringLiteral("cmdOpen")), Qt::LeftButton);
     }
+    qztest::OpenThroughDialog(input, path, files.fifo);
     ASSERT_EQ(seams().messages.size(), 1u);
     EXPECT_EQ(seams().messages[0].prompt, frmNumerologyProMain::kCheckFileMessage);
     EXPECT_EQ(seams().messages[0].style, 16);

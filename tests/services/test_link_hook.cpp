@@ -3,32 +3,14 @@
 #include <QTest>
 #include <QTextBlock>
 
+#include "link_window.h"
 #include "rich_text_box.h"
 #include "rtb_link_hook.h"
 #include "test_support.h"
 
 using qztest::seams;
 
-namespace {
-// A window holding a rich text box, as the display and report windows do.
-struct Holder {
-  QWidget form;
-  ui::RichTextBox* box;
-  explicit Holder(const QString& text) : box(new ui::RichTextBox(&form)) {
-    form.resize(700, 300);
-    box->setGeometry(0, 0, 700, 300);
-    box->SetText(text);
-    form.show();
-  }
-  // The viewport point over the character at position.
-  QPoint pointAt(int position) const {
-    QTextCursor c(box->document());
-    c.setPosition(position);
-    return box->cursorRect(c).center() + QPoint(2, 0);
-  }
-  int find(const QString& s) const { return static_cast<int>(box->Text().indexOf(s)); }
-};
-}  // namespace
+using Holder = linktest::LinkWindow;
 
 class LinkHook : public qztest::SeamTest {};
 

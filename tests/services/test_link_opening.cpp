@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
-#include <QTextCursor>
 #include <QUrl>
 
+#include "link_window.h"
 #include "platform.h"
 #include "platform_qt.h"
 #include "rich_text_box.h"
@@ -25,23 +25,11 @@ struct Desktop {
   QList<QUrl> opened;
 };
 
-// A window holding a rich text box with the text, hooked as the display windows are.
-struct Holder {
-  QWidget form;
-  ui::RichTextBox* box;
-  explicit Holder(const QString& text) : box(new ui::RichTextBox(&form)) {
-    form.resize(700, 300);
-    box->setGeometry(0, 0, 700, 300);
-    box->SetText(text);
-    form.show();
-    HookRTBLinks(box, &form);
-  }
+// The window with its links hooked, as the display windows hook theirs.
+struct Holder : linktest::LinkWindow {
+  explicit Holder(const QString& text) : LinkWindow(text) { HookRTBLinks(box, &form); }
   ~Holder() { UnhookRTBLinks(&form); }
-  void pressAt(int position) {
-    QTextCursor c(box->document());
-    c.setPosition(position);
-    QTest::mousePress(box->viewport(), Qt::LeftButton, {}, box->cursorRect(c).center() + QPoint(2, 0));
-  }
+  void pressAt(int position) { QTest::mousePress(box->viewport(), Qt::LeftButton, {}, pointAt(position)); }
 };
 }  // namespace
 

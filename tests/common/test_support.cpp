@@ -1,9 +1,12 @@
 #include "test_support.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QDropEvent>
 #include <QInputMethodEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QTest>
 #include <QPrinter>
@@ -126,5 +129,19 @@ bool OfferTextDrop(QWidget* widget, const QString& text) {
   QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
   QCoreApplication::sendEvent(widget, &drop);
   return enter.isAccepted() || move.isAccepted() || drop.isAccepted();
+}
+
+::testing::AssertionResult PasteFromContextMenu(QWidget* widget) {
+  const QPoint at = widget->rect().center();
+  QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+  QCoreApplication::sendEvent(widget, &menuEvent);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  if (!menu) return ::testing::AssertionFailure() << "no context menu opened";
+  QAction* paste = nullptr;
+  for (QAction* a : menu->actions())
+    if (a->text().startsWith(QLatin1String("&Paste"))) paste = a;
+  if (!paste) return ::testing::AssertionFailure() << "the context menu has no Paste item";
+  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(paste).center());
+  return ::testing::AssertionSuccess();
 }
 }  // namespace qztest

@@ -83,4 +83,8 @@ void CommitInputMethodText(const QString& commit, const QString& preedit = QStri
 // Drags text over the middle of the widget and drops it there (drag enter, move and drop, each
 // sent whatever the one before met); true when the widget accepted any of them.
 bool OfferTextDrop(QWidget* widget, const QString& text);
+
+// Opens the widget's context menu over its middle, as a right click does, and clicks its Paste
+// item; fails when no menu opens or it has no Paste item.
+::testing::AssertionResult PasteFromContextMenu(QWidget* widget);
 }  // namespace qztest

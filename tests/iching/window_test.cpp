@@ -222,17 +222,8 @@ TEST_F(IchingWindow, NameBoxesTakeNoDropsButTheContextMenuPastes) {
   EXPECT_TRUE(qztest::seams().messages.empty());
 
   // The box's context menu pastes the text as it is.
-  const QPoint at = b->rect().center();
   QApplication::clipboard()->setText(" -smith");
-  QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, b->mapToGlobal(at));
-  QCoreApplication::sendEvent(b, &menuEvent);
-  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-  ASSERT_NE(menu, nullptr);
-  QAction* paste = nullptr;
-  for (QAction* a : menu->actions())
-    if (a->text().startsWith("&Paste")) paste = a;
-  ASSERT_NE(paste, nullptr);
-  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(paste).center());
+  ASSERT_TRUE(qztest::PasteFromContextMenu(b));
   EXPECT_EQ(b->text(), "Lee -smith");
   EXPECT_TRUE(qztest::seams().messages.empty());
 }

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -232,17 +231,8 @@ TEST_F(KabbalahWindows, NameBoxesTakeNoDropsButTheContextMenuPastes) {
   EXPECT_TRUE(seams().messages.empty());
 
   // The box's context menu pastes the text as it is.
-  const QPoint at = last->rect().center();
   QApplication::clipboard()->setText("-smith");
-  QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, last->mapToGlobal(at));
-  QCoreApplication::sendEvent(last, &menuEvent);
-  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-  ASSERT_NE(menu, nullptr);
-  QAction* paste = nullptr;
-  for (QAction* a : menu->actions())
-    if (a->text().startsWith("&Paste")) paste = a;
-  ASSERT_NE(paste, nullptr);
-  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(paste).center());
+  ASSERT_TRUE(qztest::PasteFromContextMenu(last));
   EXPECT_EQ(last->text(), "LEE-smith");
   EXPECT_TRUE(seams().messages.empty());
 }

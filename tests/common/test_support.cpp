@@ -94,7 +94,7 @@ void Activate(QWidget* window) {
   window->show();
   window->activateWindow();
   QApplication::setActiveWindow(window);
-  QTest::qWaitForWindowActive(window, 1000);
+  [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(window, 1000);
 }
 
 void UnloadAllWindows() {

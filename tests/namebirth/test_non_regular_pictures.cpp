@@ -7,12 +7,12 @@
 
 #include "frm_numerology_software_one.h"
 #include "numerology_software.h"
-#include "special_files.h"
+#include "non_regular_files.h"
 #include "test_support.h"
 
 namespace nb = modNumerologySoftware;
 
-TEST(NamebirthSpecialPictures, ASunPictureOfTheWrongKindEndsTheProgramAtOnce) {
+TEST(NamebirthNonRegularPictures, ASunPictureOfTheWrongKindEndsTheProgramAtOnce) {
   QTemporaryDir folder;
   QDir(folder.path()).mkpath(QStringLiteral("pu"));
   const QString sun = QDir(folder.path()).filePath(QStringLiteral("pu/sun.jpg"));

@@ -5,12 +5,12 @@
 #include "frm_numerology_pro_main.h"
 #include "reading_file.h"
 #include "shell_windows.h"
-#include "special_files.h"
+#include "non_regular_files.h"
 #include "test_support.h"
 
 using qztest::seams;
 
-TEST(ReadingSpecialFiles, OpenRefusesAFifoOrASocketAtOnce) {
+TEST(ReadingNonRegularFiles, OpenRefusesAFifoOrASocketAtOnce) {
   seams().reset();
   frmNumerologyProMain& input = frmNumerologyProMain::instance();
   input.Show();

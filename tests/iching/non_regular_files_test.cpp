@@ -4,12 +4,12 @@
 
 #include "frm_iching_numerology_main.h"
 #include "saved_names.h"
-#include "special_files.h"
+#include "non_regular_files.h"
 #include "test_support.h"
 
 using qztest::seams;
 
-TEST(IchingSpecialFiles, OpenRefusesAFifoOrASocketAtOnce) {
+TEST(IchingNonRegularFiles, OpenRefusesAFifoOrASocketAtOnce) {
   seams().reset();
   frmIChingNumerologyMain& form = frmIChingNumerologyMain::instance();
   form.Show();

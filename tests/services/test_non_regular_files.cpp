@@ -9,7 +9,7 @@
 
 #include "file_io.h"
 #include "settings_store.h"
-#include "special_files.h"
+#include "non_regular_files.h"
 #include "test_support.h"
 #include "text_codec.h"
 #include "update_reminder.h"
@@ -26,7 +26,7 @@ QString makeRegular(const QString& name, const QByteArray& bytes) {
 }
 }  // namespace
 
-TEST(SpecialFiles, OnlyARegularFileIsRead) {
+TEST(NonRegularFiles, OnlyARegularFileIsRead) {
   const QString fifo = qztest::TempPath("reading.fifo");
   ASSERT_TRUE(qztest::MakeFifo(fifo));
   qztest::SocketFile socket(qztest::TempPath("reading.sock"));
@@ -70,7 +70,7 @@ TEST(SpecialFiles, OnlyARegularFileIsRead) {
   }
 }
 
-TEST(SpecialFiles, ASmallFileReadIsRefusedOverItsLimit) {
+TEST(NonRegularFiles, ASmallFileReadIsRefusedOverItsLimit) {
   const QString path = makeRegular("big.jpg", QByteArray(1001, 'x'));
   EXPECT_FALSE(ReadSmallFile(path, 1000).has_value());
   ASSERT_TRUE(ReadSmallFile(path, 1001).has_value());
@@ -78,7 +78,7 @@ TEST(SpecialFiles, ASmallFileReadIsRefusedOverItsLimit) {
   EXPECT_EQ(ReadFileHead(path, 10)->size(), 10);
 }
 
-TEST(SpecialFiles, ASaveRefusesAFifoAndASocketButWritesADeviceInPlace) {
+TEST(NonRegularFiles, ASaveRefusesAFifoAndASocketButWritesADeviceInPlace) {
   const QString fifo = qztest::TempPath("save.fifo");
   ASSERT_TRUE(qztest::MakeFifo(fifo));
   const QString socketPath = qztest::TempPath("save.sock");

@@ -7,12 +7,12 @@
 
 #include "chinese_reading.h"
 #include "frm_chinese_numerology_main.h"
-#include "special_files.h"
+#include "non_regular_files.h"
 #include "test_support.h"
 
 using qztest::seams;
 
-TEST(ChineseSpecialFiles, AFifoOrASocketReadsAsUnreadableAtOnce) {
+TEST(ChineseNonRegularFiles, AFifoOrASocketReadsAsUnreadableAtOnce) {
   seams().reset();
   const qztest::FifoAndSocket files("waiting.cnu", "socket.cnu");
   ASSERT_TRUE(files.fifoMade());

@@ -6,6 +6,7 @@
 #include <dlfcn.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QVersionNumber>
 #include <cstring>
@@ -259,13 +260,13 @@ bool DictionaryDb::Open(const QString& path, Mode mode) {
     failure_ = Failure::NoEngine;
     return false;
   }
-  if (path.isEmpty() || !QFile::exists(path)) {
+  // A pipe, socket or device would block the engine's reads.
+  if (!IsRegularFile(path)) {
+    if (!path.isEmpty() && QFileInfo::exists(path)) return refuse(QStringLiteral("not a regular file"));
     error_ = QStringLiteral("file not found");
     failure_ = Failure::NotFound;
     return false;
   }
-  // A pipe, socket or device would block the engine's reads.
-  if (!IsRegularFile(path)) return refuse(QStringLiteral("not a regular file"));
   if (openAs(path, mode, false)) return true;
   // A file of the earlier releases opens with their settings.
   if (failure_ == Failure::NotDictionary && openAs(path, mode, true)) return true;

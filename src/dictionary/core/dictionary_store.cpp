@@ -285,18 +285,19 @@ MergeResult MergeInto(const QString& updatePath, const QString& targetPath) {
 namespace {
 MergeResult mergeRows(const TextRows& sourceRows, const QString& targetPath) {
   MergeResult result;
+  DictionaryDb target;
+  bool opened = target.Open(targetPath, true);
   // A dictionary of the earlier releases' format is rewritten in the current one first.
-  if (!DictionaryDb::ConvertToCurrentFormat(targetPath, &result.error)) {
-    result.outcome = MergeOutcome::NotChanged;
-    return result;
+  if (opened && target.LegacyFormat()) {
+    target.Close();
+    opened = DictionaryDb::ConvertToCurrentFormat(targetPath, &result.error) && target.Open(targetPath, true);
   }
   // The links the dictionary holds, as the engine stores them (UTF-8).
   TextRows targetLinks;
-  DictionaryDb target;
-  if (!target.Open(targetPath, true) ||
-      !target.ReadLinks([&](std::string_view link) { targetLinks.append({}, link, {}); }) || !target.Begin()) {
+  if (!opened || !target.ReadLinks([&](std::string_view link) { targetLinks.append({}, link, {}); }) ||
+      !target.Begin()) {
     result.outcome = MergeOutcome::NotChanged;
-    result.error = target.LastError();
+    if (result.error.isEmpty()) result.error = target.LastError();
     return result;
   }
   TextSet links(targetLinks.size() + sourceRows.size());

@@ -101,7 +101,9 @@ TEST_F(DictionarySweep, EveryDictionaryWithOddSearchTermsInEachMode) {
     frame().Show();
     EXPECT_EQ(frame().ListedKeys().isEmpty(), !d.readable) << d.what;
     for (const char* mode : {"optExact", "optWildCard"}) {
-      if (auto* option = frame().control<QRadioButton>(mode)) EXPECT_TRUE(sweep::Click(option)) << mode;
+      if (auto* option = frame().control<QRadioButton>(mode)) {
+        EXPECT_TRUE(sweep::Click(option)) << mode;
+      }
       for (const sweep::NameCase& c : sweep::NameCases()) {
         const std::string what = std::string(d.what) + ", " + mode + ", " + c.what;
         seams().messages.clear();

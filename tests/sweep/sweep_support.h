@@ -12,9 +12,6 @@
 
 #include "test_support.h"
 
-class QComboBox;
-class QLineEdit;
-class QTabBar;
 class QWidget;
 
 namespace sweep {
@@ -96,25 +93,12 @@ bool DevFullIntact();
 void SaveMustFail(QWidget* saveButton, const FailingSave& s, const std::function<bool(const QString&)>& saysSo,
                   const std::string& what);
 
-// --- What a user does, as key and mouse events --------------------------------------------
+// What a user does, as key and mouse events (see test_support.h).
+using qztest::Choose;
+using qztest::Click;
+using qztest::ClickTab;
+using qztest::Enter;
+using qztest::MenuItem;
+using qztest::Paste;
 
-// A left click on the middle of the widget, its window made active first; fails on a widget
-// the user cannot see.
-::testing::AssertionResult Click(QWidget* widget);
-// True when every character of the text has a key (no control characters, line separators
-// or lone surrogates).
-bool Typeable(const QString& text);
-// Clicks into the box, selects what it holds and deletes it, then types the text key by key;
-// a text no keys can type, or one of more than 100 characters, is pasted instead.
-::testing::AssertionResult Enter(QLineEdit* box, const QString& text);
-// Clicks into the box, clears it and pastes the text from its context menu (Ctrl+V is a
-// character the name boxes refuse).
-::testing::AssertionResult Paste(QLineEdit* box, const QString& text);
-// Chooses the item with this text. An editable list is typed into; a fixed one is opened with
-// a click, the item's text typed to jump near it, the arrows move onto it and Return takes it.
-::testing::AssertionResult Choose(QComboBox* list, const QString& text);
-// Clicks the tab.
-::testing::AssertionResult ClickTab(QTabBar* tabs, int index);
-// A menu item by its access keys: Alt and the menu's key, then the item's key.
-::testing::AssertionResult MenuItem(QWidget* window, Qt::Key menuKey, Qt::Key itemKey);
 }  // namespace sweep

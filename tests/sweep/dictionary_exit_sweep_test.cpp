@@ -1,8 +1,6 @@
 // The dictionary frame (without the web view) and the exit dialog's referral form under bad input.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>

@@ -51,6 +51,9 @@ std::vector<BadFile> BadFiles(const QString& ending, const QByteArray& goodConte
 void CleanUpBadFiles();
 // The bytes of a regular file under 10 MB, which an Open must leave as they were; else empty.
 QByteArray BytesBefore(const QString& path);
+// Clicks Open with the open dialog answering the file and checks that it took under 5 s;
+// returns the file's bytes from before (see BytesBefore).
+QByteArray OpenQuickly(QWidget* openButton, const BadFile& f);
 
 // A sweep of an input window: each case starts on the window loaded afresh; after each test the
 // bad files are cleaned up, every window unloaded and /dev/full checked.

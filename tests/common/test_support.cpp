@@ -1,13 +1,18 @@
 #include "test_support.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QDropEvent>
 #include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QTabBar>
 #include <QTest>
 #include <QPrinter>
 #include <QProcess>
@@ -142,6 +147,132 @@ bool OfferTextDrop(QWidget* widget, const QString& text) {
     if (a->text().startsWith(QLatin1String("&Paste"))) paste = a;
   if (!paste) return ::testing::AssertionFailure() << "the context menu has no Paste item";
   QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(paste).center());
+  return ::testing::AssertionSuccess();
+}
+}  // namespace qztest
+
+// --- What a user does ----------------------------------------------------------------------
+
+namespace qztest {
+namespace {
+::testing::AssertionResult reachable(QWidget* widget) {
+  if (!widget) return ::testing::AssertionFailure() << "no such control";
+  if (!widget->isVisible())
+    return ::testing::AssertionFailure() << widget->objectName().toStdString() << " is not shown";
+  return ::testing::AssertionSuccess();
+}
+void activate(QWidget* widget) {
+  QWidget* window = widget->window();
+  if (!window->isActiveWindow() && !QApplication::activePopupWidget()) Activate(window);
+}
+// Clears the focused box with keys that type no character (name boxes refuse Ctrl+A):
+// End, Shift+Home to select all, then Backspace.
+void clearBox(QLineEdit* box) {
+  QTest::keyClick(box, Qt::Key_End);
+  QTest::keyClick(box, Qt::Key_Home, Qt::ShiftModifier);
+  QTest::keyClick(box, Qt::Key_Backspace);
+}
+// Longer texts are pasted: a key a character for 10,000 characters takes minutes.
+constexpr qsizetype kLongestTyped = 100;
+}  // namespace
+
+::testing::AssertionResult Click(QWidget* widget) {
+  if (auto r = reachable(widget); !r) return r;
+  activate(widget);
+  QTest::mouseClick(widget, Qt::LeftButton);
+  return ::testing::AssertionSuccess();
+}
+
+namespace {
+// The characters of the text, a surrogate pair as one; empty when a surrogate stands alone.
+QStringList characters(const QString& text) {
+  QStringList out;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text.at(i);
+    if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+      out << text.mid(i++, 2);
+    } else if (c.isSurrogate()) {
+      return {};
+    } else {
+      out << QString(c);
+    }
+  }
+  return out;
+}
+}  // namespace
+
+bool Typeable(const QString& text) {
+  const QStringList keys = characters(text);
+  if (keys.isEmpty() && !text.isEmpty()) return false;
+  for (const QString& k : keys) {
+    const char32_t c = k.size() == 2 ? QChar::surrogateToUcs4(k.at(0), k.at(1)) : k.at(0).unicode();
+    if (!QChar::isPrint(c)) return false;
+  }
+  return true;
+}
+
+::testing::AssertionResult Paste(QLineEdit* box, const QString& text) {
+  if (auto r = Click(box); !r) return r;
+  clearBox(box);
+  if (text.isEmpty()) return ::testing::AssertionSuccess();
+  QApplication::clipboard()->setText(text);
+  return PasteFromContextMenu(box);
+}
+
+::testing::AssertionResult Enter(QLineEdit* box, const QString& text) {
+  if (!Typeable(text) || text.size() > kLongestTyped) return Paste(box, text);
+  if (auto r = Click(box); !r) return r;
+  clearBox(box);
+  // One key a character; a character outside the basic plane comes as one key's text.
+  for (const QString& key : characters(text)) {
+    const QChar first = key.at(0);
+    const Qt::Key code = first.unicode() < 0x80 ? QTest::asciiToKey(char(first.unicode())) : Qt::Key_unknown;
+    QTest::sendKeyEvent(QTest::Click, box, code, key, Qt::NoModifier);
+  }
+  return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult Choose(QComboBox* list, const QString& text) {
+  if (auto r = reachable(list); !r) return r;
+  if (list->isEditable()) {
+    if (auto r = Enter(list->lineEdit(), text); !r) return r;
+    if (list->currentText() != text)
+      return ::testing::AssertionFailure() << list->objectName().toStdString() << " shows \""
+                                           << list->currentText().toStdString() << "\"";
+    return ::testing::AssertionSuccess();
+  }
+  const int target = list->findText(text);
+  if (target < 0)
+    return ::testing::AssertionFailure() << list->objectName().toStdString() << " has no \"" << text.toStdString()
+                                         << "\"";
+  if (auto r = Click(list); !r) return r;
+  QAbstractItemView* view = list->view();
+  if (!view->isVisible()) return ::testing::AssertionFailure() << list->objectName().toStdString() << " did not open";
+  QTest::keyClick(view, Qt::Key_Home);
+  QTest::keyClicks(view, text);
+  for (int i = 0; i < list->count() && view->currentIndex().row() != target; ++i)
+    QTest::keyClick(view, view->currentIndex().row() < target ? Qt::Key_Down : Qt::Key_Up);
+  QTest::keyClick(view, Qt::Key_Return);
+  if (list->currentText() != text)
+    return ::testing::AssertionFailure() << list->objectName().toStdString() << " shows \""
+                                         << list->currentText().toStdString() << "\"";
+  return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult ClickTab(QTabBar* tabs, int index) {
+  if (auto r = reachable(tabs); !r) return r;
+  activate(tabs);
+  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+  if (tabs->currentIndex() != index) return ::testing::AssertionFailure() << "tab " << index << " not taken";
+  return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult MenuItem(QWidget* window, Qt::Key menuKey, Qt::Key itemKey) {
+  Activate(window);
+  QTest::keyClick(window, menuKey, Qt::AltModifier);
+  QWidget* menu = QApplication::activePopupWidget();
+  if (!menu) return ::testing::AssertionFailure() << "no menu opened";
+  QTest::keyClick(menu, itemKey);
   return ::testing::AssertionSuccess();
 }
 }  // namespace qztest

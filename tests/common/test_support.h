@@ -14,6 +14,13 @@
 
 #include <functional>
 
+#include <Qt>
+
+class QComboBox;
+class QLineEdit;
+class QTabBar;
+class QWidget;
+
 #include "common_dialog.h"
 #include "form.h"
 #include "msgbox.h"
@@ -87,4 +94,26 @@ bool OfferTextDrop(QWidget* widget, const QString& text);
 // Opens the widget's context menu over its middle, as a right click does, and clicks its Paste
 // item; fails when no menu opens or it has no Paste item.
 ::testing::AssertionResult PasteFromContextMenu(QWidget* widget);
+
+// --- What a user does, as key and mouse events ---
+
+// A left click on the middle of the widget, its window made active first; fails on a widget
+// the user cannot see.
+::testing::AssertionResult Click(QWidget* widget);
+// True when every character of the text has a key (no control characters, line separators
+// or lone surrogates).
+bool Typeable(const QString& text);
+// Clicks into the box, selects what it holds and deletes it, then types the text key by key;
+// a text no keys can type, or one of more than 100 characters, is pasted instead.
+::testing::AssertionResult Enter(QLineEdit* box, const QString& text);
+// Clicks into the box, clears it and pastes the text from its context menu (Ctrl+V is a
+// character the name boxes refuse).
+::testing::AssertionResult Paste(QLineEdit* box, const QString& text);
+// Chooses the item with this text. An editable list is typed into; a fixed one is opened with
+// a click, the item's text typed to jump near it, the arrows move onto it and Return takes it.
+::testing::AssertionResult Choose(QComboBox* list, const QString& text);
+// Clicks the tab.
+::testing::AssertionResult ClickTab(QTabBar* tabs, int index);
+// A menu item by its access keys: Alt and the menu's key, then the item's key.
+::testing::AssertionResult MenuItem(QWidget* window, Qt::Key menuKey, Qt::Key itemKey);
 }  // namespace qztest

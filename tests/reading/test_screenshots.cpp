@@ -20,14 +20,15 @@ TEST(ReadingScreenshots, InputReadingAndDisplayWindows) {
   };
   frmNumerologyProMain& input = frmNumerologyProMain::instance();
   input.Show();
-  input.control<QLineEdit>(QStringLiteral("txtFirstName"))->setText(QStringLiteral("JOHN"));
-  input.control<QLineEdit>(QStringLiteral("txtMiddleName"))->setText(QStringLiteral("PAUL"));
-  input.control<QLineEdit>(QStringLiteral("txtLastName"))->setText(QStringLiteral("SMITHERS"));
+  EXPECT_TRUE(qztest::Enter(input.control<QLineEdit>(QStringLiteral("txtFirstName")), QStringLiteral("JOHN")));
+  EXPECT_TRUE(qztest::Enter(input.control<QLineEdit>(QStringLiteral("txtMiddleName")), QStringLiteral("PAUL")));
+  EXPECT_TRUE(qztest::Enter(input.control<QLineEdit>(QStringLiteral("txtLastName")), QStringLiteral("SMITHERS")));
   save(input.window(), "reading-input.png");
-  input.control<QPushButton>(QStringLiteral("cmdNext"))->click();
+  EXPECT_TRUE(qztest::Click(input.control<QPushButton>(QStringLiteral("cmdNext"))));
   save(frmNumerologyProResult::instance().window(), "reading-result.png");
   qztest::seams().onModal = [&](ui::Form& form) { save(form.window(), "reading-display.png"); };
-  frmNumerologyProResult::instance().control<QPushButton>(QStringLiteral("cmdLifePath"))->click();
+  EXPECT_TRUE(qztest::Click(frmNumerologyProResult::instance().control<QPushButton>(QStringLiteral("cmdLifePath"))));
   qztest::seams().onModal = [&](ui::Form& form) { save(form.window(), "reading-comprehensive.png"); };
-  frmNumerologyProResult::instance().control<QPushButton>(QStringLiteral("cmdComprehensiveReading"))->click();
+  EXPECT_TRUE(qztest::Click(
+      frmNumerologyProResult::instance().control<QPushButton>(QStringLiteral("cmdComprehensiveReading"))));
 }

@@ -1,8 +1,6 @@
 // The dictionary frame (without the web view) and the exit dialog's referral form under bad input.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -10,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QUrl>
 
 #include "dictionary_module.h"
@@ -100,16 +99,18 @@ TEST_F(DictionarySweep, EveryDictionaryWithOddSearchTermsInEachMode) {
     frame().Show();
     EXPECT_EQ(frame().ListedKeys().isEmpty(), !d.readable) << d.what;
     for (const char* mode : {"optExact", "optWildCard"}) {
-      if (auto* option = frame().control<QRadioButton>(mode)) option->click();
+      if (auto* option = frame().control<QRadioButton>(mode)) {
+        EXPECT_TRUE(sweep::Click(option)) << mode;
+      }
       for (const sweep::NameCase& c : sweep::NameCases()) {
         const std::string what = std::string(d.what) + ", " + mode + ", " + c.what;
         seams().messages.clear();
-        box()->setText(c.text);
+        EXPECT_TRUE(sweep::Enter(box(), c.text)) << what;
         QElapsedTimer clock;
         clock.start();
-        frame().cmdSearch_Click();
-        frame().txtKey_KeyPress(13);
-        frame().cmdDisplay_Click();
+        EXPECT_TRUE(sweep::Click(frame().control<QPushButton>("cmdSearch"))) << what;
+        QTest::keyClick(box(), Qt::Key_Return);
+        EXPECT_TRUE(sweep::Click(frame().control<QPushButton>("cmdDisplay"))) << what;
         EXPECT_LT(clock.elapsed(), 5000) << what;
         for (const ui::MsgBoxCall& m : seams().messages) EXPECT_FALSE(m.prompt.isEmpty()) << what;
         if (!d.readable && !c.text.trimmed().isEmpty()) {
@@ -140,7 +141,7 @@ TEST_F(DictionarySweep, MergesOfBadUpdatesChangeNothing) {
     seams().fileAnswers.push_back(u.path);
     QElapsedTimer clock;
     clock.start();
-    frame().mnuUpdate_Click();
+    EXPECT_TRUE(sweep::MenuItem(frame().window(), Qt::Key_F, Qt::Key_U));
     EXPECT_LT(clock.elapsed(), 10000) << u.what;
     ASSERT_EQ(seams().messages.size(), 1u) << u.what;
     EXPECT_FALSE(seams().messages[0].prompt.startsWith("Numerology Dictionary Successfully Updated")) << u.what;
@@ -155,7 +156,7 @@ TEST_F(DictionarySweep, MergesOfBadUpdatesChangeNothing) {
     const QByteArray target = sweep::ReadBytes(programDictionary());
     seams().messages.clear();
     seams().fileAnswers.push_back(update);
-    frame().mnuUpdate_Click();
+    EXPECT_TRUE(sweep::MenuItem(frame().window(), Qt::Key_F, Qt::Key_U));
     ASSERT_EQ(seams().messages.size(), 1u) << d.what;
     EXPECT_FALSE(seams().messages[0].prompt.startsWith("Numerology Dictionary Successfully Updated")) << d.what;
     EXPECT_EQ(sweep::ReadBytes(programDictionary()), target) << d.what;
@@ -168,7 +169,7 @@ TEST_F(DictionarySweep, MergesOfBadUpdatesChangeNothing) {
     const QByteArray target = sweep::ReadBytes(programDictionary());
     seams().messages.clear();
     seams().fileAnswers.push_back(update);
-    frame().mnuUpdate_Click();
+    EXPECT_TRUE(sweep::MenuItem(frame().window(), Qt::Key_F, Qt::Key_U));
     ASSERT_EQ(seams().messages.size(), 1u);
     EXPECT_EQ(sweep::ReadBytes(programDictionary()), target);
     if (seams().messages[0].prompt.startsWith("Numerology Dictionary Successfully Updated")) {
@@ -197,19 +198,14 @@ TEST_F(ReferralSweep, OddNamesAndAddressesGiveAMessageOrAWellFormedAddress) {
   for (const sweep::NameCase& c : sweep::NameCases()) {
     for (const char* field : fields) {
       const std::string what = std::string(c.what) + " in " + field;
-      box("txtName")->setText("Ann");
-      box("txtEmail")->setText("ann@example.com");
-      box("txtFriendName")->setText("Bo");
-      box("txtFriendEmail")->setText("bo@example.org");
-      QLineEdit* b = box(field);
-      b->clear();
-      b->setFocus();
-      QApplication::clipboard()->setText(QString(field).contains("Email") ? c.text + "@x.org" : c.text);
-      b->paste();
-      if (c.text.isEmpty()) b->clear();
+      EXPECT_TRUE(sweep::Enter(box("txtName"), "Ann"));
+      EXPECT_TRUE(sweep::Enter(box("txtEmail"), "ann@example.com"));
+      EXPECT_TRUE(sweep::Enter(box("txtFriendName"), "Bo"));
+      EXPECT_TRUE(sweep::Enter(box("txtFriendEmail"), "bo@example.org"));
+      EXPECT_TRUE(sweep::Enter(box(field), QString(field).contains("Email") ? c.text + "@x.org" : c.text)) << what;
       seams().messages.clear();
       seams().opened.clear();
-      dialog.control<QPushButton>("cmdSubmit")->click();
+      EXPECT_TRUE(sweep::Click(dialog.control<QPushButton>("cmdSubmit"))) << what;
       if (!seams().messages.empty()) {
         EXPECT_TRUE(seams().opened.isEmpty()) << what;
         EXPECT_FALSE(seams().lastPrompt().isEmpty()) << what;

@@ -1,8 +1,6 @@
 // The reading's input, result, display and save windows under bad input.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
@@ -34,38 +32,22 @@ frmNumerologyProsave& comprehensive() { return frmNumerologyProsave::instance();
 QLineEdit* box(const char* name) { return input().control<QLineEdit>(name); }
 QComboBox* list(const char* name) { return input().control<QComboBox>(name); }
 
-// Puts text in a box as a paste does.
-void paste(QLineEdit* b, const QString& text) {
-  b->clear();
-  b->setFocus();
-  QApplication::clipboard()->setText(text);
-  b->paste();
-  if (text.isEmpty()) b->clear();
-}
-
-class ReadingSweep : public qztest::SeamTest {
+class ReadingSweep : public sweep::WindowSweep {
  protected:
   void SetUp() override {
-    SeamTest::SetUp();
+    WindowSweep::SetUp();
     qztest::SetToday(QDate(2024, 3, 15));
     restart();
   }
-  void TearDown() override {
-    sweep::CleanUpBadFiles();
-    qztest::UnloadAllWindows();
-    EXPECT_TRUE(sweep::DevFullIntact());
-  }
   void restart() {
-    qztest::UnloadAllWindows();
-    input().Show();
-    seams().messages.clear();
+    Restart(input());
     seams().onModal = [this](ui::Form& form) {
       ++modalShows;
       if (auto* report = dynamic_cast<ReadingReportWindow*>(&form)) lastText = report->RTB()->Text();
     };
   }
   void pick(const char* name, const QString& text) {
-    list(name)->setCurrentIndex(list(name)->findText(text));
+    ASSERT_TRUE(sweep::Choose(list(name), text));
     ASSERT_EQ(list(name)->currentText(), text) << name;
   }
   // Next, then every number and the comprehensive reading: each must show its text.
@@ -73,12 +55,12 @@ class ReadingSweep : public qztest::SeamTest {
     for (const reading::ReadingNumber& n : reading::ReadingNumbers()) {
       modalShows = 0;
       lastText.clear();
-      result().control<QPushButton>(n.button)->click();
+      EXPECT_TRUE(sweep::Click(result().control<QPushButton>(n.button)));
       EXPECT_EQ(modalShows, 1) << what << " " << n.button.toStdString();
       EXPECT_FALSE(lastText.isEmpty()) << what << " " << n.button.toStdString();
     }
     modalShows = 0;
-    result().control<QPushButton>("cmdComprehensiveReading")->click();
+    EXPECT_TRUE(sweep::Click(result().control<QPushButton>("cmdComprehensiveReading")));
     EXPECT_GE(modalShows, 1) << what;
     EXPECT_TRUE(comprehensive().RTB()->Text().contains("Date of Birth:")) << what;
   }
@@ -88,40 +70,38 @@ class ReadingSweep : public qztest::SeamTest {
 }  // namespace
 
 TEST_F(ReadingSweep, NamesOfEveryLengthScriptAndControlCharacter) {
-  for (const sweep::NameCase& c : sweep::NameCases()) {
-    for (const char* target : {"txtFirstName", "txtMiddleName", "txtLastName"}) {
-      const std::string what = std::string(c.what) + " in " + target;
-      restart();
-      box("txtFirstName")->setText("ANN");
-      box("txtLastName")->setText("LEE");
-      paste(box(target), c.text);
-      QElapsedTimer clock;
-      clock.start();
-      input().control<QPushButton>("cmdNext")->click();
-      const bool blank = VbTrim(box(target)->text()).isEmpty();
-      if (blank && QByteArray(target) != "txtMiddleName") {
-        ASSERT_EQ(seams().messages.size(), 1u) << what;
-        EXPECT_FALSE(seams().messages[0].prompt.isEmpty()) << what;
-        EXPECT_TRUE(input().IsVisible()) << what;
-        continue;
-      }
-      EXPECT_TRUE(seams().messages.empty()) << what << ": " << seams().lastPrompt().toStdString();
-      ASSERT_TRUE(result().IsVisible()) << what;
-      readEverything(what);
-      EXPECT_LT(clock.elapsed(), 20000) << what;
+  for (const sweep::NameInBox& n : sweep::NamesInBoxes({"txtFirstName", "txtMiddleName", "txtLastName"})) {
+    const std::string& what = n.what;
+    restart();
+    EXPECT_TRUE(sweep::Enter(box("txtFirstName"), "ANN"));
+    EXPECT_TRUE(sweep::Enter(box("txtLastName"), "LEE"));
+    EXPECT_TRUE(sweep::Enter(box(n.box), n.name.text));
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_TRUE(sweep::Click(input().control<QPushButton>("cmdNext")));
+    const bool blank = VbTrim(box(n.box)->text()).isEmpty();
+    if (blank && QByteArray(n.box) != "txtMiddleName") {
+      ASSERT_EQ(seams().messages.size(), 1u) << what;
+      EXPECT_FALSE(seams().messages[0].prompt.isEmpty()) << what;
+      EXPECT_TRUE(input().IsVisible()) << what;
+      continue;
     }
+    EXPECT_TRUE(seams().messages.empty()) << what << ": " << seams().lastPrompt().toStdString();
+    ASSERT_TRUE(result().IsVisible()) << what;
+    readEverything(what);
+    EXPECT_LT(clock.elapsed(), 20000) << what;
   }
 }
 
 TEST_F(ReadingSweep, DatesAtTheEdgesOfTheLists) {
   for (const sweep::DateCase& c : sweep::DateCases(1900, 2050)) {
     restart();
-    box("txtFirstName")->setText("ANN");
-    box("txtLastName")->setText("LEE");
+    EXPECT_TRUE(sweep::Enter(box("txtFirstName"), "ANN"));
+    EXPECT_TRUE(sweep::Enter(box("txtLastName"), "LEE"));
     pick("cboDate", QString::number(c.day));
     pick("cboMonth", sweep::MonthName(c.month));
     pick("cboYear", QString::number(c.year));
-    input().control<QPushButton>("cmdNext")->click();
+    EXPECT_TRUE(sweep::Click(input().control<QPushButton>("cmdNext")));
     if (!c.valid) {
       ASSERT_EQ(seams().messages.size(), 1u) << c.what;
       EXPECT_TRUE(seams().messages[0].prompt.startsWith("Please Enter Correct Date Or Month")) << c.what;
@@ -141,12 +121,12 @@ TEST_F(ReadingSweep, TodayAtTheEdgesOfTheCalendar) {
   for (const QDate& today : todays) {
     qztest::SetToday(today);
     restart();
-    box("txtFirstName")->setText("ANN");
-    box("txtLastName")->setText("LEE");
+    EXPECT_TRUE(sweep::Enter(box("txtFirstName"), "ANN"));
+    EXPECT_TRUE(sweep::Enter(box("txtLastName"), "LEE"));
     pick("cboDate", "29");
     pick("cboMonth", "February");
     pick("cboYear", "2000");
-    input().control<QPushButton>("cmdNext")->click();
+    EXPECT_TRUE(sweep::Click(input().control<QPushButton>("cmdNext")));
     ASSERT_TRUE(result().IsVisible()) << today.toString().toStdString();
     readEverything(today.toString(Qt::ISODate).toStdString());
   }
@@ -156,17 +136,10 @@ TEST_F(ReadingSweep, OpenOfBadFiles) {
   const reading::Person good{"JOHN", "PAUL", "SMITH", "October", "29", "1999"};
   for (const sweep::BadFile& f : sweep::BadFiles("num", reading::ReadingFile::ToBytes(good))) {
     restart();
-    box("txtFirstName")->setText("ANN");
-    box("txtLastName")->setText("LEE");
-    const QByteArray before = QFileInfo(f.path).isFile() && QFileInfo(f.path).size() < (10 << 20)
-                                  ? sweep::ReadBytes(f.path)
-                                  : QByteArray();
-    seams().fileAnswers.push_back(f.path);
-    QElapsedTimer clock;
-    clock.start();
-    input().control<QPushButton>("cmdOpen")->click();
-    EXPECT_LT(clock.elapsed(), 5000) << f.what;
-    if (QByteArray(f.what).startsWith("mode 000") || QByteArray(f.what).startsWith("good file")) {
+    EXPECT_TRUE(sweep::Enter(box("txtFirstName"), "ANN"));
+    EXPECT_TRUE(sweep::Enter(box("txtLastName"), "LEE"));
+    const QByteArray before = sweep::OpenQuickly(input().control<QPushButton>("cmdOpen"), f);
+    if (f.sound) {
       EXPECT_TRUE(seams().messages.empty()) << f.what << ": " << seams().lastPrompt().toStdString();
       EXPECT_TRUE(result().IsVisible()) << f.what;
       EXPECT_EQ(box("txtFirstName")->text(), "JOHN") << f.what;
@@ -183,9 +156,9 @@ TEST_F(ReadingSweep, OpenOfBadFiles) {
 }
 
 TEST_F(ReadingSweep, SavesThatFailSaySoAndKeepTheOldFile) {
-  box("txtFirstName")->setText("ANN");
-  box("txtLastName")->setText("LEE");
-  input().control<QPushButton>("cmdNext")->click();
+  EXPECT_TRUE(sweep::Enter(box("txtFirstName"), "ANN"));
+  EXPECT_TRUE(sweep::Enter(box("txtLastName"), "LEE"));
+  EXPECT_TRUE(sweep::Click(input().control<QPushButton>("cmdNext")));
   ASSERT_TRUE(result().IsVisible());
   for (const char* window : {"display", "comprehensive"}) {
     for (const sweep::FailingSave& s : sweep::FailingSaves("num")) {
@@ -193,25 +166,15 @@ TEST_F(ReadingSweep, SavesThatFailSaySoAndKeepTheOldFile) {
       seams().messages.clear();
       ReadingReportWindow* report;
       if (QByteArray(window) == "display") {
-        result().control<QPushButton>("cmdLifePath")->click();
+        EXPECT_TRUE(sweep::Click(result().control<QPushButton>("cmdLifePath")));
         report = &frmNumerologyProDisp::instance();
       } else {
-        result().control<QPushButton>("cmdComprehensiveReading")->click();
+        EXPECT_TRUE(sweep::Click(result().control<QPushButton>("cmdComprehensiveReading")));
         report = &comprehensive();
       }
-      seams().fileAnswers.push_back(s.path);
-      {
-        std::optional<sweep::FileSizeLimit> limit;
-        if (s.fullDisk) limit.emplace(4);
-        report->control<QPushButton>("cmdSave")->click();
-      }
-      ASSERT_EQ(seams().messages.size(), 1u) << what;
-      EXPECT_TRUE(seams().messages[0].prompt.startsWith("The reading could not be saved.")) << what;
-      EXPECT_EQ(seams().messages[0].style, 16) << what;
-      if (!s.before.isEmpty()) {
-        EXPECT_EQ(sweep::ReadBytes(s.path), s.before) << what;
-      }
-      EXPECT_TRUE(sweep::DevFullIntact()) << what;
+      sweep::SaveMustFail(
+          report->control<QPushButton>("cmdSave"), s,
+          [](const QString& prompt) { return prompt.startsWith("The reading could not be saved."); }, what);
     }
   }
 }
@@ -221,22 +184,22 @@ TEST_F(ReadingSweep, SavedNamesComeBackAsTheyWereSaved) {
   for (const sweep::NameCase& c : sweep::NameCases()) {
     if (VbTrim(c.text).isEmpty()) continue;
     restart();
-    box("txtFirstName")->setText(c.text);
-    box("txtLastName")->setText("LEE");
-    input().control<QPushButton>("cmdNext")->click();
+    EXPECT_TRUE(sweep::Enter(box("txtFirstName"), c.text));
+    EXPECT_TRUE(sweep::Enter(box("txtLastName"), "LEE"));
+    EXPECT_TRUE(sweep::Click(input().control<QPushButton>("cmdNext")));
     ASSERT_TRUE(result().IsVisible()) << c.what;
-    result().control<QPushButton>("cmdLifePath")->click();
+    EXPECT_TRUE(sweep::Click(result().control<QPushButton>("cmdLifePath")));
     const QString path = qztest::TempPath(QStringLiteral("roundtrip.num"));
     QFile::remove(path);
     seams().messages.clear();
     seams().answers.push_back(ui::vbYes);
     seams().fileAnswers.push_back(path);
-    frmNumerologyProDisp::instance().control<QPushButton>("cmdSave")->click();
+    EXPECT_TRUE(sweep::Click(frmNumerologyProDisp::instance().control<QPushButton>("cmdSave")));
     ASSERT_TRUE(QFile::exists(path)) << c.what << ": " << seams().lastPrompt().toStdString();
     const QString lost = reading::ReadingFile::UnsavableCharacters({box("txtFirstName")->text(), "", "", "", "", ""});
     restart();
     seams().fileAnswers.push_back(path);
-    input().control<QPushButton>("cmdOpen")->click();
+    EXPECT_TRUE(sweep::Click(input().control<QPushButton>("cmdOpen")));
     EXPECT_TRUE(seams().messages.empty()) << c.what << ": " << seams().lastPrompt().toStdString();
     EXPECT_EQ(box("txtLastName")->text(), "LEE") << c.what;
     EXPECT_EQ(list("cboMonth")->currentText(), "August") << c.what;

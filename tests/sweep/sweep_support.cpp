@@ -9,9 +9,18 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTest>
+#include <optional>
 
 #include "calendar.h"
 #include "test_support.h"
@@ -35,6 +44,13 @@ std::vector<NameCase> NameCases() {
       {"U+2028", QStringLiteral("ANN\u2028LEE")},
       {"lone surrogate", QStringLiteral("ANN") + QChar(0xD800) + QStringLiteral("LEE")},
   };
+}
+
+std::vector<NameInBox> NamesInBoxes(std::initializer_list<const char*> boxes) {
+  std::vector<NameInBox> out;
+  for (const NameCase& c : NameCases())
+    for (const char* box : boxes) out.push_back({c, box, std::string(c.what) + " in " + box});
+  return out;
 }
 
 QString MonthName(int month) { return calendar::MonthNames().value(month - 1); }
@@ -132,13 +148,14 @@ std::vector<BadFile> BadFiles(const QString& ending, const QByteArray& good) {
   // Mode 000: root still reads it, so this one may open as a sound reading.
   const QString locked = add("mode 000 (root reads it)", "locked." + ending, good);
   QFile::setPermissions(locked, QFileDevice::Permissions());
+  files.back().sound = true;
   // A good file in a read-only folder opens as any other.
   const QString roFolder = in("read-only-folder");
   QDir().mkpath(roFolder);
   WriteBytes(roFolder + "/good." + ending, good);
   SetImmutable(roFolder, true);
   lockedPaths().append(roFolder);
-  files.push_back({"good file in a read-only folder", roFolder + "/good." + ending});
+  files.push_back({"good file in a read-only folder", roFolder + "/good." + ending, true});
   return files;
 }
 
@@ -149,6 +166,33 @@ void CleanUpBadFiles() {
     for (const QFileInfo& fi : QDir(sweepFolder()).entryInfoList({QString::fromLatin1(kind) + ".*"}, QDir::Files))
       QFile::remove(fi.filePath());
   }
+}
+
+QByteArray BytesBefore(const QString& path) {
+  const QFileInfo info(path);
+  return info.isFile() && info.size() < (10 << 20) ? ReadBytes(path) : QByteArray();
+}
+
+QByteArray OpenQuickly(QWidget* openButton, const BadFile& f) {
+  const QByteArray before = BytesBefore(f.path);
+  qztest::seams().fileAnswers.push_back(f.path);
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_TRUE(Click(openButton)) << f.what;
+  EXPECT_LT(clock.elapsed(), 5000) << f.what;
+  return before;
+}
+
+void WindowSweep::TearDown() {
+  CleanUpBadFiles();
+  qztest::UnloadAllWindows();
+  EXPECT_TRUE(DevFullIntact());
+}
+
+void WindowSweep::Restart(ui::Form& input) {
+  qztest::UnloadAllWindows();
+  input.Show();
+  qztest::seams().messages.clear();
 }
 
 std::vector<FailingSave> FailingSaves(const QString& ending) {
@@ -202,6 +246,24 @@ FileSizeLimit::~FileSizeLimit() {
   ::getrlimit(RLIMIT_FSIZE, &r);
   r.rlim_cur = rlim_t(old_);
   ::setrlimit(RLIMIT_FSIZE, &r);
+}
+
+void SaveMustFail(QWidget* saveButton, const FailingSave& s, const std::function<bool(const QString&)>& saysSo,
+                  const std::string& what) {
+  qztest::seams().fileAnswers.push_back(s.path);
+  {
+    std::optional<FileSizeLimit> limit;
+    if (s.fullDisk) limit.emplace(4);
+    EXPECT_TRUE(Click(saveButton)) << what;
+  }
+  const auto& messages = qztest::seams().messages;
+  ASSERT_EQ(messages.size(), 1u) << what;
+  EXPECT_TRUE(saysSo(messages[0].prompt)) << what << ": " << messages[0].prompt.toStdString();
+  EXPECT_EQ(messages[0].style, 16) << what;
+  if (!s.before.isEmpty()) {
+    EXPECT_EQ(ReadBytes(s.path), s.before) << what;
+  }
+  EXPECT_TRUE(DevFullIntact()) << what;
 }
 
 bool DevFullIntact() {

@@ -3,7 +3,16 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <Qt>
 #include <vector>
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+
+#include "test_support.h"
+
+class QWidget;
 
 namespace sweep {
 struct NameCase {
@@ -12,6 +21,13 @@ struct NameCase {
 };
 // Names of 0, 1 and 10,000 characters, other scripts, and pasted control characters.
 std::vector<NameCase> NameCases();
+// Each name case in each of the boxes, with its description ("tab in txtLastName").
+struct NameInBox {
+  NameCase name;
+  const char* box;
+  std::string what;
+};
+std::vector<NameInBox> NamesInBoxes(std::initializer_list<const char*> boxes);
 
 struct DateCase {
   const char* what;
@@ -28,10 +44,25 @@ QString MonthName(int month);
 struct BadFile {
   const char* what;
   QString path;
+  bool sound = false;  // a good file that opens as any other (root reads mode 000)
 };
 std::vector<BadFile> BadFiles(const QString& ending, const QByteArray& goodContent);
 // Removes the huge file and gives the locked files back their permissions.
 void CleanUpBadFiles();
+// The bytes of a regular file under 10 MB, which an Open must leave as they were; else empty.
+QByteArray BytesBefore(const QString& path);
+// Clicks Open with the open dialog answering the file and checks that it took under 5 s;
+// returns the file's bytes from before (see BytesBefore).
+QByteArray OpenQuickly(QWidget* openButton, const BadFile& f);
+
+// A sweep of an input window: each case starts on the window loaded afresh; after each test the
+// bad files are cleaned up, every window unloaded and /dev/full checked.
+class WindowSweep : public qztest::SeamTest {
+ protected:
+  void TearDown() override;
+  // Unloads every window and shows the input window, with no message recorded.
+  static void Restart(ui::Form& input);
+};
 
 QByteArray ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const QByteArray& bytes);
@@ -59,4 +90,18 @@ class FileSizeLimit {
 };
 // True while /dev/full is still the character device it should be.
 bool DevFullIntact();
+// Clicks Save with the save dialog answering the failing target (a full disk under a size
+// limit), then checks that one error message (the only one since the caller cleared them)
+// says so, the user's old bytes are kept and /dev/full is intact.
+void SaveMustFail(QWidget* saveButton, const FailingSave& s, const std::function<bool(const QString&)>& saysSo,
+                  const std::string& what);
+
+// What a user does, as key and mouse events (see test_support.h).
+using qztest::Choose;
+using qztest::Click;
+using qztest::ClickTab;
+using qztest::Enter;
+using qztest::MenuItem;
+using qztest::Paste;
+
 }  // namespace sweep

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "frm_iching_numerology_main.h"
-#include "saved_names.h"
 #include "non_regular_files.h"
+#include "saved_names.h"
 #include "test_support.h"
 
 using qztest::seams;

@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 
 #include "frm_numerology_software_one.h"
-#include "numerology_software.h"
 #include "non_regular_files.h"
+#include "numerology_software.h"
 #include "test_support.h"
 
 namespace nb = modNumerologySoftware;

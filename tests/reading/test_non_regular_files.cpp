@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "frm_numerology_pro_main.h"
+#include "non_regular_files.h"
 #include "reading_file.h"
 #include "shell_windows.h"
-#include "non_regular_files.h"
 #include "test_support.h"
 
 using qztest::seams;

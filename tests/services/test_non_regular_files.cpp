@@ -8,8 +8,8 @@
 #include <QStandardPaths>
 
 #include "file_io.h"
-#include "settings_store.h"
 #include "non_regular_files.h"
+#include "settings_store.h"
 #include "test_support.h"
 #include "text_codec.h"
 #include "update_reminder.h"

@@ -1,31 +1,19 @@
 #include <QApplication>
 
 #include "app_icon.h"
+#include "chinese_tool.h"
+#include "dictionary_tool.h"
 #include "file_io.h"
+#include "iching_tool.h"
+#include "kabbalah_tool.h"
+#include "namebirth_tool.h"
 #include "platform_qt.h"
+#include "reading_tool.h"
 #include "shell_windows.h"
 
 #ifdef QZ_STARTUP_PROBE
 #include "single_instance.h"
 #include "startup_probe.h"
-#endif
-#ifdef QZ_HAVE_READING
-#include "reading_tool.h"
-#endif
-#ifdef QZ_HAVE_KABBALAH
-#include "kabbalah_tool.h"
-#endif
-#ifdef QZ_HAVE_CHINESE
-#include "chinese_tool.h"
-#endif
-#ifdef QZ_HAVE_NAMEBIRTH
-#include "namebirth_tool.h"
-#endif
-#ifdef QZ_HAVE_ICHING
-#include "iching_tool.h"
-#endif
-#ifdef QZ_HAVE_DICTIONARY
-#include "dictionary_tool.h"
 #endif
 
 int main(int argc, char** argv) {
@@ -38,24 +26,12 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(ui::AppIcon());
   ui::InstallRealPlatform();
 
-#ifdef QZ_HAVE_READING
   RegisterReadingTool();
-#endif
-#ifdef QZ_HAVE_KABBALAH
   RegisterKabbalahTool();
-#endif
-#ifdef QZ_HAVE_CHINESE
   RegisterChineseTool();
-#endif
-#ifdef QZ_HAVE_NAMEBIRTH
   RegisterNamebirthTool();
-#endif
-#ifdef QZ_HAVE_ICHING
   RegisterIchingTool();
-#endif
-#ifdef QZ_HAVE_DICTIONARY
   RegisterDictionaryTool();
-#endif
 
 #ifdef QZ_STARTUP_PROBE
   // Benchmark runs side by side keep their locks in their own runtime folders.

@@ -464,9 +464,9 @@ TEST_F(IchingWindow, LauncherButtonOneOpensTheWindow) {
   EXPECT_TRUE(form.IsVisible());
 }
 
-// Renders both pages when QZ_SHOT_DIR names a folder (to look at them).
-TEST_F(IchingWindow, RendersBothPages) {
-  const QString dir = qEnvironmentVariable("QZ_SHOT_DIR");
+// Both pages fit their labels; saved as pictures when QZ_SCREENSHOT_DIR names a folder.
+TEST_F(IchingWindow, PagesFitTheirLabelsAndSaveScreenshots) {
+  const QString dir = qEnvironmentVariable("QZ_SCREENSHOT_DIR");
   QMainWindow* w = form.window();
   for (QLabel* label : w->findChildren<QLabel*>()) {
     if (!label->isVisibleTo(w) || label->text().isEmpty()) continue;

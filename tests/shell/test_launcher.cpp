@@ -239,13 +239,6 @@ TEST_F(Launcher, ToolButtonShowsTheToolThenHidesLauncherAndLoadsTheExitDialogHid
   EXPECT_TRUE(seams().endCalls.empty());
 }
 
-TEST_F(Launcher, ButtonOfAToolNotBuiltDoesNothing) {
-  launcher.Show();
-  launcher.cmdSelectOption(5)->click();
-  EXPECT_TRUE(launcher.IsVisible());
-  EXPECT_FALSE(frmNagScreen2::instance().IsLoaded());
-}
-
 TEST_F(Launcher, ClosingWithNoToolOpenedLoadsAndShowsTheExitDialog) {
   launcher.Show();
   launcher.window()->close();

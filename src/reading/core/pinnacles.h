@@ -6,8 +6,7 @@
 
 namespace reading {
 
-// The display window's caption. (The original caption carried a trailing CR LF, which a
-// title bar cannot show; the title is the words alone.)
+// The display window's caption: the words alone, with no line break (a title bar shows none).
 inline const QString kPinnaclePhasesTitle = QStringLiteral("Pinnacle Phases");
 
 struct Pinnacles {

@@ -1,11 +1,14 @@
 #include "file_io.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <deque>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -61,6 +64,60 @@ bool writeInPlace(const QString& path, const QByteArray& data, QString* error) {
 }
 }  // namespace
 
+QString UnsafeLinkReason(const QString& path) {
+  if (path.isEmpty()) return QString();
+  // The path is followed one name at a time, as the kernel does, reading each link on the way;
+  // `resolved` is the folder reached so far, free of links.
+  const QString absolute = QDir::isAbsolutePath(path) ? path : QDir::currentPath() + QLatin1Char('/') + path;
+  std::deque<QString> names;
+  for (const QString& name : absolute.split(QLatin1Char('/'), Qt::SkipEmptyParts)) names.push_back(name);
+  QString resolved = QStringLiteral("/");
+  bool nameIsLink = false;  // the file's own name led to a link
+  int links = 0;
+  while (!names.empty()) {
+    const QString name = names.front();
+    names.pop_front();
+    if (name == QLatin1String(".")) continue;
+    if (name == QLatin1String("..")) {
+      resolved = QFileInfo(resolved).path();
+      continue;
+    }
+    const QString next = resolved == QLatin1String("/") ? resolved + name : resolved + QLatin1Char('/') + name;
+    const QByteArray encoded = QFile::encodeName(next);
+    struct stat st;
+    if (::lstat(encoded.constData(), &st) != 0) {
+      // A missing folder fails the save by itself; a missing file is created, but not where
+      // a link to nothing points.
+      if (names.empty() && nameIsLink)
+        return QStringLiteral("%1 is a link to a file that does not exist; no file is created through it.").arg(path);
+      return QString();
+    }
+    if (!S_ISLNK(st.st_mode)) {
+      resolved = next;
+      continue;
+    }
+    struct stat folder;
+    if (::stat(QFile::encodeName(resolved).constData(), &folder) == 0 && (folder.st_mode & S_ISVTX) &&
+        (folder.st_mode & S_IWOTH) && st.st_uid != ::geteuid() && st.st_uid != folder.st_uid)
+      return next == absolute ? QStringLiteral("%1 is a link another user put in a shared folder; it is not followed.")
+                                    .arg(path)
+                              : QStringLiteral("%1 leads through %2, a link another user put in a shared folder; "
+                                               "it is not followed.")
+                                    .arg(path, next);
+    if (++links > 40) return QString();  // the save fails by itself (too many links)
+    if (names.empty()) nameIsLink = true;
+    QByteArray target(st.st_size > 0 ? st.st_size + 1 : 4096, Qt::Uninitialized);
+    const ssize_t length = ::readlink(encoded.constData(), target.data(), static_cast<size_t>(target.size()));
+    if (length <= 0 || length >= target.size()) return QString();
+    target.truncate(length);
+    const QString text = QFile::decodeName(target);
+    if (text.startsWith(QLatin1Char('/'))) resolved = QStringLiteral("/");
+    const QStringList parts = text.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (auto part = parts.crbegin(); part != parts.crend(); ++part) names.push_front(*part);
+  }
+  return QString();
+}
+
 bool IsRegularFile(const QString& path, qint64* size) {
   struct stat st;
   if (!statPath(path, &st) || !S_ISREG(st.st_mode)) return false;
@@ -69,6 +126,8 @@ bool IsRegularFile(const QString& path, qint64* size) {
 }
 
 bool WriteWholeFile(const QString& path, const QByteArray& data, QString* error) {
+  const QString unsafe = UnsafeLinkReason(path);
+  if (!unsafe.isEmpty()) return fail(error, unsafe);
   struct stat st;
   if (statPath(path, &st)) {
     if (S_ISDIR(st.st_mode)) return fail(error, QStringLiteral("%1 is a folder").arg(path));

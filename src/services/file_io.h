@@ -12,6 +12,13 @@
 // path to a library that opens it.
 bool IsRegularFile(const QString& path, qint64* size = nullptr);
 
+// Why a save to path must not go through the symbolic links on its way, or an empty text when
+// it may. Refused, as the kernel's protected_symlinks guard refuses it: a link in a sticky
+// world-writable folder (such as /tmp) whose owner is neither the user nor the folder's
+// owner. Refused too: a file name that is a link to nothing, through which a save would
+// create a file where the link points. WriteWholeFile checks this first.
+QString UnsafeLinkReason(const QString& path);
+
 // Writes data to path through a temporary file that replaces the old one only when
 // everything was written; a device is written in place and never replaced, and a FIFO or
 // socket is refused. False when anything failed; the old file is then as it was.

@@ -16,8 +16,9 @@ constexpr qint64 kLargestSettingsFile = 64 * 1024;
 
 // The file is named outright, so that QSettings reads no other (system or organisation-wide)
 // file, and only after it was found to be a small regular file: QSettings reads it whole, and
-// would wait for ever on a FIFO.
+// would wait for ever on a FIFO. A path through an unsafe link is neither read nor written.
 bool usable(const QString& path) {
+  if (!UnsafeLinkReason(path).isEmpty()) return false;
   qint64 size = 0;
   if (IsRegularFile(path, &size)) return size <= kLargestSettingsFile;
   return !QFileInfo::exists(path) && !QFileInfo(path).isSymLink();

@@ -21,6 +21,7 @@
 #include "frm_chinese_numerology_main.h"
 #include "frm_chinese_numerology_save.h"
 #include "lo_shu.h"
+#include "planted_links.h"
 #include "rich_text_box.h"
 #include "shell_windows.h"
 #include "test_support.h"
@@ -361,6 +362,17 @@ TEST_F(ChineseWindows, SaveCancelIsSilentAndAFailedWriteSaysSo) {
   EXPECT_EQ(qztest::seams().messages[0].style, 16);
   EXPECT_TRUE(qztest::seams().lastPrompt().contains(bad));
   EXPECT_FALSE(QFile::exists(bad));
+}
+
+TEST_F(ChineseWindows, SaveRefusesALinkToNothingAndAStrangersLink) {
+  enter("Ann", "1", "January", "1970");
+  calculate();
+  qztest::ExpectSavesRefuseUnsafeLinks(
+      [](const QString& path) {
+        qztest::seams().fileAnswers.push_back(path);
+        openReport([] { QTest::mouseClick(find<QPushButton>(report(), "cmdSave"), Qt::LeftButton); });
+      },
+      QStringLiteral("ann.cnu"));
 }
 
 TEST_F(ChineseWindows, SaveWarnsAboutCharactersTheFileCannotHold) {

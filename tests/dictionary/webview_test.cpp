@@ -1,12 +1,15 @@
 // The real browser plugin against a small HTTP server of the test on 127.0.0.1.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
 #include <QUrlQuery>
 
 #include "dictionary_module.h"
@@ -195,6 +198,57 @@ TEST_F(DictionaryWebView, FollowsWebLinksOnlyAndHandsNothingToTheDesktop) {
   for (const QString& r : server.requests) paths.append(QUrl(r).path());
   paths.removeAll("/favicon.ico");
   EXPECT_EQ(paths, QStringList({"/links", "/followed"}));
+}
+
+// Catches any window a page opens modally over the program: records its text and closes it,
+// so that a dialog the view should never have shown fails the test instead of hanging it.
+class ModalCatcher : public QObject {
+ public:
+  ModalCatcher() {
+    connect(&timer_, &QTimer::timeout, this, [this] {
+      if (QWidget* modal = QApplication::activeModalWidget()) {
+        QString text = modal->windowTitle();
+        for (const QLabel* label : modal->findChildren<QLabel*>()) text += QLatin1Char(' ') + label->text();
+        shown.append(text);
+        modal->close();
+      }
+    });
+    timer_.start(50);
+  }
+  QStringList shown;
+
+ private:
+  QTimer timer_;
+};
+
+TEST_F(DictionaryWebView, APageShowsNoDialogsAndCannotHoldTheView) {
+  ModalCatcher catcher;
+  // alert, confirm and prompt in a loop, then to a page named by how many of them were accepted.
+  server.pages.insert("/dialogs",
+                      "<html><body><script>var accepted=0;"
+                      "for(var i=0;i<20;++i){alert('alert '+i);if(confirm('confirm '+i))++accepted;"
+                      "if(prompt('prompt '+i,'answer')!==null)++accepted;}"
+                      "location.replace('/accepted-'+accepted);</script></body></html>");
+  // A page that asks whether to leave it; it may ask only after the user touched it.
+  server.pages.insert("/accepted-0",
+                      "<html><body style='margin:0'><div style='height:400px'>stay</div><script>"
+                      "addEventListener('beforeunload',function(e){e.preventDefault();e.returnValue='stay';"
+                      "return 'stay';});</script></body></html>");
+  DictionaryLink = server.address() + "/dialogs";
+  frmNumerologyDictionaryMain::instance().Show();
+  MDI::instance().window()->resize(MDI::instance().DefaultSize());
+  qztest::Activate(MDI::instance().window());
+  ASSERT_TRUE(view());
+  watchLoads();
+  // Every confirm and prompt was answered as cancelled, and the page went on.
+  ASSERT_TRUE(waitForPage("/accepted-0")) << server.requests.join(' ').toStdString();
+  QWidget* surface = view()->widget()->focusProxy();
+  ASSERT_TRUE(surface);
+  QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(20, 20));
+  // The user leaves the page for an entry of the dictionary.
+  display(0);
+  EXPECT_TRUE(waitForPage("/lo-shu"));
+  EXPECT_TRUE(catcher.shown.isEmpty()) << catcher.shown.join(" | ").toStdString();
 }
 }  // namespace
 

@@ -20,6 +20,7 @@
 #include "frm_kabbalah_numerology_save.h"
 #include "kabbalah_numbers.h"
 #include "kabbalah_tool.h"
+#include "planted_links.h"
 #include "rich_text_box.h"
 #include "rtb_link_hook.h"
 #include "shell_windows.h"
@@ -500,6 +501,17 @@ TEST_F(KabbalahWindows, SaveCancelIsSilentAndAFailedWriteSaysSo) {
   EXPECT_EQ(seams().messages[0].style, 16);
   EXPECT_TRUE(seams().messages[0].prompt.contains("could not be saved"));
   EXPECT_FALSE(QFile::exists(blocker + "/report.rtf"));
+}
+
+TEST_F(KabbalahWindows, SaveRefusesALinkToNothingAndAStrangersLink) {
+  interpret("ANN", "LEE");
+  openReport();
+  qztest::ExpectSavesRefuseUnsafeLinks(
+      [this](const QString& path) {
+        seams().fileAnswers.push_back(path);
+        QTest::mouseClick(report().control<QPushButton>("cmdSave"), Qt::LeftButton);
+      },
+      QStringLiteral("report.rtf"));
 }
 
 TEST_F(KabbalahWindows, PrintTheWholeReportThroughThePrinterDialog) {

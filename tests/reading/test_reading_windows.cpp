@@ -19,6 +19,7 @@
 #include "frm_numerology_pro_result.h"
 #include "frm_numerology_pro_save.h"
 #include "mod_numerology_pro.h"
+#include "planted_links.h"
 #include "reading_file.h"
 #include "reading_numbers.h"
 #include "reading_tool.h"
@@ -465,6 +466,17 @@ TEST_F(ReadingWindows, SaveCancelIsSilentAndFailureSaysSo) {
   ASSERT_EQ(seams().messages.size(), 1u);
   EXPECT_TRUE(seams().messages[0].prompt.startsWith("The reading could not be saved."));
   EXPECT_EQ(seams().messages[0].style, 16);
+}
+
+TEST_F(ReadingWindows, SaveRefusesALinkToNothingAndAStrangersLink) {
+  NextFor();
+  Click(result(), "cmdLifePath");
+  qztest::ExpectSavesRefuseUnsafeLinks(
+      [](const QString& path) {
+        seams().fileAnswers.push_back(path);
+        Click(frmNumerologyProDisp::instance(), "cmdSave");
+      },
+      QStringLiteral("name.num"));
 }
 
 TEST_F(ReadingWindows, SaveWarnsAboutCharactersTheFileCannotHold) {

@@ -1,4 +1,5 @@
 // The dictionary's browser: a QWebEngineView behind IWebView.
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QObject>
@@ -22,6 +23,17 @@ class WebPage final : public QWebEnginePage {
   void expectOwnPage() { ownPage_ = true; }
 
  protected:
+  // A page shows no dialog of its own: alerts are dropped, confirm and prompt answered as
+  // cancelled, and the question before leaving a page answered by leaving it.
+  void javaScriptAlert(const QUrl&, const QString&) override {}
+  bool javaScriptConfirm(const QUrl&, const QString& message) override {
+    // The engine asks its leave-page question through confirm, in this text.
+    return message == QCoreApplication::translate(
+                          "QWebEnginePage",
+                          "Are you sure you want to leave this page? Changes that you made may not be saved.");
+  }
+  bool javaScriptPrompt(const QUrl&, const QString&, const QString&, QString*) override { return false; }
+
   bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override {
     const QString scheme = url.scheme();
     if (scheme == QLatin1String("http") || scheme == QLatin1String("https")) return true;

@@ -1,0 +1,143 @@
+// Saves through symbolic links: a stranger's link in a shared folder is refused, no file is
+// created through a link to nothing, and the user's own links are followed.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "file_io.h"
+#include "planted_links.h"
+#include "settings_store.h"
+#include "text_codec.h"
+
+namespace {
+const QByteArray kVictims = "the victim's own file\n";
+const QByteArray kSaved = "reading\r\n";
+
+QByteArray contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+bool write(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+struct LinkCase {
+  const char* what;
+  QString link;    // planted as a link to target
+  QString target;
+  uid_t owner;
+  QString saved;   // the path the save is given
+  bool followed;   // the save wrote the target
+};
+
+// Saves to each case's path; a followed link has the target written and stays a link, a
+// refused one leaves the target as it was (or missing) and says why.
+void checkCases(const qztest::SharedFolder& folders, const std::vector<LinkCase>& cases) {
+  for (const LinkCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    ASSERT_TRUE(write(folders.home("diary.txt"), kVictims));
+    QFile::remove(folders.home("autostart.desktop"));
+    ASSERT_TRUE(qztest::PlantLink(c.target, c.link, c.owner));
+    QString error;
+    const bool saved = WriteWholeFile(c.saved, kSaved, &error);
+    EXPECT_EQ(saved, c.followed) << error.toStdString();
+    EXPECT_TRUE(QFileInfo(c.link).isSymLink());
+    if (c.followed) {
+      EXPECT_EQ(contents(folders.home("diary.txt")), kSaved);
+    } else {
+      EXPECT_EQ(contents(folders.home("diary.txt")), kVictims);
+      EXPECT_FALSE(QFile::exists(folders.home("autostart.desktop")));
+      EXPECT_TRUE(error.contains(QFileInfo(c.link).fileName())) << error.toStdString();
+    }
+    QFile::remove(c.link);
+  }
+}
+}  // namespace
+
+TEST(SaveLinks, OwnLinksAreFollowedAndNoFileIsCreatedThroughALinkToNothing) {
+  const qztest::SharedFolder f;
+  ASSERT_TRUE(f.ok());
+  const uid_t me = ::geteuid();
+  ASSERT_TRUE(qztest::PlantLink(f.home("autostart.desktop"), f.home("again.num")));
+  checkCases(f, {
+                    {"own link in a folder of one's own", f.home("mine.num"), f.home("diary.txt"), me,
+                     f.home("mine.num"), true},
+                    {"own relative link in the shared folder", f.shared("mine.num"), "../home/diary.txt", me,
+                     f.shared("mine.num"), true},
+                    {"own link through a linked folder", f.home("linked"), f.home(), me,
+                     f.home("linked/diary.txt"), true},
+                    {"own link to nothing", f.home("nothing.num"), f.home("autostart.desktop"), me,
+                     f.home("nothing.num"), false},
+                    {"own link to nothing in the shared folder", f.shared("nothing.num"),
+                     f.home("autostart.desktop"), me, f.shared("nothing.num"), false},
+                    {"link to a link to nothing", f.home("twice.num"), f.home("again.num"), me,
+                     f.home("twice.num"), false},
+                });
+}
+
+TEST(SaveLinks, AStrangersLinkInASharedFolderIsRefused) {
+  if (!qztest::CanPlantStrangersLinks()) GTEST_SKIP() << qztest::kNeedsRootToPlant;
+  const qztest::SharedFolder f;
+  ASSERT_TRUE(f.ok());
+  // A shared folder the stranger owns, and a folder open to everyone without the sticky bit.
+  ASSERT_TRUE(QDir().mkpath(f.home("theirs")) && QDir().mkpath(f.home("open")));
+  ASSERT_EQ(::chmod(QFile::encodeName(f.home("theirs")).constData(), 01777), 0);
+  ASSERT_EQ(::chown(QFile::encodeName(f.home("theirs")).constData(), qztest::kStranger, qztest::kStranger), 0);
+  ASSERT_EQ(::chmod(QFile::encodeName(f.home("open")).constData(), 0777), 0);
+  const uid_t them = qztest::kStranger;
+  ASSERT_TRUE(qztest::PlantLink(f.shared("planted.num"), f.home("chain.num")));
+  checkCases(f, {
+                    {"stranger's link to a file", f.shared("name.num"), f.home("diary.txt"), them,
+                     f.shared("name.num"), false},
+                    {"stranger's link to nothing", f.shared("name.num"), f.home("autostart.desktop"), them,
+                     f.shared("name.num"), false},
+                    {"stranger's link to a folder", f.shared("folder"), f.home(), them,
+                     f.shared("folder/diary.txt"), false},
+                    {"own link to a stranger's link", f.shared("planted.num"), f.home("diary.txt"), them,
+                     f.home("chain.num"), false},
+                    // The kernel follows these too: the folder is the stranger's, or not sticky.
+                    {"stranger's link in the stranger's shared folder", f.home("theirs/name.num"),
+                     f.home("diary.txt"), them, f.home("theirs/name.num"), true},
+                    {"stranger's link in a folder that is not sticky", f.home("open/name.num"), f.home("diary.txt"),
+                     them, f.home("open/name.num"), true},
+                });
+}
+
+TEST(SaveLinks, TheSettingsAreNotWrittenThroughAStrangersLink) {
+  if (!qztest::CanPlantStrangersLinks()) GTEST_SKIP() << qztest::kNeedsRootToPlant;
+  const qztest::SharedFolder f;
+  ASSERT_TRUE(f.ok());
+  // The settings' folder made shared for the test, with the settings file a stranger's link.
+  const QString path = settings::FilePath();
+  const QByteArray folder = QFile::encodeName(QFileInfo(path).path());
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+  struct stat before;
+  ASSERT_EQ(::stat(folder.constData(), &before), 0);
+  ASSERT_EQ(::chmod(folder.constData(), 01777), 0);
+  QSettings victims(f.home("victim.ini"), QSettings::IniFormat);
+  victims.setValue(QStringLiteral("Settings/") + EncodeText(QStringLiteral("Duration")), EncodeText("1/1/2000"));
+  victims.sync();
+  const QByteArray kept = contents(f.home("victim.ini"));
+  ASSERT_TRUE(qztest::PlantLink(f.home("victim.ini"), path, qztest::kStranger));
+
+  EXPECT_EQ(settings::ReadDuration(), QString());
+  settings::WriteDuration(QStringLiteral("12/10/2026"));
+  settings::RemoveDuration();
+  EXPECT_EQ(contents(f.home("victim.ini")), kept);
+  EXPECT_TRUE(QFileInfo(path).isSymLink());
+
+  QFile::remove(path);
+  ::chmod(folder.constData(), before.st_mode & 07777);
+  // The same link of the user's own is followed.
+  ASSERT_TRUE(qztest::PlantLink(f.home("victim.ini"), path));
+  EXPECT_EQ(settings::ReadDuration(), QStringLiteral("1/1/2000"));
+  QFile::remove(path);
+}

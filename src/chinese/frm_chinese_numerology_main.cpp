@@ -110,7 +110,6 @@ void frmChineseNumerologyMain::CreateControls(QMainWindow* w) {
   auto* cmdProceed = new QPushButton(QStringLiteral("Calculate My &Favourable Number By Chinese Numerology"), central);
   cmdProceed->setObjectName(QStringLiteral("cmdProceed"));
   cmdProceed->setMinimumHeight(34);
-  cmdProceed->setDefault(true);
   QObject::connect(cmdProceed, &QPushButton::clicked, w, [this] { cmdProceed_Click(); });
   auto* cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central);
   cmdOpen->setObjectName(QStringLiteral("cmdOpen"));

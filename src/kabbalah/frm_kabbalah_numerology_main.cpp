@@ -114,7 +114,6 @@ void frmKabbalahNumerologyMain::CreateControls(QMainWindow* w) {
 
   cmdNext = new QPushButton(QStringLiteral("&Get My Interpretation"), fraName);
   cmdNext->setObjectName(QStringLiteral("cmdNext"));
-  cmdNext->setDefault(true);
   QObject::connect(cmdNext, &QPushButton::clicked, cmdNext, [this] { cmdNext_Click(); });
   auto* buttonRow = new QHBoxLayout;
   buttonRow->addStretch();

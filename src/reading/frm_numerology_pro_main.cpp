@@ -116,7 +116,6 @@ void frmNumerologyProMain::CreateControls(QMainWindow* w) {
   buttons->addStretch(1);
   cmdNext = new QPushButton(QStringLiteral("&Next"), central);
   cmdNext->setObjectName(QStringLiteral("cmdNext"));
-  cmdNext->setDefault(true);
   cmdExit = new QPushButton(QStringLiteral("E&xit"), central);
   cmdExit->setObjectName(QStringLiteral("cmdExit"));
   buttons->addWidget(cmdNext);

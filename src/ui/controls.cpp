@@ -1,12 +1,24 @@
 #include "controls.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QSet>
+#include <QTabBar>
+#include <QTextEdit>
+#include <QValidator>
+#include <algorithm>
 #include <memory>
 
 namespace ui {
@@ -204,4 +216,107 @@ class ResizeWatcher : public QObject {
 }  // namespace
 
 void OnResize(QWidget* widget, std::function<void()> handler) { new ResizeWatcher(widget, std::move(handler)); }
+
+namespace {
+// A key pressed with Ctrl, Alt or Meta held reaches the box (and its key handlers) without its
+// text: its command acts, nothing is typed.
+class ModifiedKeysTypeNothing : public QObject {
+ public:
+  explicit ModifiedKeysTypeNothing(QWidget* box) : QObject(box) { box->installEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject* box, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->text().isEmpty() || !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+      return false;
+    QKeyEvent bare(QEvent::KeyPress, key->key(), key->modifiers(), key->nativeScanCode(), key->nativeVirtualKey(),
+                   key->nativeModifiers(), QString(), key->isAutoRepeat(), key->count(), key->device());
+    QCoreApplication::sendEvent(box, &bare);  // goes on to the parents itself when the box ignores it
+    key->accept();
+    return true;
+  }
+};
+
+bool isLineBreak(QChar c) {
+  return c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f' || c == QChar(0x85) || c == QChar(0x2028) ||
+         c == QChar(0x2029);
+}
+bool isControl(QChar c) { return c.category() == QChar::Other_Control || isLineBreak(c); }
+
+// A single-line box holds no control character. An edit leaves the caret after the text it
+// put in and the text after the caret as it was, so what the edit brought lies before the
+// caret: its first line stays, without control characters.
+class SingleLine : public QValidator {
+ public:
+  explicit SingleLine(QLineEdit* box) : QValidator(box), box_(box) {}
+
+  State validate(QString& input, int& pos) const override {
+    if (box_->isReadOnly() || std::none_of(input.cbegin(), input.cend(), isControl)) return Acceptable;
+    const qsizetype caret = std::clamp<qsizetype>(pos, 0, input.size());
+    QString before = input.left(caret);
+    if (const auto br = std::find_if(before.cbegin(), before.cend(), isLineBreak); br != before.cend())
+      before.truncate(br - before.cbegin());
+    before.removeIf(isControl);
+    QString after = input.mid(caret);
+    after.removeIf(isControl);
+    input = before + after;
+    pos = int(before.size());
+    return Acceptable;
+  }
+
+ private:
+  QLineEdit* box_;
+};
+}  // namespace
+
+void KeepTextBoxManners(QWidget* window) {
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    // An editable list takes the keys for its box and hands them on past the box's filters.
+    auto* list = qobject_cast<QComboBox*>(w);
+    if (list && list->isEditable()) new ModifiedKeysTypeNothing(list);
+    auto* line = qobject_cast<QLineEdit*>(w);
+    if (!line && !qobject_cast<QTextEdit*>(w) && !qobject_cast<QPlainTextEdit*>(w)) continue;
+    new ModifiedKeysTypeNothing(w);
+    if (line && !line->validator()) line->setValidator(new SingleLine(line));
+  }
+}
+
+QString WithoutAccessKey(const QString& caption) {
+  QString out;
+  out.reserve(caption.size());
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption[i] != u'&') {
+      out += caption[i];
+    } else if (i + 1 < caption.size() && caption[i + 1] == u'&') {
+      out += QStringLiteral("&&");
+      ++i;
+    }
+  }
+  return out;
+}
+
+void YieldAccessKeysToMenuBar(QMainWindow* window) {
+  auto* bar = qobject_cast<QMenuBar*>(window->menuWidget());
+  if (!bar) return;
+  QSet<int> menuKeys;
+  for (const QAction* title : bar->actions())
+    if (const QKeySequence key = QKeySequence::mnemonic(title->text()); !key.isEmpty()) menuKeys.insert(key[0].toCombined());
+  const auto taken = [&](const QString& caption) {
+    const QKeySequence key = QKeySequence::mnemonic(caption);
+    return !key.isEmpty() && menuKeys.contains(key[0].toCombined());
+  };
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    if (w == bar || bar->isAncestorOf(w)) continue;
+    if (auto* button = qobject_cast<QAbstractButton*>(w); button && taken(button->text()))
+      button->setText(WithoutAccessKey(button->text()));
+    else if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy() && taken(label->text()))
+      label->setText(WithoutAccessKey(label->text()));
+    else if (auto* frame = qobject_cast<QGroupBox*>(w); frame && taken(frame->title()))
+      frame->setTitle(WithoutAccessKey(frame->title()));
+    else if (auto* tabs = qobject_cast<QTabBar*>(w))
+      for (int i = 0; i < tabs->count(); ++i)
+        if (taken(tabs->tabText(i))) tabs->setTabText(i, WithoutAccessKey(tabs->tabText(i)));
+  }
+}
 }  // namespace ui

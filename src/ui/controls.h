@@ -9,6 +9,7 @@
 
 class QKeyEvent;
 class QLineEdit;
+class QMainWindow;
 
 namespace ui {
 // A label's caption as shown: "&&" shows one ampersand, a single "&" only marks the access key.
@@ -69,6 +70,18 @@ void FilterTypedText(QLineEdit* box, TypedCharRule rule, std::function<void()> r
 // Calls the handler after every edit of the box, pasted text included; the handler
 // may rewrite the text (the cursor keeps its place).
 void OnTextEdited(QLineEdit* box, std::function<void()> handler);
+
+// Every text box of the window keeps the suite's typing manners: a key pressed with Ctrl, Alt or
+// Meta held types no text (the box's commands, such as Ctrl+V, still act), and an editable
+// single-line box holds no control character: of a pasted or dropped text only the first line
+// stays, without tabs or other control characters.
+void KeepTextBoxManners(QWidget* window);
+
+// A caption without its access key: "&&" stays, a single "&" goes.
+QString WithoutAccessKey(const QString& caption);
+// One key, one action: a control whose access key is also a title's of the window's menu bar
+// gives it up (its caption loses the mark); the menu title keeps it.
+void YieldAccessKeysToMenuBar(QMainWindow* window);
 
 // Focus moves between controls (not those caused by a message box taking the activation).
 void OnGotFocus(QWidget* widget, std::function<void()> handler);

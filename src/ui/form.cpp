@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "controls.h"
 #include "style.h"
 
 namespace ui {
@@ -145,6 +146,8 @@ void Form::Load() {
   window_ = w;
   loaded().append(this);
   CreateControls(w);
+  KeepTextBoxManners(w);
+  YieldAccessKeysToMenuBar(w);
   loading_ = false;
   Form_Load();
   // Sized and centred once the load handler has filled the controls.

@@ -38,6 +38,7 @@ int PaletteIndex(const QColor& color) {
 RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
   setAcceptRichText(false);
   setUndoRedoEnabled(false);
+  setTabChangesFocus(true);  // Tab moves on, also from an editable box
   pending_ = currentCharFormat();
 }
 

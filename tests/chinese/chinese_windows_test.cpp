@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -466,6 +467,46 @@ TEST_F(ChineseWindows, HiddenOpenByItsAccessKeySilentlyKeepsTheReportUnlessItRea
   EXPECT_EQ(afterEmpty, before);
   EXPECT_TRUE(qztest::seams().messages.empty()) << qztest::seams().lastPrompt().toStdString();  // none, whatever the file
   EXPECT_EQ(afterGood, "Hi Ann");
+}
+
+// Tab and Shift+Tab move the focus out of the editable report; no tab goes into it.
+TEST_F(ChineseWindows, TabAndShiftTabLeaveTheReportBox) {
+  enter("Ann", "1", "January", "1970");
+  calculate();
+  QString before, after;
+  QStringList reached;
+  openReport([&] {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(report().window()));
+    auto* rtb = find<ui::RichTextBox>(report(), "RTB");
+    ASSERT_FALSE(rtb->isReadOnly());
+    before = reportText();
+    for (const auto& [key, mods] : {std::pair{Qt::Key_Tab, Qt::KeyboardModifiers()},
+                                    std::pair{Qt::Key_Backtab, Qt::KeyboardModifiers(Qt::ShiftModifier)}}) {
+      QTest::mouseClick(rtb->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+      ASSERT_TRUE(rtb->hasFocus());
+      QTest::keyClick(QApplication::focusWidget(), key, mods);
+      reached << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString());
+    }
+    after = reportText();
+  });
+  EXPECT_EQ(after, before);
+  ASSERT_EQ(reached.size(), 2);
+  EXPECT_NE(reached[0], "RTB");
+  EXPECT_NE(reached[1], "RTB");
+}
+
+// The menu title keeps Alt+F: the first press opens the File menu and calculates nothing.
+TEST_F(ChineseWindows, AltFOpensTheFileMenuAtTheFirstPress) {
+  input().Show();
+  qztest::Activate(input().window());
+  QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : input().window(), Qt::Key_F,
+                  Qt::AltModifier);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(menu->objectName(), "mnuFile");
+  QTest::keyClick(menu, Qt::Key_Escape);
+  EXPECT_TRUE(qztest::seams().messages.empty()) << qztest::seams().lastPrompt().toStdString();
+  EXPECT_FALSE(display().IsLoaded());
 }
 
 TEST_F(ChineseWindows, EachSaveBuildsAFreshReport) {

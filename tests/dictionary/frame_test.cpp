@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -299,6 +300,22 @@ TEST_F(DictionaryFrame, AltWPutsTheFocusInTheSearchBox) {
   QTest::keyClick(frame().window(), Qt::Key_W, Qt::AltModifier);
   EXPECT_TRUE(box()->hasFocus());
   EXPECT_EQ(box()->text(), "Life Path");  // no "w" typed
+}
+
+// The menu title keeps Alt+D: one press opens the donation page once, as the Donate button does.
+TEST_F(DictionaryFrame, AltDOpensTheDonationPageAtEachPress) {
+  openFromLauncher();
+  qztest::Activate(frame().window());
+  for (int press = 1; press <= 2; ++press) {
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : frame().window(), Qt::Key_D,
+                    Qt::AltModifier);
+    ASSERT_EQ(qztest::seams().opened.size(), press);
+  }
+  QTest::mouseClick(frame().control<QPushButton>("cmdDonate"), Qt::LeftButton);
+  ASSERT_EQ(qztest::seams().opened.size(), 3);
+  EXPECT_EQ(qztest::seams().opened[0], qztest::seams().opened[2]);
+  EXPECT_EQ(qztest::seams().opened[1], qztest::seams().opened[2]);
+  EXPECT_TRUE(browser.requests.isEmpty());  // Display was not pressed
 }
 
 TEST_F(DictionaryFrame, LinksThatAreNotWebAddressesShowNothing) {

@@ -2,6 +2,10 @@
 // The fixture of the tests that reach every window of the suite: every tool registered, the
 // sample dictionary in the program folder, a fixed date, and every window unloaded afterwards.
 #include <QDate>
+#include <QStringList>
+#include <functional>
+#include <ostream>
+#include <vector>
 
 #include "chinese_tool.h"
 #include "dictionary_test_support.h"
@@ -13,6 +17,16 @@
 #include "test_support.h"
 
 namespace fittest {
+// The way a user reaches each window; the window is left shown (a modal show in tests returns
+// with the window still on the screen).
+struct Scenario {
+  const char* name;
+  std::function<ui::Form&()> open;
+  QStringList outOfSight;  // controls placed out of sight on purpose
+};
+inline void PrintTo(const Scenario& s, std::ostream* os) { *os << s.name; }
+std::vector<Scenario> Scenarios();
+
 class AllWindowsTest : public dicttest::DictionaryTest {
  protected:
   void SetUp() override {

@@ -182,6 +182,27 @@ TEST_F(KabbalahWindows, KeyFilter) {
   EXPECT_EQ(box("txtLastName")->text(), "Z");
 }
 
+// A key pressed with Alt, Ctrl+Alt or Meta held types nothing and is not refused: the small
+// letters, digits and signs of these keys never reach a name.
+TEST_F(KabbalahWindows, KeysWithAltOrMetaHeldTypeNothing) {
+  qztest::Activate(input().window());
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers mods;
+  } keys[] = {{Qt::Key_Q, Qt::AltModifier},     {Qt::Key_1, Qt::AltModifier},
+              {Qt::Key_Minus, Qt::AltModifier}, {Qt::Key_Apostrophe, Qt::AltModifier},
+              {Qt::Key_Z, Qt::AltModifier},     {Qt::Key_Q, Qt::MetaModifier},
+              {Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier}};
+  for (const char* name : {"txtFirstName", "txtMiddleName", "txtLastName"}) {
+    ASSERT_TRUE(qztest::Click(box(name)));
+    for (const auto& k : keys) QTest::keyClick(QApplication::focusWidget(), k.key, k.mods);
+    EXPECT_EQ(box(name)->text(), "") << name;
+    EXPECT_TRUE(seams().messages.empty()) << seams().lastPrompt().toStdString();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q);
+    EXPECT_EQ(box(name)->text(), "Q") << name;
+  }
+}
+
 TEST_F(KabbalahWindows, InputMethodTextGoesThroughTheKeyFilter) {
   qztest::Activate(input().window());
   QLineEdit* first = box("txtFirstName");

@@ -641,6 +641,74 @@ TEST_F(ReadingWindows, AltOOpensASavedReading) {
   EXPECT_TRUE(result().IsVisible());
 }
 
+// The menu title keeps Alt+D: one press opens the donation page once, as the Donate button does.
+TEST_F(ReadingWindows, AltDOpensTheDonationPageAtEachPress) {
+  NextFor();
+  qztest::Activate(result().window());
+  for (int press = 1; press <= 2; ++press) {
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : result().window(), Qt::Key_D,
+                    Qt::AltModifier);
+    ASSERT_EQ(seams().opened.size(), press);
+  }
+  Click(result(), "cmdDonate");
+  ASSERT_EQ(seams().opened.size(), 3);
+  EXPECT_EQ(seams().opened[0], seams().opened[2]);
+  EXPECT_EQ(seams().opened[1], seams().opened[2]);
+}
+
+// Alt, Ctrl+Alt or Meta held: the key types nothing into a name box.
+TEST_F(ReadingWindows, KeysWithAltOrMetaHeldTypeNothing) {
+  qztest::Activate(input().window());
+  for (const char* name : {"txtFirstName", "txtMiddleName", "txtLastName"}) {
+    ASSERT_TRUE(qztest::Click(box(name)));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::AltModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_1, Qt::AltModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::MetaModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
+    EXPECT_EQ(box(name)->text(), "A") << name;
+  }
+}
+
+// Pasted text, by the context menu or Ctrl+V, keeps its first line and no control character:
+// the reading's header stays on one line and only the names on screen count.
+TEST_F(ReadingWindows, PastedNamesKeepTheirFirstLineWithoutControlCharacters) {
+  ASSERT_TRUE(qztest::Paste(box("txtFirstName"), "mary\nann"));
+  ASSERT_TRUE(qztest::Click(box("txtLastName")));
+  QApplication::clipboard()->setText("\tsmith ");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(box("txtFirstName")->text(), "MARY");
+  EXPECT_EQ(box("txtLastName")->text(), "SMITH ");
+  // Inside a name, only the pasted text's first line goes in, at the cursor.
+  ASSERT_TRUE(qztest::Enter(box("txtMiddleName"), "AB"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+  QApplication::clipboard()->setText("c\td\r\ne");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(box("txtMiddleName")->text(), "ACDB");
+  EXPECT_EQ(box("txtMiddleName")->cursorPosition(), 3);
+  ASSERT_TRUE(qztest::Enter(box("txtMiddleName"), ""));
+
+  Click(input(), "cmdNext");
+  ASSERT_TRUE(result().IsVisible());
+  Click(result(), "cmdComprehensiveReading");
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_TRUE(shown[0].text.startsWith("Name: MARY  SMITH \nDate of Birth: August 6, 1979\n\n"))
+      << shown[0].text.left(80).toStdString();
+  EXPECT_EQ(shown[0].text, BoxText(reading::ComprehensiveReadingRuns({"MARY", "", "SMITH ", "August", "6", "1979"},
+                                                                     QDate(2024, 3, 15))));
+}
+
+// No button of the input window is drawn as default: Return in a name box presses nothing.
+TEST_F(ReadingWindows, NoButtonIsDrawnAsDefault) {
+  for (QPushButton* button : input().window()->findChildren<QPushButton*>())
+    EXPECT_FALSE(button->isDefault()) << button->objectName().toStdString();
+  ASSERT_TRUE(qztest::Enter(box("txtFirstName"), "JOHN"));
+  ASSERT_TRUE(qztest::Enter(box("txtLastName"), "SMITH"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_FALSE(result().IsLoaded());
+  EXPECT_TRUE(seams().messages.empty());
+}
+
 TEST_F(ReadingWindows, LauncherShowsTheInputWindowWithTheFirstNameFocused) {
   input().Unload();
   RegisterReadingTool();

@@ -185,6 +185,7 @@ TEST_F(ReadingSweep, SavedNamesComeBackAsTheyWereSaved) {
     if (VbTrim(c.text).isEmpty()) continue;
     restart();
     EXPECT_TRUE(sweep::Enter(box("txtFirstName"), c.text));
+    const QString entered = box("txtFirstName")->text();  // a pasted text's first line, without controls
     EXPECT_TRUE(sweep::Enter(box("txtLastName"), "LEE"));
     EXPECT_TRUE(sweep::Click(input().control<QPushButton>("cmdNext")));
     ASSERT_TRUE(result().IsVisible()) << c.what;
@@ -204,7 +205,7 @@ TEST_F(ReadingSweep, SavedNamesComeBackAsTheyWereSaved) {
     EXPECT_EQ(box("txtLastName")->text(), "LEE") << c.what;
     EXPECT_EQ(list("cboMonth")->currentText(), "August") << c.what;
     if (lost.isEmpty()) {
-      EXPECT_EQ(box("txtFirstName")->text(), c.text) << c.what;
+      EXPECT_EQ(box("txtFirstName")->text(), entered) << c.what;
     }
   }
 }

@@ -1,0 +1,153 @@
+// The way a user reaches each window of the suite.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "all_windows_test.h"
+#include "frm_chinese_numerology_display.h"
+#include "frm_chinese_numerology_main.h"
+#include "frm_chinese_numerology_save.h"
+#include "frm_iching_numerology_main.h"
+#include "frm_kabbalah_numerology_display.h"
+#include "frm_kabbalah_numerology_main.h"
+#include "frm_kabbalah_numerology_save.h"
+#include "frm_mdi.h"
+#include "frm_numerology_dictionary_pb.h"
+#include "frm_numerology_pro_disp.h"
+#include "frm_numerology_pro_main.h"
+#include "frm_numerology_pro_result.h"
+#include "frm_numerology_pro_save.h"
+#include "frm_numerology_software_one.h"
+#include "shell_windows.h"
+
+namespace fittest {
+namespace {
+template <class T = QWidget>
+T* find(ui::Form& form, const char* name) {
+  T* w = form.control<T>(QString::fromLatin1(name));
+  EXPECT_NE(w, nullptr) << name;
+  return w;
+}
+
+void click(ui::Form& form, const char* name) {
+  if (auto* button = find<QPushButton>(form, name)) QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void type(ui::Form& form, const char* box, const char* text) {
+  if (auto* edit = find<QLineEdit>(form, box)) QTest::keyClicks(edit, QString::fromLatin1(text));
+}
+
+void launch(int index) {
+  frmMain::instance().Show();
+  for (QPushButton* b : frmMain::instance().window()->findChildren<QPushButton*>(QStringLiteral("cmdSelectOption")))
+    if (b->property("Index").toInt() == index) QTest::mouseClick(b, Qt::LeftButton);
+}
+
+}  // namespace
+
+std::vector<Scenario> Scenarios() {
+  return {
+      {"Launcher", [] () -> ui::Form& { frmMain::instance().Show(); return frmMain::instance(); }, {}},
+      {"AboutBox",
+       []() -> ui::Form& {
+         frmMain::instance().Show();
+         frmAbout::instance().ShowModal();
+         return frmAbout::instance();
+       },
+       {}},
+      // The referral form's message box lies below the frame's visible area.
+      {"ExitDialog", [] () -> ui::Form& { frmNagScreen2::instance().Show(); return frmNagScreen2::instance(); },
+       {"txtMessage"}},
+      {"ReadingInput", [] () -> ui::Form& { launch(4); return frmNumerologyProMain::instance(); }, {}},
+      {"ReadingWindow",
+       []() -> ui::Form& {
+         launch(4);
+         type(frmNumerologyProMain::instance(), "txtFirstName", "JOHN");
+         type(frmNumerologyProMain::instance(), "txtLastName", "SMITH");
+         click(frmNumerologyProMain::instance(), "cmdNext");
+         return frmNumerologyProResult::instance();
+       },
+       {}},
+      {"ReadingDisplay",
+       []() -> ui::Form& {
+         launch(4);
+         type(frmNumerologyProMain::instance(), "txtFirstName", "JOHN");
+         type(frmNumerologyProMain::instance(), "txtLastName", "SMITH");
+         click(frmNumerologyProMain::instance(), "cmdNext");
+         click(frmNumerologyProResult::instance(), "cmdDestiny");
+         return frmNumerologyProDisp::instance();
+       },
+       {}},
+      {"ReadingComprehensive",
+       []() -> ui::Form& {
+         launch(4);
+         type(frmNumerologyProMain::instance(), "txtFirstName", "JOHN");
+         type(frmNumerologyProMain::instance(), "txtLastName", "SMITH");
+         click(frmNumerologyProMain::instance(), "cmdNext");
+         click(frmNumerologyProResult::instance(), "cmdComprehensiveReading");
+         return frmNumerologyProsave::instance();
+       },
+       {}},
+      {"KabbalahInput", [] () -> ui::Form& { launch(2); return frmKabbalahNumerologyMain::instance(); }, {}},
+      {"KabbalahResult",
+       []() -> ui::Form& {
+         launch(2);
+         type(frmKabbalahNumerologyMain::instance(), "txtFirstName", "JOHN");
+         type(frmKabbalahNumerologyMain::instance(), "txtLastName", "SMITH");
+         click(frmKabbalahNumerologyMain::instance(), "cmdNext");
+         return frmKabbalahNumerologyDisplay::instance();
+       },
+       {}},
+      {"KabbalahReport",
+       []() -> ui::Form& {
+         launch(2);
+         type(frmKabbalahNumerologyMain::instance(), "txtFirstName", "JOHN");
+         type(frmKabbalahNumerologyMain::instance(), "txtLastName", "SMITH");
+         click(frmKabbalahNumerologyMain::instance(), "cmdNext");
+         click(frmKabbalahNumerologyDisplay::instance(), "cmdPrint");
+         return frmKabbalahNumerologySave::instance();
+       },
+       {}},
+      {"ChineseInput", [] () -> ui::Form& { launch(0); return frmChineseNumerologyMain::instance(); }, {}},
+      {"ChineseResult",
+       []() -> ui::Form& {
+         launch(0);
+         type(frmChineseNumerologyMain::instance(), "txtName", "JOHN SMITH");
+         click(frmChineseNumerologyMain::instance(), "cmdProceed");
+         return frmChineseNumerologyDisplay::instance();
+       },
+       {}},
+      // The report's Open button is hidden behind its other controls.
+      {"ChineseReport",
+       []() -> ui::Form& {
+         launch(0);
+         type(frmChineseNumerologyMain::instance(), "txtName", "JOHN SMITH");
+         click(frmChineseNumerologyMain::instance(), "cmdProceed");
+         click(frmChineseNumerologyDisplay::instance(), "cmdSave");
+         return frmChineseNumerologySave::instance();
+       },
+       {"cmdOpen"}},
+      {"NameAndBirthNumbers", [] () -> ui::Form& { launch(5); return frmNumerologySoftwareOne::instance(); }, {}},
+      // The Open button lies below the window's client area.
+      {"IChingInput", [] () -> ui::Form& { launch(1); return frmIChingNumerologyMain::instance(); }, {"cmdOpen"}},
+      {"IChingResult",
+       []() -> ui::Form& {
+         launch(1);
+         type(frmIChingNumerologyMain::instance(), "txtNameFirst", "John");
+         type(frmIChingNumerologyMain::instance(), "txtNameLast", "Smith");
+         click(frmIChingNumerologyMain::instance(), "cmdNext");
+         return frmIChingNumerologyMain::instance();
+       },
+       {"cmdOpen"}},
+      {"DictionaryFrame", [] () -> ui::Form& { launch(3); return MDI::instance(); }, {}},
+      {"DictionaryProgress",
+       []() -> ui::Form& {
+         launch(3);
+         frmNumerologyDictionaryPB::instance().Show();
+         return frmNumerologyDictionaryPB::instance();
+       },
+       {}},
+  };
+}
+
+}  // namespace fittest

@@ -14,6 +14,7 @@
 #include "frm_numerology_software_one.h"
 #include "numerology_software.h"
 #include "reading_file.h"
+#include "saved_names.h"
 #include "shell_windows.h"
 #include "sweep_support.h"
 #include "test_support.h"
@@ -215,6 +216,11 @@ TEST_F(IchingSweep, OpenOfBadFiles) {
       ASSERT_EQ(seams().messages.size(), 1u) << f.what;
       EXPECT_FALSE(seams().messages[0].prompt.isEmpty()) << f.what;
       EXPECT_EQ(page(), "Frame1") << f.what;
+    }
+    if (f.unreadable) {
+      ASSERT_EQ(seams().messages.size(), 1u) << f.what;
+      EXPECT_EQ(seams().messages[0].prompt, iching::SavedNamesMessage(iching::SavedNamesStatus::Unreadable)) << f.what;
+      EXPECT_EQ(seams().messages[0].style, 16) << f.what;
     }
     if (!before.isEmpty()) {
       EXPECT_EQ(sweep::ReadBytes(f.path), before) << f.what;

@@ -19,7 +19,6 @@
 #include "frm_kabbalah_numerology_main.h"
 #include "frm_kabbalah_numerology_save.h"
 #include "kabbalah_numbers.h"
-#include "kabbalah_tool.h"
 #include "rich_text_box.h"
 #include "rtb_link_hook.h"
 #include "shell_windows.h"
@@ -380,14 +379,6 @@ TEST_F(KabbalahWindows, DisplayExitShowsTheLauncherAndKeepsTheInputHidden) {
   EXPECT_FALSE(input().IsVisible());
   EXPECT_TRUE(frmMain::instance().IsVisible());
   frmMain::instance().Hide();
-}
-
-TEST_F(KabbalahWindows, LauncherButtonOpensTheInputWindow) {
-  input().Unload();
-  frmMain::instance().Hide();
-  RegisterKabbalahTool();
-  ASSERT_TRUE(shell::ShowTool(2));
-  EXPECT_TRUE(input().IsVisible());
 }
 
 TEST_F(KabbalahWindows, ReportLayout) {

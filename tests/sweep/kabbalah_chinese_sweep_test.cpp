@@ -227,6 +227,7 @@ TEST_F(ChineseSweep, OpenOfBadFiles) {
   for (const sweep::BadFile& f : sweep::BadFiles("cnu", chinese::EncodeChineseReading(good))) {
     restart();
     EXPECT_TRUE(sweep::Enter(name(), "ANN"));
+    SCOPED_TRACE(std::string("ChineseSweep, input window: ") + f.what);
     const QByteArray before = sweep::OpenQuickly(cInput().control<QPushButton>("cmdOpen"), f);
     // Either a sound reading on the result window, or a message and nothing shown.
     if (cDisplay().IsLoaded() && cDisplay().IsVisible()) {
@@ -259,6 +260,7 @@ TEST_F(ChineseSweep, ReportOpenOfBadFilesKeepsTheReport) {
   inReport([&] {
     for (const sweep::BadFile& f : sweep::BadFiles("qzs", "\"A saved text\",1\r\n")) {
       seams().messages.clear();
+      SCOPED_TRACE(std::string("ChineseSweep, report: ") + f.what);
       sweep::OpenQuickly(cReport().control<QPushButton>("cmdOpen"), f);
       EXPECT_TRUE(seams().messages.empty()) << f.what;
       EXPECT_FALSE(reportText().isEmpty()) << f.what;

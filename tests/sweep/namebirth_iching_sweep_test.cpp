@@ -201,6 +201,7 @@ TEST_F(IchingSweep, OpenOfBadFiles) {
     seams().messages.clear();
     EXPECT_TRUE(sweep::Enter(box("txtNameFirst"), "ANN"));
     EXPECT_TRUE(sweep::Enter(box("txtNameLast"), "LEE"));
+    SCOPED_TRACE(std::string("IchingSweep: ") + f.what);
     const QByteArray before = sweep::OpenQuickly(form.control<QPushButton>("cmdOpen"), f);
     if (f.sound) {
       EXPECT_TRUE(seams().messages.empty()) << f.what << ": " << seams().lastPrompt().toStdString();

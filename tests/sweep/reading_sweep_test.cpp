@@ -138,6 +138,7 @@ TEST_F(ReadingSweep, OpenOfBadFiles) {
     restart();
     EXPECT_TRUE(sweep::Enter(box("txtFirstName"), "ANN"));
     EXPECT_TRUE(sweep::Enter(box("txtLastName"), "LEE"));
+    SCOPED_TRACE(std::string("ReadingSweep, input window: ") + f.what);
     const QByteArray before = sweep::OpenQuickly(input().control<QPushButton>("cmdOpen"), f);
     if (f.sound) {
       EXPECT_TRUE(seams().messages.empty()) << f.what << ": " << seams().lastPrompt().toStdString();

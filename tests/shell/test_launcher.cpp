@@ -189,7 +189,7 @@ TEST_F(Launcher, ToolButtonShowsTheToolThenHidesLauncherAndLoadsTheExitDialogHid
   });
   launcher.Show();
   platform::QueueRandom({0.6f});  // the exit dialog's support text: index 2
-  launcher.cmdSelectOption(0)->click();
+  EXPECT_TRUE(qztest::Click(launcher.cmdSelectOption(0)));
   EXPECT_TRUE(launcherVisibleAtShow);
   EXPECT_FALSE(dialogLoadedAtShow);
   EXPECT_FALSE(launcher.IsVisible());

@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -110,14 +109,12 @@ void frmMain::CreateControls(QMainWindow* w) {
   promotion->setMinimumHeight(56);
   layout->addWidget(promotion);
 
-  Timer1 = new QTimer(w);
+  Timer1 = new ui::Timer(1000, w);
   Timer1->setObjectName(QStringLiteral("Timer1"));
-  Timer1->setInterval(1000);
-  QObject::connect(Timer1, &QTimer::timeout, w, [this] { Timer1_Timer(); });
-  Timer2 = new QTimer(w);
+  QObject::connect(Timer1, &ui::Timer::timeout, w, [this] { Timer1_Timer(); });
+  Timer2 = new ui::Timer(2000, w);
   Timer2->setObjectName(QStringLiteral("Timer2"));
-  Timer2->setInterval(2000);
-  QObject::connect(Timer2, &QTimer::timeout, w, [this] { Timer2_Timer(); });
+  QObject::connect(Timer2, &ui::Timer::timeout, w, [this] { Timer2_Timer(); });
   Timer1->start();
   Timer2->start();
 

@@ -3,10 +3,10 @@
 #include "form.h"
 
 class QPushButton;
-class QTimer;
 namespace ui {
 class Frame;
 class Label;
+class Timer;
 }
 
 // Rounds to the nearest integer, a half going to the even neighbour.
@@ -35,8 +35,8 @@ class frmMain : public ui::FormOf<frmMain> {
   void Form_Unload() override;
 
  private:
-  QTimer* Timer1 = nullptr;
-  QTimer* Timer2 = nullptr;
+  ui::Timer* Timer1 = nullptr;
+  ui::Timer* Timer2 = nullptr;
   ui::Label* lblVeltrasse = nullptr;
   QWidget* promotion = nullptr;
   void frames_MouseMove();

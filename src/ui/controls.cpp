@@ -20,6 +20,7 @@
 #include <QValidator>
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace ui {
 QString LabelText(const QString& caption) {
@@ -91,6 +92,84 @@ void Frame::mouseMoveEvent(QMouseEvent* event) {
 void SetTimerEnabled(QTimer* timer, bool enabled) {
   if (!enabled) timer->stop();
   else if (!timer->isActive()) timer->start();
+}
+
+namespace {
+struct ManualClock {
+  bool on = false;
+  qint64 now = 0;
+  quint64 order = 0;
+  std::vector<Timer*> timers;  // every timer made, to move them between the clocks
+};
+ManualClock& manualClock() {
+  static ManualClock clock;
+  return clock;
+}
+}  // namespace
+
+Timer::Timer(int interval, QObject* parent) : QObject(parent), qtimer_(new QTimer(this)), interval_(interval) {
+  qtimer_->setInterval(interval);
+  connect(qtimer_, &QTimer::timeout, this, &Timer::timeout);
+  manualClock().timers.push_back(this);
+}
+
+Timer::~Timer() { std::erase(manualClock().timers, this); }
+
+bool Timer::isActive() const { return due_ >= 0 || qtimer_->isActive(); }
+
+void Timer::start() {
+  ManualClock& clock = manualClock();
+  if (!clock.on) {
+    qtimer_->start();
+    return;
+  }
+  qtimer_->stop();
+  due_ = clock.now + std::max(interval_, 1);
+  order_ = ++clock.order;
+}
+
+void Timer::stop() {
+  qtimer_->stop();
+  due_ = -1;
+}
+
+int Timer::remainingTime() const {
+  if (due_ >= 0) return int(due_ - manualClock().now);
+  return qtimer_->remainingTime();
+}
+
+void SetTimerEnabled(Timer* timer, bool enabled) {
+  if (!enabled) timer->stop();
+  else if (!timer->isActive()) timer->start();
+}
+
+void SetManualClock(bool on) {
+  ManualClock& clock = manualClock();
+  clock.on = on;
+  if (on) return;
+  for (Timer* t : clock.timers) {
+    if (t->due_ < 0) continue;
+    t->due_ = -1;
+    t->qtimer_->start();
+  }
+}
+
+void AdvanceManualClock(int ms) {
+  ManualClock& clock = manualClock();
+  const qint64 end = clock.now + ms;
+  for (;;) {
+    Timer* next = nullptr;
+    for (Timer* t : clock.timers) {
+      if (t->due_ < 0 || t->due_ > end) continue;
+      if (!next || t->due_ < next->due_ || (t->due_ == next->due_ && t->order_ < next->order_)) next = t;
+    }
+    if (!next) break;
+    clock.now = next->due_;
+    next->due_ += std::max(next->interval_, 1);
+    next->order_ = ++clock.order;
+    emit next->timeout();
+  }
+  clock.now = end;
 }
 
 namespace {

@@ -55,6 +55,40 @@ class Frame : public QGroupBox {
 // Enabling a running timer leaves it running (QTimer::start would restart it).
 void SetTimerEnabled(QTimer* timer, bool enabled);
 
+// A timer control: a repeating QTimer, or, while a test has the manual clock on, a timer of
+// that clock, which ticks only as the test moves the clock on.
+class Timer : public QObject {
+  Q_OBJECT
+ public:
+  Timer(int interval, QObject* parent);
+  ~Timer() override;
+  int interval() const { return interval_; }
+  bool isActive() const;
+  // Counts the interval afresh from now, as QTimer::start does.
+  void start();
+  void stop();
+  // Milliseconds to the next tick; -1 when stopped.
+  int remainingTime() const;
+
+ signals:
+  void timeout();
+
+ private:
+  friend void AdvanceManualClock(int ms);
+  friend void SetManualClock(bool on);
+  QTimer* qtimer_;
+  int interval_;
+  qint64 due_ = -1;   // on the manual clock: the time of the next tick, -1 when stopped
+  quint64 order_ = 0;  // ticks due at the same time come in the order they were set
+};
+// Enabling a running timer leaves it running.
+void SetTimerEnabled(Timer* timer, bool enabled);
+
+// Test seam: with the manual clock on, timers started from then on tick only in
+// AdvanceManualClock, each due tick in time order. Turned off, running timers go on on Qt's.
+void SetManualClock(bool on);
+void AdvanceManualClock(int ms);
+
 // A key-press handler in the manner of KeyPress: it receives the character typed
 // (0 for keys without one) and returns true to drop the key.
 void OnKeyPress(QWidget* widget, std::function<bool(QKeyEvent* event)> handler);

@@ -5,10 +5,8 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QPushButton>
 #include <QString>
 #include <QStringList>
-#include <QTest>
 
 #include <chrono>
 #include <condition_variable>
@@ -22,7 +20,6 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include "form.h"
 #include "test_support.h"
 
 namespace qztest {
@@ -124,12 +121,4 @@ class FifoAndSocket {
   const bool fifoMade_;
   SocketFile socketFile_;
 };
-
-// Presses the form's Open button with the file dialog answered by path, while a guard on the
-// FIFO keeps a reader that waits on it from hanging the test.
-inline void OpenThroughDialog(ui::Form& form, const QString& path, const QString& fifo) {
-  FifoGuard guard(fifo);
-  seams().fileAnswers.push_back(path);
-  QTest::mouseClick(form.control<QPushButton>(QStringLiteral("cmdOpen")), Qt::LeftButton);
-}
 }  // namespace qztest

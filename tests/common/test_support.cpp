@@ -56,6 +56,11 @@ QString TempPath(const QString& name) {
   return QDir(dir.path()).filePath(name);
 }
 
+::testing::AssertionResult WaitFor(const std::function<bool()>& condition, int timeoutMs) {
+  if (QTest::qWaitFor(condition, timeoutMs)) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "the condition did not hold within " << timeoutMs << " ms";
+}
+
 void SeamEnvironment::SetUp() {
   ui::SetMsgBoxHandler([](const ui::MsgBoxCall& call) {
     seams().messages.push_back(call);

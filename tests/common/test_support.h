@@ -77,6 +77,10 @@ class SeamTest : public ::testing::Test {
   void TearDown() override { UnloadAllWindows(); }
 };
 
+// Runs the event loop until the condition holds, failing when it still does not after the
+// timeout. (Qt's QTRY_* macros report through QTest, which GoogleTest does not hear.)
+::testing::AssertionResult WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
+
 // Makes the window active so that focus moves between its controls raise their events.
 void Activate(QWidget* window);
 

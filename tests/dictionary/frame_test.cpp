@@ -23,7 +23,6 @@
 #include "dictionary_module.h"
 #include "dictionary_store.h"
 #include "dictionary_test_support.h"
-#include "dictionary_tool.h"
 #include "frm_mdi.h"
 #include "frm_numerology_dictionary_main.h"
 #include "frm_numerology_dictionary_pb.h"
@@ -360,14 +359,6 @@ TEST_F(DictionaryFrame, ClosingTheFrameClosesTheWebViewAndShowsTheLauncher) {
   EXPECT_FALSE(frmNumerologyDictionaryMain::instance().IsLoaded());
   EXPECT_TRUE(frmMain::instance().IsVisible());
   frmMain::instance().Hide();
-}
-
-TEST_F(DictionaryFrame, LauncherButtonThreeOpensTheDictionary) {
-  RegisterDictionaryTool();
-  ASSERT_TRUE(shell::ShowTool(3));
-  EXPECT_TRUE(frame().IsVisible());
-  EXPECT_TRUE(frmNumerologyDictionaryMain::instance().IsVisible());
-  EXPECT_EQ(browser.requests, QStringList({"navigate " + SiteAddress}));
 }
 
 // --- The web view's load steps and toolbar, with a recording browser ---------------------

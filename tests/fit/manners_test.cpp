@@ -21,13 +21,16 @@
 #include "frm_kabbalah_numerology_main.h"
 #include "frm_kabbalah_numerology_save.h"
 #include "frm_mdi.h"
+#include "frm_numerology_dictionary_main.h"
 #include "frm_numerology_dictionary_pb.h"
 #include "frm_numerology_pro_disp.h"
 #include "frm_numerology_pro_main.h"
 #include "frm_numerology_pro_result.h"
 #include "frm_numerology_pro_save.h"
+#include "frm_numerology_software_one.h"
 #include "shell_windows.h"
 #include "test_support.h"
+#include "web_pages.h"
 
 using qztest::seams;
 
@@ -82,7 +85,7 @@ void aboutFromMenu(ui::Form& form) { menuItem(form, Qt::Key_H, Qt::Key_A); }
 void pressAltO(ui::Form& form) {
   qztest::Activate(form.window());
   QTest::keyClick(form.window(), Qt::Key_O, Qt::AltModifier);
-  for (int i = 0; i < 50 && seams().fileRequests.empty(); ++i) QTest::qWait(20);
+  EXPECT_TRUE(qztest::WaitFor([] { return !seams().fileRequests.empty(); })) << "Alt+O did not press Open";
 }
 
 // The title a PDF printer gave the job.
@@ -96,6 +99,42 @@ QString PdfTitle(const QString& path) {
 }
 
 class WindowManners : public fittest::AllWindowsTest {};
+
+TEST_F(WindowManners, EachLauncherButtonOpensItsTool) {
+  struct ToolCase {
+    int index;
+    const char* caption;
+    std::function<ui::Form&()> first;  // the window the tool opens with
+  };
+  const ToolCase tools[] = {
+      {0, "Chinese Numerology", []() -> ui::Form& { return frmChineseNumerologyMain::instance(); }},
+      {1, "IChing Numerology", []() -> ui::Form& { return frmIChingNumerologyMain::instance(); }},
+      {2, "Kabbalah Numerology", []() -> ui::Form& { return frmKabbalahNumerologyMain::instance(); }},
+      {3, "Numerology Dictionary", []() -> ui::Form& { return MDI::instance(); }},
+      {4, "Vidovuzovo Zed Software", []() -> ui::Form& { return frmNumerologyProMain::instance(); }},
+      {5, "Numerology Software", []() -> ui::Form& { return frmNumerologySoftwareOne::instance(); }},
+  };
+  for (const ToolCase& t : tools) {
+    SCOPED_TRACE(t.caption);
+    qztest::UnloadAllWindows();
+    seams().reset();
+    browser.requests.clear();
+    frmMain& launcher = frmMain::instance();
+    launcher.Show();
+    QPushButton* button = launcher.cmdSelectOption(t.index);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), QString::fromLatin1(t.caption));
+    EXPECT_TRUE(qztest::Click(button));
+    EXPECT_TRUE(t.first().IsVisible());
+    EXPECT_FALSE(launcher.IsVisible());
+    EXPECT_TRUE(seams().messages.empty()) << seams().lastPrompt().toStdString();
+    if (t.index == 3) {
+      // The dictionary opens its web view inside the frame, on the site's page.
+      EXPECT_TRUE(frmNumerologyDictionaryMain::instance().IsVisible());
+      EXPECT_EQ(browser.requests, QStringList({"navigate " + SiteAddress}));
+    }
+  }
+}
 
 struct ModalCase {
   const char* name;

@@ -404,14 +404,6 @@ TEST_F(KabbalahWindows, DisplayExitShowsTheLauncherAndKeepsTheInputHidden) {
   frmMain::instance().Hide();
 }
 
-TEST_F(KabbalahWindows, LauncherButtonOpensTheInputWindow) {
-  input().Unload();
-  frmMain::instance().Hide();
-  RegisterKabbalahTool();
-  ASSERT_TRUE(shell::ShowTool(2));
-  EXPECT_TRUE(input().IsVisible());
-}
-
 TEST_F(KabbalahWindows, ReportLayout) {
   interpret("ANN", "LEE");
   bool sawModal = false;

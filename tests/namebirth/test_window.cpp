@@ -18,7 +18,6 @@
 #include <vector>
 
 #include "frm_numerology_software_one.h"
-#include "namebirth_tool.h"
 #include "numerology_software.h"
 #include "shell_windows.h"
 #include "test_support.h"
@@ -433,9 +432,8 @@ TEST_F(NamebirthWindowTest, ItsOwnMenuAndPagesOpenFullAddresses) {
   frmAbout::instance().Unload();
 }
 
-TEST_F(NamebirthWindowTest, TheLauncherOpensItAndExitShowsTheLauncher) {
-  RegisterNamebirthTool();
-  ASSERT_TRUE(shell::ShowTool(5));
+TEST_F(NamebirthWindowTest, ExitShowsTheLauncher) {
+  form.Show();
   EXPECT_TRUE(form.IsVisible());
   action("mnuExit")->trigger();
   EXPECT_FALSE(form.IsLoaded());

@@ -279,7 +279,7 @@ TEST_F(ReadingWindows, ExitUnloadsAndTheNextShowStartsAfresh) {
   EXPECT_TRUE(frmMain::instance().IsVisible());
 
   RegisterReadingTool();
-  ASSERT_TRUE(shell::ShowTool(4));
+  EXPECT_TRUE(qztest::Click(frmMain::instance().cmdSelectOption(4)));
   EXPECT_TRUE(input().IsVisible());
   EXPECT_TRUE(box("txtFirstName")->text().isEmpty());
   EXPECT_EQ(list("cboMonth")->currentText(), "August");
@@ -622,7 +622,7 @@ namespace {
 void PressAltO(QWidget* window) {
   const size_t before = seams().fileRequests.size();
   QTest::keyClick(window, Qt::Key_O, Qt::AltModifier);
-  for (int i = 0; i < 100 && seams().fileRequests.size() == before; ++i) QTest::qWait(20);
+  EXPECT_TRUE(qztest::WaitFor([&] { return seams().fileRequests.size() != before; })) << "Alt+O did not press Open";
 }
 }  // namespace
 

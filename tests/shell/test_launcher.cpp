@@ -1,14 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <functional>
-#include <utility>
+#include <algorithm>
 #include <vector>
 
 #include "controls.h"
@@ -35,11 +32,20 @@ TEST(CoBrand, RoundsHalfToEven) {
   EXPECT_EQ(CoBrandDraw(0.99999994f), 7);
 }
 
+// The launcher's timers run on the test's clock.
 class Launcher : public qztest::SeamTest {
  protected:
+  void SetUp() override {
+    SeamTest::SetUp();
+    ui::SetManualClock(true);
+  }
+  void TearDown() override {
+    SeamTest::TearDown();
+    ui::SetManualClock(false);
+  }
   frmMain& launcher = frmMain::instance();
   QWidget* promotion() { return launcher.control<QWidget>(QStringLiteral("fraFullBrand")); }
-  QTimer* timer(const char* name) { return launcher.control<QTimer>(QString::fromLatin1(name)); }
+  ui::Timer* timer(const char* name) { return launcher.control<ui::Timer>(QString::fromLatin1(name)); }
   ui::Label* banner() { return launcher.control<ui::Label>(QStringLiteral("lblVeltrasse")); }
 };
 
@@ -105,45 +111,14 @@ QPoint bareSpot(QWidget* frame) {
   return {};
 }
 
-// Runs the event loop until the condition holds or the time is up.
-bool waitUntil(const std::function<bool()>& condition, int ms) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!condition()) {
-    if (clock.elapsed() > ms) return false;
-    QTest::qWait(10);
+// The banner's visibility after each 10 ms of the clock, for `ms` milliseconds.
+std::vector<bool> sampleBanner(QWidget* banner, int ms) {
+  std::vector<bool> shown;
+  for (int t = 0; t < ms; t += 10) {
+    ui::AdvanceManualClock(10);
+    shown.push_back(banner->isVisible());
   }
-  return true;
-}
-
-// The banner's visibility sampled over real time, with the event loop running.
-struct Samples {
-  std::vector<std::pair<qint64, bool>> shown;  // elapsed ms, banner visible
-  double hiddenShare() const {
-    int hidden = 0;
-    for (const auto& s : shown) hidden += s.second ? 0 : 1;
-    return shown.empty() ? 0 : double(hidden) / double(shown.size());
-  }
-  // Lengths of the hidden spells that began and ended inside the sampling.
-  std::vector<qint64> wholeHiddenSpells() const {
-    std::vector<qint64> spells;
-    qint64 began = -1;
-    for (size_t i = 1; i < shown.size(); ++i) {
-      if (shown[i - 1].second && !shown[i].second) began = shown[i].first;
-      if (!shown[i - 1].second && shown[i].second && began >= 0) spells.push_back(shown[i].first - began);
-    }
-    return spells;
-  }
-};
-Samples sampleBanner(QWidget* banner, int ms) {
-  Samples samples;
-  QElapsedTimer clock;
-  clock.start();
-  while (clock.elapsed() < ms) {
-    samples.shown.emplace_back(clock.elapsed(), banner->isVisible());
-    QTest::qWait(20);
-  }
-  return samples;
+  return shown;
 }
 }  // namespace
 
@@ -153,14 +128,13 @@ TEST_F(Launcher, BannerBlinksHiddenOneSecondInTwo) {
   EXPECT_TRUE(timer("Timer2")->isActive());
   EXPECT_EQ(timer("Timer1")->interval(), 1000);
   EXPECT_EQ(timer("Timer2")->interval(), 2000);
-  const Samples samples = sampleBanner(banner(), 4600);
-  EXPECT_GT(samples.hiddenShare(), 0.3);
-  EXPECT_LT(samples.hiddenShare(), 0.7);
-  const std::vector<qint64> spells = samples.wholeHiddenSpells();
-  ASSERT_GE(spells.size(), 1u);
-  for (qint64 spell : spells) {
-    EXPECT_GT(spell, 700);
-    EXPECT_LT(spell, 1400);
+  // Timer2's tick (every 2 s) hides it; Timer1's tick that falls due with it must not show it
+  // again at once, so it stays hidden for the second up to Timer1's next tick.
+  const std::vector<bool> shown = sampleBanner(banner(), 6000);
+  for (size_t i = 0; i < shown.size(); ++i) {
+    const int ms = int(i + 1) * 10;
+    const bool hidden = ms >= 2000 && (ms / 1000) % 2 == 0;
+    EXPECT_EQ(shown[i], !hidden) << "at " << ms << " ms";
   }
 }
 
@@ -171,11 +145,8 @@ TEST_F(Launcher, MovingOverTheBannerStopsTheBlinkAndOnlyThreeFramesRestartIt) {
   auto* received = new MoveCounter(banner());
   auto* frame2Received = new MoveCounter(frame("Frame2"));
   // A move reaches the banner only while it shows; a hidden banner leaves the move to Frame2.
-  for (int attempt = 0; attempt < 3 && received->moves == 0; ++attempt) {
-    ASSERT_TRUE(waitUntil([&] { return banner()->isVisible(); }, 2500));
-    frame2Received->moves = 0;
-    QTest::mouseMove(banner(), banner()->rect().center() + QPoint(attempt, 0));
-  }
+  ASSERT_TRUE(banner()->isVisible());
+  QTest::mouseMove(banner(), banner()->rect().center());
   ASSERT_GE(received->moves, 1);
   EXPECT_EQ(frame2Received->moves, 0);  // the move stays with the banner
   EXPECT_FALSE(timer("Timer1")->isActive());
@@ -184,7 +155,8 @@ TEST_F(Launcher, MovingOverTheBannerStopsTheBlinkAndOnlyThreeFramesRestartIt) {
   QTest::mouseMove(banner(), banner()->rect().center() + QPoint(7, 1));
   EXPECT_FALSE(timer("Timer1")->isActive());
   // Stopped, it stays visible.
-  EXPECT_EQ(sampleBanner(banner(), 2300).hiddenShare(), 0.0);
+  const std::vector<bool> stopped = sampleBanner(banner(), 4000);
+  EXPECT_EQ(std::count(stopped.begin(), stopped.end(), false), 0);
 
   for (const char* name : {"Frame4", "Frame5", "Frame6", "Frame7"}) {
     auto* counter = new MoveCounter(frame(name));
@@ -202,10 +174,10 @@ TEST_F(Launcher, MovingOverTheBannerStopsTheBlinkAndOnlyThreeFramesRestartIt) {
     EXPECT_TRUE(timer("Timer2")->isActive()) << name;
   }
   // Moving on over a frame does not restart a running timer.
-  QTest::qWait(60);
-  const int remaining = timer("Timer2")->remainingTime();
+  ui::AdvanceManualClock(60);
+  EXPECT_EQ(timer("Timer2")->remainingTime(), 2000 - 60);
   QTest::mouseMove(frame("Frame1"), bareSpot(frame("Frame1")) + QPoint(0, 2));
-  EXPECT_LE(timer("Timer2")->remainingTime(), remaining);
+  EXPECT_EQ(timer("Timer2")->remainingTime(), 2000 - 60);
 }
 
 TEST_F(Launcher, ToolButtonShowsTheToolThenHidesLauncherAndLoadsTheExitDialogHidden) {
@@ -217,7 +189,7 @@ TEST_F(Launcher, ToolButtonShowsTheToolThenHidesLauncherAndLoadsTheExitDialogHid
   });
   launcher.Show();
   platform::QueueRandom({0.6f});  // the exit dialog's support text: index 2
-  launcher.cmdSelectOption(0)->click();
+  EXPECT_TRUE(qztest::Click(launcher.cmdSelectOption(0)));
   EXPECT_TRUE(launcherVisibleAtShow);
   EXPECT_FALSE(dialogLoadedAtShow);
   EXPECT_FALSE(launcher.IsVisible());

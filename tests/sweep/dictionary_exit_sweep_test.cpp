@@ -139,6 +139,7 @@ TEST_F(DictionarySweep, MergesOfBadUpdatesChangeNothing) {
   for (const sweep::BadFile& u : updates) {
     seams().messages.clear();
     seams().fileAnswers.push_back(u.path);
+    const sweep::FifoWatch watch(u.path);
     QElapsedTimer clock;
     clock.start();
     EXPECT_TRUE(sweep::MenuItem(frame().window(), Qt::Key_F, Qt::Key_U));

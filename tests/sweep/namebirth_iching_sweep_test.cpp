@@ -14,6 +14,7 @@
 #include "frm_numerology_software_one.h"
 #include "numerology_software.h"
 #include "reading_file.h"
+#include "saved_names.h"
 #include "shell_windows.h"
 #include "sweep_support.h"
 #include "test_support.h"
@@ -200,6 +201,7 @@ TEST_F(IchingSweep, OpenOfBadFiles) {
     seams().messages.clear();
     EXPECT_TRUE(sweep::Enter(box("txtNameFirst"), "ANN"));
     EXPECT_TRUE(sweep::Enter(box("txtNameLast"), "LEE"));
+    SCOPED_TRACE(std::string("IchingSweep: ") + f.what);
     const QByteArray before = sweep::OpenQuickly(form.control<QPushButton>("cmdOpen"), f);
     if (f.sound) {
       EXPECT_TRUE(seams().messages.empty()) << f.what << ": " << seams().lastPrompt().toStdString();
@@ -215,6 +217,11 @@ TEST_F(IchingSweep, OpenOfBadFiles) {
       ASSERT_EQ(seams().messages.size(), 1u) << f.what;
       EXPECT_FALSE(seams().messages[0].prompt.isEmpty()) << f.what;
       EXPECT_EQ(page(), "Frame1") << f.what;
+    }
+    if (f.unreadable) {
+      ASSERT_EQ(seams().messages.size(), 1u) << f.what;
+      EXPECT_EQ(seams().messages[0].prompt, iching::SavedNamesMessage(iching::SavedNamesStatus::Unreadable)) << f.what;
+      EXPECT_EQ(seams().messages[0].style, 16) << f.what;
     }
     if (!before.isEmpty()) {
       EXPECT_EQ(sweep::ReadBytes(f.path), before) << f.what;

@@ -138,6 +138,7 @@ TEST_F(ReadingSweep, OpenOfBadFiles) {
     restart();
     EXPECT_TRUE(sweep::Enter(box("txtFirstName"), "ANN"));
     EXPECT_TRUE(sweep::Enter(box("txtLastName"), "LEE"));
+    SCOPED_TRACE(std::string("ReadingSweep, input window: ") + f.what);
     const QByteArray before = sweep::OpenQuickly(input().control<QPushButton>("cmdOpen"), f);
     if (f.sound) {
       EXPECT_TRUE(seams().messages.empty()) << f.what << ": " << seams().lastPrompt().toStdString();
@@ -145,8 +146,10 @@ TEST_F(ReadingSweep, OpenOfBadFiles) {
       EXPECT_EQ(box("txtFirstName")->text(), "JOHN") << f.what;
     } else {
       ASSERT_EQ(seams().messages.size(), 1u) << f.what;
-      EXPECT_EQ(seams().messages[0].prompt, "Please Check The File.") << f.what;
+      EXPECT_EQ(seams().messages[0].prompt, frmNumerologyProMain::kCheckFileMessage) << f.what;
+      EXPECT_EQ(seams().messages[0].style, 16) << f.what;
       EXPECT_EQ(box("txtFirstName")->text(), "ANN") << f.what;
+      EXPECT_TRUE(input().IsVisible()) << f.what;
       EXPECT_FALSE(result().IsLoaded() && result().IsVisible()) << f.what;
     }
     if (!before.isEmpty()) {
@@ -172,6 +175,7 @@ TEST_F(ReadingSweep, SavesThatFailSaySoAndKeepTheOldFile) {
         EXPECT_TRUE(sweep::Click(result().control<QPushButton>("cmdComprehensiveReading")));
         report = &comprehensive();
       }
+      SCOPED_TRACE("ReadingSweep, " + what);
       sweep::SaveMustFail(
           report->control<QPushButton>("cmdSave"), s,
           [](const QString& prompt) { return prompt.startsWith("The reading could not be saved."); }, what);

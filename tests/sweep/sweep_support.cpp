@@ -23,6 +23,7 @@
 #include <optional>
 
 #include "calendar.h"
+#include "non_regular_files.h"
 #include "test_support.h"
 
 namespace sweep {
@@ -112,7 +113,25 @@ QStringList& lockedPaths() {
   static QStringList paths;
   return paths;
 }
+constexpr QFileDevice::Permissions kFolderMode = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                 QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                                 QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+// A folder made afresh, writable, for the files that go in it before it is locked.
+void unlockFolder(const QString& folder) {
+  QDir().mkpath(folder);
+  SetImmutable(folder, false);
+  QFile::setPermissions(folder, kFolderMode);
+}
+// No one may add, remove or replace a file in the folder: its mode stops a user, and being
+// immutable stops root.
+void lockFolder(const QString& folder) {
+  QFile::setPermissions(folder, kFolderMode & ~(QFileDevice::WriteOwner));
+  if (AsRoot()) SetImmutable(folder, true);
+  lockedPaths().append(folder);
+}
 }  // namespace
+
+bool AsRoot() { return ::geteuid() == 0; }
 
 std::vector<BadFile> BadFiles(const QString& ending, const QByteArray& good) {
   std::vector<BadFile> files;
@@ -143,24 +162,36 @@ std::vector<BadFile> BadFiles(const QString& ending, const QByteArray& good) {
   // A folder with the file's name.
   const QString folder = in("folder." + ending);
   QDir().mkpath(folder);
-  files.push_back({"a folder", folder});
-  files.push_back({"missing", in("missing." + ending)});
-  // Mode 000: root still reads it, so this one may open as a sound reading.
-  const QString locked = add("mode 000 (root reads it)", "locked." + ending, good);
+  files.push_back({"a folder", folder, false, true});
+  files.push_back({"missing", in("missing." + ending), false, true});
+  // A FIFO and a socket: an Open refuses them as unreadable, at once.
+  const QString fifo = in("fifo." + ending);
+  qztest::MakeFifo(fifo);
+  files.push_back({"a FIFO", fifo, false, true});
+  const QString socket = in("socket." + ending);
+  { qztest::SocketFile bound(socket); }  // the socket file stays when its socket closes
+  files.push_back({"a socket", socket, false, true});
+  // Mode 000: a user may not read it; root still does, so for root it opens as a sound one.
+  const QString locked = in("locked." + ending);
+  QFile::remove(locked);
+  add(AsRoot() ? "mode 000 (root reads it)" : "mode 000 (the user may not read it)", "locked." + ending, good);
   QFile::setPermissions(locked, QFileDevice::Permissions());
-  files.back().sound = true;
+  files.back().sound = AsRoot();
+  files.back().unreadable = !AsRoot();
   // A good file in a read-only folder opens as any other.
   const QString roFolder = in("read-only-folder");
-  QDir().mkpath(roFolder);
+  unlockFolder(roFolder);
   WriteBytes(roFolder + "/good." + ending, good);
-  SetImmutable(roFolder, true);
-  lockedPaths().append(roFolder);
+  lockFolder(roFolder);
   files.push_back({"good file in a read-only folder", roFolder + "/good." + ending, true});
   return files;
 }
 
 void CleanUpBadFiles() {
-  for (const QString& p : lockedPaths()) SetImmutable(p, false);
+  for (const QString& p : lockedPaths()) {
+    SetImmutable(p, false);
+    if (QFileInfo(p).isDir()) QFile::setPermissions(p, kFolderMode);
+  }
   lockedPaths().clear();
   for (const char* kind : {"huge", "hugename"}) {
     for (const QFileInfo& fi : QDir(sweepFolder()).entryInfoList({QString::fromLatin1(kind) + ".*"}, QDir::Files))
@@ -173,9 +204,17 @@ QByteArray BytesBefore(const QString& path) {
   return info.isFile() && info.size() < (10 << 20) ? ReadBytes(path) : QByteArray();
 }
 
+FifoWatch::FifoWatch(const QString& path) {
+  struct stat st {};
+  if (::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISFIFO(st.st_mode))
+    guard_ = std::make_unique<qztest::FifoGuard>(path);
+}
+FifoWatch::~FifoWatch() = default;
+
 QByteArray OpenQuickly(QWidget* openButton, const BadFile& f) {
   const QByteArray before = BytesBefore(f.path);
   qztest::seams().fileAnswers.push_back(f.path);
+  const FifoWatch watch(f.path);
   QElapsedTimer clock;
   clock.start();
   EXPECT_TRUE(Click(openButton)) << f.what;
@@ -199,9 +238,9 @@ std::vector<FailingSave> FailingSaves(const QString& ending) {
   std::vector<FailingSave> saves;
   const QByteArray old = "the user's own bytes\r\n";
   // A full device: the save dialog adds its ending to "/dev/full", so the device is made
-  // again under a name with the ending (as root); /dev/full itself is checked afterwards.
+  // again under a name with the ending (only root may); /dev/full itself is checked afterwards.
   const QString device = in("full-device." + ending);
-  if (!QFileInfo::exists(device))
+  if (AsRoot() && !QFileInfo::exists(device))
     ::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 7));
   if (QFileInfo(device).exists() && !QFileInfo(device).isFile())
     saves.push_back({"a full device (/dev/full)", device, QByteArray()});
@@ -211,20 +250,21 @@ std::vector<FailingSave> FailingSaves(const QString& ending) {
   saves.push_back({"missing folder", in("no-such-folder/x." + ending), QByteArray()});
   // An existing file in a folder nobody may write to, root included.
   const QString roFolder = in("locked-folder");
-  QDir().mkpath(roFolder);
-  SetImmutable(roFolder, false);
+  unlockFolder(roFolder);
   WriteBytes(roFolder + "/old." + ending, old);
-  SetImmutable(roFolder, true);
-  lockedPaths().append(roFolder);
+  lockFolder(roFolder);
   saves.push_back({"existing file in a read-only folder", roFolder + "/old." + ending, old});
   saves.push_back({"new file in a read-only folder", roFolder + "/new." + ending, QByteArray()});
-  // An existing file that may not be replaced.
-  const QString fixed = in("immutable." + ending);
-  SetImmutable(fixed, false);
-  WriteBytes(fixed, old);
-  SetImmutable(fixed, true);
-  lockedPaths().append(fixed);
-  saves.push_back({"existing immutable file", fixed, old});
+  // An existing file that may not be replaced: a user may replace a read-only file of a folder
+  // of theirs, so only root's immutable attribute makes one.
+  if (AsRoot()) {
+    const QString fixed = in("immutable." + ending);
+    SetImmutable(fixed, false);
+    WriteBytes(fixed, old);
+    SetImmutable(fixed, true);
+    lockedPaths().append(fixed);
+    saves.push_back({"existing immutable file", fixed, old});
+  }
   // A full disk while an existing file is replaced.
   const QString full = in("full-disk." + ending);
   WriteBytes(full, old);

@@ -81,8 +81,12 @@ void frmKabbalahNumerologySave::cmdSave_Click() {
   CD.FileName.clear();
   CD.CancelError = true;
   if (!CD.ShowSave()) return;  // Cancel: nothing written, nothing said
-  if (!RTB->SaveFile(CD.FileName))
-    ui::MsgBox(QStringLiteral("The report could not be saved to \"%1\".").arg(CD.FileName), ui::vbCritical);
+  QString error;
+  if (!RTB->SaveFile(CD.FileName, &error)) {
+    QString prompt = QStringLiteral("The report could not be saved to \"%1\".").arg(CD.FileName);
+    if (!error.isEmpty()) prompt += QStringLiteral("\r\n") + error;
+    ui::MsgBox(prompt, ui::vbCritical);
+  }
 }
 
 void frmKabbalahNumerologySave::cmdPrint_Click() {

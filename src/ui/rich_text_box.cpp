@@ -158,7 +158,7 @@ void RichTextBox::AppendText(const QString& text, bool bold, int paletteIndex) {
 
 QByteArray RichTextBox::ToRtf() const { return DocumentToRtf(*document()); }
 
-bool RichTextBox::SaveFile(const QString& path) { return WriteWholeFile(path, ToRtf()); }
+bool RichTextBox::SaveFile(const QString& path, QString* error) { return WriteWholeFile(path, ToRtf(), error); }
 
 void RichTextBox::SelPrint(QPrinter* printer) {
   if (!printer) return;

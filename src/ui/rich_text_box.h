@@ -38,8 +38,9 @@ class RichTextBox : public QTextEdit {
   // Appends text at the end in the given format (SelStart = end, SelBold, SelColor, SelText).
   void AppendText(const QString& text, bool bold, int paletteIndex);
 
-  // Writes the whole content as a Rich Text Format file, whole or not at all.
-  bool SaveFile(const QString& path);
+  // Writes the whole content as a Rich Text Format file, whole or not at all; error, when
+  // given, receives the reason of a failure.
+  bool SaveFile(const QString& path, QString* error = nullptr);
   QByteArray ToRtf() const;
 
   // Prints the selection, or the whole content when nothing is selected.

@@ -502,6 +502,21 @@ TEST_F(KabbalahWindows, SaveCancelIsSilentAndAFailedWriteSaysSo) {
   EXPECT_FALSE(QFile::exists(blocker + "/report.rtf"));
 }
 
+TEST_F(KabbalahWindows, SavePastTheFileSizeLimitGivesTheSystemsReason) {
+  interpret("ANN", "LEE");
+  openReport();
+  const QString path = qztest::TempPath("limited.rtf");
+  seams().fileAnswers.push_back(path);
+  {
+    qztest::FileSizeLimit limit(16);
+    ASSERT_TRUE(limit.ok());
+    QTest::mouseClick(report().control<QPushButton>("cmdSave"), Qt::LeftButton);
+  }
+  ASSERT_EQ(seams().messages.size(), 1u);
+  EXPECT_EQ(seams().messages[0].prompt, "The report could not be saved to \"" + path + "\".\r\nFile too large");
+  EXPECT_FALSE(QFile::exists(path));
+}
+
 TEST_F(KabbalahWindows, PrintTheWholeReportThroughThePrinterDialog) {
   interpret("ANN", "LEE");
   openReport();

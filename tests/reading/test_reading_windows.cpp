@@ -467,6 +467,28 @@ TEST_F(ReadingWindows, SaveCancelIsSilentAndFailureSaysSo) {
   EXPECT_EQ(seams().messages[0].style, 16);
 }
 
+TEST_F(ReadingWindows, SavePastTheFileSizeLimitGivesTheSystemsReason) {
+  NextFor();
+  Click(result(), "cmdLifePath");
+  const QString path = qztest::TempPath("limited-reading.num");
+  ASSERT_TRUE(reading::ReadingFile::Write(path, reading::Person{"OLD", "", "READING", "May", "1", "1990"}));
+  const QByteArray before = [&] {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }();
+  seams().fileAnswers.push_back(path);
+  {
+    qztest::FileSizeLimit limit(8);
+    ASSERT_TRUE(limit.ok());
+    Click(frmNumerologyProDisp::instance(), "cmdSave");
+  }
+  ASSERT_EQ(seams().messages.size(), 1u);
+  EXPECT_EQ(seams().messages[0].prompt, "The reading could not be saved.\r\nFile too large");
+  QFile after(path);
+  ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+  EXPECT_EQ(after.readAll(), before);
+}
+
 TEST_F(ReadingWindows, SaveWarnsAboutCharactersTheFileCannotHold) {
   NextFor({"JOSÉ", "", "NÚÑEZ", "August", "6", "1979"});
   Click(result(), "cmdLifePath");

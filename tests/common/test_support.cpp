@@ -41,6 +41,7 @@ void Seams::reset() {
   opened.clear();
   endCalls.clear();
   onModal = nullptr;
+  ui::SetDialogDriver(nullptr);
   platform::ClearRandomQueue();
   SetToday(QDate());
 }

@@ -39,8 +39,8 @@ int execDialog(QDialog& dialog) {
   return dialog.exec();
 }
 
-// The printer dialog without the page choices its flags leave out. Qt keeps "Pages from" and
-// "Pages" on offer whatever its options say, and shows them again at every show.
+// The printer dialog without the page choices its flags leave out: Qt leaves "Pages from" and
+// "Pages" on offer whatever its options say, so they are hidden after Qt set up its widgets.
 class PrinterDialog : public QPrintDialog {
  public:
   PrinterDialog(QPrinter* printer, QWidget* parent, bool pageNumbers)

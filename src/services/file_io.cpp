@@ -20,6 +20,16 @@ bool fail(QString* error, const QString& reason) {
   return false;
 }
 
+// The reason of a failed write. A write that stops part way (a file-size limit, a full disk)
+// leaves Qt without a reason of its own ("Unknown error"); errno, read right after the failing
+// call, then tells the system's.
+QString writeFailure(const QFileDevice& file, int savedErrno) {
+  static const QString unknown = QFile().errorString();
+  if (file.errorString() != unknown) return file.errorString();
+  if (savedErrno != 0) return QString::fromLocal8Bit(::strerror(savedErrno));
+  return file.errorString();
+}
+
 bool statPath(const QString& path, struct stat* st) {
   const QByteArray name = QFile::encodeName(path);
   return !name.isEmpty() && ::stat(name.constData(), st) == 0;
@@ -57,7 +67,8 @@ bool writeInPlace(const QString& path, const QByteArray& data, QString* error) {
     ::close(fd);
     return fail(error, device.errorString());
   }
-  if (device.write(data) != data.size() || !device.flush()) return fail(error, device.errorString());
+  errno = 0;
+  if (device.write(data) != data.size() || !device.flush()) return fail(error, writeFailure(device, errno));
   device.close();
   if (device.error() != QFileDevice::NoError) return fail(error, device.errorString());
   return true;
@@ -139,12 +150,14 @@ bool WriteWholeFile(const QString& path, const QByteArray& data, QString* error)
   if (!file.open(QIODevice::WriteOnly)) return fail(error, file.errorString());
   // The last buffered bytes are written by flush(); commit() would not notice that they failed
   // (a full disk) and would put the short file in place of the old one.
+  errno = 0;
   if (file.write(data) != data.size() || !file.flush()) {
-    const QString reason = file.errorString();
+    const QString reason = writeFailure(file, errno);
     file.cancelWriting();
     return fail(error, reason);
   }
-  if (!file.commit()) return fail(error, file.errorString());
+  errno = 0;
+  if (!file.commit()) return fail(error, writeFailure(file, errno));
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPrintDialog>
 #include <QPrinterInfo>
 
@@ -20,9 +21,47 @@ std::function<bool(QPrinter&)>& defaultPrinterHandler() {
   static std::function<bool(QPrinter&)> h;
   return h;
 }
+std::function<void(QDialog&)>& dialogDriver() {
+  static std::function<void(QDialog&)> h;
+  return h;
+}
+
+int execDialog(QDialog& dialog) {
+  if (dialogDriver()) {
+    QMetaObject::invokeMethod(
+        &dialog,
+        [&dialog] {
+          dialogDriver()(dialog);
+          if (dialog.isVisible()) dialog.reject();
+        },
+        Qt::QueuedConnection);
+  }
+  return dialog.exec();
+}
+
+// The printer dialog without the page choices its flags leave out: Qt leaves "Pages from" and
+// "Pages" on offer whatever its options say, so they are hidden after Qt set up its widgets.
+class PrinterDialog : public QPrintDialog {
+ public:
+  PrinterDialog(QPrinter* printer, QWidget* parent, bool pageNumbers)
+      : QPrintDialog(printer, parent), pageNumbers_(pageNumbers) {}
+  void setVisible(bool visible) override {
+    QPrintDialog::setVisible(visible);
+    if (!visible || pageNumbers_) return;
+    for (const char* name : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"})
+      if (auto* w = findChild<QWidget*>(QLatin1String(name))) w->hide();
+    // The "to" between the page boxes.
+    if (auto* to = findChild<QWidget*>(QStringLiteral("to")))
+      for (QLabel* label : to->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (label->text() == QLatin1String("to")) label->hide();
+  }
+
+ private:
+  bool pageNumbers_;
+};
 
 std::optional<QString> runFileDialog(const CommonDialog& d, const FileDialogRequest& request) {
-  if (fileHandler()) return fileHandler()(request);
+  if (fileHandler() && !dialogDriver()) return fileHandler()(request);
   QFileDialog dialog(QApplication::activeWindow(), request.title);
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   const QStringList filters = d.OfferedFilters();
@@ -31,17 +70,18 @@ std::optional<QString> runFileDialog(const CommonDialog& d, const FileDialogRequ
     const int index = request.filterIndex >= 1 && request.filterIndex <= filters.size() ? request.filterIndex - 1 : 0;
     dialog.selectNameFilter(filters[index]);
   }
-  if (!request.defaultExt.isEmpty()) dialog.setDefaultSuffix(request.defaultExt);
   if (request.kind == FileDialogKind::Open) {
+    // An existing file is opened as it is named: no extension is added to what is typed.
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.flags & cdlOFNFileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   } else {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    if (!request.defaultExt.isEmpty()) dialog.setDefaultSuffix(request.defaultExt);
     if (!(request.flags & cdlOFNOverwritePrompt)) dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
   }
   if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  if (execDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first();
 }
 }  // namespace
@@ -87,7 +127,7 @@ bool CommonDialog::ShowSave() {
 QPrinter* CommonDialog::ShowPrinter() {
   printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
   printSelection_ = false;
-  if (printerHandler()) {
+  if (printerHandler() && !dialogDriver()) {
     if (!printerHandler()(*printer_, Flags)) {
       printer_.reset();
       return nullptr;
@@ -95,14 +135,15 @@ QPrinter* CommonDialog::ShowPrinter() {
     printSelection_ = (Flags & cdlPDSelection) && printer_->printRange() == QPrinter::Selection;
     return printer_.get();
   }
-  QPrintDialog dialog(printer_.get(), QApplication::activeWindow());
-  dialog.setWindowTitle(DialogTitle.isEmpty() ? QStringLiteral("Print") : DialogTitle);
+  PrinterDialog dialog(printer_.get(), QApplication::activeWindow(), !(Flags & cdlPDNoPageNums));
+  // The title of a file dialog set before does not carry over.
+  dialog.setWindowTitle(QStringLiteral("Print"));
   QAbstractPrintDialog::PrintDialogOptions options = dialog.options();
   options.setFlag(QAbstractPrintDialog::PrintSelection, (Flags & cdlPDSelection) != 0);
   options.setFlag(QAbstractPrintDialog::PrintPageRange, !(Flags & cdlPDNoPageNums));
   dialog.setOptions(options);
   if (Flags & cdlPDSelection) printer_->setPrintRange(QPrinter::Selection);
-  if (dialog.exec() != QDialog::Accepted) {
+  if (execDialog(dialog) != QDialog::Accepted) {
     printer_.reset();
     return nullptr;
   }
@@ -115,6 +156,7 @@ void SetFileDialogHandler(std::function<std::optional<QString>(const FileDialogR
 }
 void SetPrinterDialogHandler(std::function<bool(QPrinter&, int)> h) { printerHandler() = std::move(h); }
 void SetDefaultPrinterHandler(std::function<bool(QPrinter&)> h) { defaultPrinterHandler() = std::move(h); }
+void SetDialogDriver(std::function<void(QDialog&)> driver) { dialogDriver() = std::move(driver); }
 
 QString NoPrinterMessage() {
   return QStringLiteral("No printer is available. Please set up a default printer, then press Print again.");

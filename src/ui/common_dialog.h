@@ -3,6 +3,8 @@
 #include <QPrinter>
 #include <QString>
 #include <functional>
+
+class QDialog;
 #include <memory>
 #include <optional>
 
@@ -64,6 +66,11 @@ void SetFileDialogHandler(std::function<std::optional<QString>(const FileDialogR
 // Tests: answer a printer dialog by setting up the printer (for instance PDF output);
 // return false for Cancel.
 void SetPrinterDialogHandler(std::function<bool(QPrinter& printer, int flags)> handler);
+
+// Tests: when set, the real file and printer dialogs are shown (the handlers above are not asked)
+// and the driver is called with the dialog once it shows, to answer it with keys and clicks;
+// a dialog the driver leaves open is cancelled.
+void SetDialogDriver(std::function<void(QDialog& dialog)> driver);
 
 // The default printer, or null when none is available.
 std::unique_ptr<QPrinter> DefaultPrinter();

@@ -22,6 +22,43 @@ QString normaliseBreaks(QString text) {
   text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return text;
 }
+
+// A paragraph with a word longer than this keeps to one line (the box scrolls sideways): Qt
+// wraps an overlong word by measuring all the rest of it again for every line it fills, which
+// takes seconds for the longest names a box takes.
+constexpr int kLongestWrappedWord = 4000;
+
+bool hasOverlongWord(const QString& text) {
+  int run = 0;
+  for (QChar c : text) {
+    run = c.isSpace() ? 0 : run + 1;
+    if (run > kLongestWrappedWord) return true;
+  }
+  return false;
+}
+
+// Inserts text at the cursor. Where a paragraph gets or loses an overlong word, the insertion and
+// the paragraph's wrapping are one edit, so that the document is laid out once, after both.
+void insertText(QTextCursor& c, const QString& text, const QTextCharFormat& format) {
+  if (!hasOverlongWord(text) && !c.blockFormat().nonBreakableLines()) {
+    c.insertText(text, format);
+    return;
+  }
+  c.beginEditBlock();
+  const int from = c.selectionStart();
+  c.insertText(text, format);
+  const QTextBlock last = c.block();
+  for (QTextBlock block = c.document()->findBlock(from); block.isValid(); block = block.next()) {
+    const bool oneLine = hasOverlongWord(block.text());
+    if (block.blockFormat().nonBreakableLines() != oneLine) {
+      QTextBlockFormat wrapping;
+      wrapping.setNonBreakableLines(oneLine);
+      QTextCursor(block).mergeBlockFormat(wrapping);
+    }
+    if (block == last) break;
+  }
+  c.endEditBlock();
+}
 }  // namespace
 
 QColor PaletteColor(int index) {
@@ -48,7 +85,9 @@ void RichTextBox::SetText(const QString& text) {
   clear();
   pending_ = QTextCharFormat();
   QTextCursor c(document());
-  c.insertText(normaliseBreaks(text));
+  QTextCharFormat format = c.charFormat();
+  format.clearProperty(QTextFormat::ObjectType);
+  insertText(c, normaliseBreaks(text), format);
   c.movePosition(QTextCursor::Start);
   setTextCursor(c);
 }
@@ -83,7 +122,7 @@ QString RichTextBox::SelText() const { return textCursor().selection().toPlainTe
 
 void RichTextBox::SetSelText(const QString& text) {
   QTextCursor c = textCursor();
-  c.insertText(normaliseBreaks(text), pending_);
+  insertText(c, normaliseBreaks(text), pending_);
   setTextCursor(c);
 }
 

@@ -370,6 +370,21 @@ TEST_F(ChineseWindows, SaveRefusesALinkToNothingAndAStrangersLink) {
       QStringLiteral("ann.cnu"));
 }
 
+TEST_F(ChineseWindows, SavePastTheFileSizeLimitGivesTheSystemsReason) {
+  enter("Ann", "1", "January", "1970");
+  calculate();
+  const QString path = qztest::TempPath("limited.cnu");
+  qztest::seams().fileAnswers.push_back(path);
+  {
+    qztest::FileSizeLimit limit(4);
+    ASSERT_TRUE(limit.ok());
+    openReport([] { QTest::mouseClick(find<QPushButton>(report(), "cmdSave"), Qt::LeftButton); });
+  }
+  ASSERT_EQ(qztest::seams().messages.size(), 1u);
+  EXPECT_TRUE(qztest::seams().lastPrompt().endsWith("\r\nFile too large")) << qztest::seams().lastPrompt().toStdString();
+  EXPECT_FALSE(QFile::exists(path));
+}
+
 TEST_F(ChineseWindows, SaveWarnsAboutCharactersTheFileCannotHold) {
   const QString path = qztest::TempPath("renee.cnu");
   enter(QString::fromUtf8("Renée"), "1", "January", "1970");

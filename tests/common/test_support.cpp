@@ -17,8 +17,11 @@
 #include <QPrinter>
 #include <QProcess>
 
+#include "file_io.h"
 #include "form.h"
 #include "platform.h"
+
+#include <sys/resource.h>
 
 namespace qztest {
 Seams& seams() {
@@ -38,6 +41,7 @@ void Seams::reset() {
   opened.clear();
   endCalls.clear();
   onModal = nullptr;
+  ui::SetDialogDriver(nullptr);
   platform::ClearRandomQueue();
   SetToday(QDate());
 }
@@ -98,6 +102,22 @@ void SeamEnvironment::SetUp() {
   ui::SetEndProcessHandler([](int code) { seams().endCalls.push_back(code); });
   platform::SetShellOpener([](const QString& address) { seams().opened << address; });
   seams().reset();
+}
+
+FileSizeLimit::FileSizeLimit(long bytes) {
+  IgnoreFileSizeLimitSignal();
+  rlimit limit{};
+  ::getrlimit(RLIMIT_FSIZE, &limit);
+  old_ = static_cast<long>(limit.rlim_cur);
+  limit.rlim_cur = static_cast<rlim_t>(bytes);
+  ok_ = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+}
+
+FileSizeLimit::~FileSizeLimit() {
+  rlimit limit{};
+  ::getrlimit(RLIMIT_FSIZE, &limit);
+  limit.rlim_cur = static_cast<rlim_t>(old_);
+  ::setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 void Activate(QWidget* window) {

@@ -81,6 +81,21 @@ class SeamTest : public ::testing::Test {
 // timeout. (Qt's QTRY_* macros report through QTest, which GoogleTest does not hear.)
 ::testing::AssertionResult WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
 
+// Lowers the soft file-size limit (ulimit -f) for the life of the object, with SIGXFSZ ignored
+// as the program ignores it, so that a write past the limit fails instead of ending the process.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(long bytes);
+  ~FileSizeLimit();
+  bool ok() const { return ok_; }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  long old_ = 0;
+  bool ok_ = false;
+};
+
 // Makes the window active so that focus moves between its controls raise their events.
 void Activate(QWidget* window);
 

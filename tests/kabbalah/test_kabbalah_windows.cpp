@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QDialog>
 #include <QTabBar>
 #include <QTest>
 #include <QTextBlock>
@@ -527,6 +529,21 @@ TEST_F(KabbalahWindows, SaveRefusesALinkToNothingAndAStrangersLink) {
       QStringLiteral("report.rtf"));
 }
 
+TEST_F(KabbalahWindows, SavePastTheFileSizeLimitGivesTheSystemsReason) {
+  interpret("ANN", "LEE");
+  openReport();
+  const QString path = qztest::TempPath("limited.rtf");
+  seams().fileAnswers.push_back(path);
+  {
+    qztest::FileSizeLimit limit(16);
+    ASSERT_TRUE(limit.ok());
+    QTest::mouseClick(report().control<QPushButton>("cmdSave"), Qt::LeftButton);
+  }
+  ASSERT_EQ(seams().messages.size(), 1u);
+  EXPECT_EQ(seams().messages[0].prompt, "The report could not be saved to \"" + path + "\".\r\nFile too large");
+  EXPECT_FALSE(QFile::exists(path));
+}
+
 TEST_F(KabbalahWindows, PrintTheWholeReportThroughThePrinterDialog) {
   interpret("ANN", "LEE");
   openReport();
@@ -574,6 +591,46 @@ TEST_F(KabbalahWindows, PrintHonoursTheRangeChosenInTheDialog) {
   // Cancel prints nothing and says nothing.
   seams().dialogPrinterPdf.clear();
   QTest::mouseClick(report().control<QPushButton>("cmdPrint"), Qt::LeftButton);
+  EXPECT_TRUE(seams().messages.empty());
+}
+
+TEST_F(KabbalahWindows, PrinterDialogOffersNoPageNumbersAndIsTitledPrint) {
+  interpret("ANN", "LEE");
+  openReport();
+  // A save first: its dialog's title must not carry over.
+  seams().fileAnswers.push_back(qztest::TempPath("before-print.rtf"));
+  QTest::mouseClick(report().control<QPushButton>("cmdSave"), Qt::LeftButton);
+  ASSERT_TRUE(seams().messages.empty());
+
+  struct Seen {
+    QString title;
+    QStringList choices;  // the radio buttons the user can see once the options are shown
+  };
+  std::vector<Seen> seen;
+  ui::SetDialogDriver([&](QDialog& dialog) {
+    for (QPushButton* b : dialog.findChildren<QPushButton*>())
+      if (b->text() == "&Options >>") QTest::mouseClick(b, Qt::LeftButton);
+    Seen s{dialog.windowTitle(), {}};
+    for (QRadioButton* r : dialog.findChildren<QRadioButton*>())
+      if (r->isVisibleTo(&dialog)) s.choices << r->text();
+    seen.push_back(s);
+    for (QPushButton* b : dialog.findChildren<QPushButton*>())
+      if (b->text() == "Cancel") QTest::mouseClick(b, Qt::LeftButton);
+  });
+  QTest::mouseClick(report().control<QPushButton>("cmdPrint"), Qt::LeftButton);
+  rtb()->SetSelStart(0);
+  rtb()->SetSelLength(10);
+  QTest::mouseClick(report().control<QPushButton>("cmdPrint"), Qt::LeftButton);
+
+  ASSERT_EQ(seen.size(), 2u);
+  for (const Seen& s : seen) {
+    EXPECT_EQ(s.title, "Print");
+    EXPECT_TRUE(s.choices.contains("Print all")) << s.choices.join(", ").toStdString();
+    EXPECT_FALSE(s.choices.contains("Pages from")) << s.choices.join(", ").toStdString();
+    EXPECT_FALSE(s.choices.contains("Pages")) << s.choices.join(", ").toStdString();
+  }
+  EXPECT_FALSE(seen[0].choices.contains("Selection"));
+  EXPECT_TRUE(seen[1].choices.contains("Selection"));
   EXPECT_TRUE(seams().messages.empty());
 }
 

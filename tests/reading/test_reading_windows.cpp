@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QGridLayout>
 #include <QLabel>
@@ -479,6 +481,28 @@ TEST_F(ReadingWindows, SaveRefusesALinkToNothingAndAStrangersLink) {
       QStringLiteral("name.num"));
 }
 
+TEST_F(ReadingWindows, SavePastTheFileSizeLimitGivesTheSystemsReason) {
+  NextFor();
+  Click(result(), "cmdLifePath");
+  const QString path = qztest::TempPath("limited-reading.num");
+  ASSERT_TRUE(reading::ReadingFile::Write(path, reading::Person{"OLD", "", "READING", "May", "1", "1990"}));
+  const QByteArray before = [&] {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }();
+  seams().fileAnswers.push_back(path);
+  {
+    qztest::FileSizeLimit limit(8);
+    ASSERT_TRUE(limit.ok());
+    Click(frmNumerologyProDisp::instance(), "cmdSave");
+  }
+  ASSERT_EQ(seams().messages.size(), 1u);
+  EXPECT_EQ(seams().messages[0].prompt, "The reading could not be saved.\r\nFile too large");
+  QFile after(path);
+  ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+  EXPECT_EQ(after.readAll(), before);
+}
+
 TEST_F(ReadingWindows, SaveWarnsAboutCharactersTheFileCannotHold) {
   NextFor({"JOSÉ", "", "NÚÑEZ", "August", "6", "1979"});
   Click(result(), "cmdLifePath");
@@ -542,6 +566,31 @@ TEST_F(ReadingWindows, OpenRestoresTheSavedReading) {
   Click(result(), "cmdComprehensiveReading");
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].text, before);
+}
+
+TEST_F(ReadingWindows, OpenDialogOpensAFileTypedAsItIsNamed) {
+  // A name without a dot that ends in "num", typed into the real dialog.
+  const QString path = qztest::TempPath("datanum");
+  ASSERT_TRUE(reading::ReadingFile::Write(path, reading::Person{"MARY", "", "LEE", "May", "1", "1990"}));
+  bool openOffered = false;
+  QString typed;
+  ui::SetDialogDriver([&](QDialog& dialog) {
+    qztest::Activate(&dialog);
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_TRUE(focus && dialog.isAncestorOf(focus));
+    QTest::keyClicks(focus, path);
+    if (auto* edit = qobject_cast<QLineEdit*>(focus)) typed = edit->text();
+    QPushButton* open = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open);
+    openOffered = open && open->isEnabled();
+    if (openOffered) QTest::keyClick(focus, Qt::Key_Return);
+  });
+  Click(input(), "cmdOpen");
+  EXPECT_EQ(typed, path);
+  EXPECT_TRUE(openOffered);
+  EXPECT_TRUE(seams().messages.empty()) << seams().lastPrompt().toStdString();
+  EXPECT_EQ(box("txtFirstName")->text(), "MARY");
+  EXPECT_EQ(box("txtLastName")->text(), "LEE");
+  EXPECT_TRUE(result().IsVisible());
 }
 
 TEST_F(ReadingWindows, OpenOfABadFileSaysSoAndChangesNothing) {

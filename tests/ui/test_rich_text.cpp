@@ -48,6 +48,38 @@ TEST(RichTextBox, SelectionFormattingAppliesToTheTextInsertedNext) {
   EXPECT_EQ(box.SelText(), QStringLiteral("Heading"));
 }
 
+TEST(RichTextBox, AParagraphWithAnOverlongWordKeepsToOneLineAndItsText) {
+  const QString name = QString(32767, QLatin1Char('M'));
+  const QString header = "Name: " + name + " " + name + "\r\nDate of Birth: May 1, 1990\r\n";
+  const QString reading = "The rest of the reading wraps as usual.\r\n";
+  ui::RichTextBox appended;
+  appended.AppendText(header, false, 0);
+  appended.AppendText(reading, true, 1);
+  // Text inserted into that paragraph later, with a break, leaves the new paragraph wrapping.
+  appended.SetSelStart(6);
+  appended.SetSelText("A\r\n");
+  ui::RichTextBox set;
+  set.SetText(header + reading);
+  for (ui::RichTextBox* box : {&appended, &set}) {
+    QStringList paragraphs;
+    QList<bool> oneLine;
+    for (QTextBlock b = box->document()->begin(); b.isValid(); b = b.next()) {
+      paragraphs << b.text().left(12);
+      oneLine << b.blockFormat().nonBreakableLines();
+    }
+    if (box == &appended) {
+      EXPECT_EQ(box->Text(), "Name: A\n" + name + " " + name + "\nDate of Birth: May 1, 1990\nThe rest of the reading wraps as usual.\n");
+      EXPECT_EQ(paragraphs, QStringList({"Name: A", name.left(12), "Date of Birt", "The rest of ", ""}));
+      EXPECT_EQ(oneLine, QList<bool>({false, true, false, false, false}));
+    } else {
+      EXPECT_EQ(box->Text(), QString(header + reading).replace("\r\n", "\n"));
+      EXPECT_EQ(oneLine, QList<bool>({true, false, false, false}));
+    }
+  }
+  // The saved report holds the whole name.
+  EXPECT_TRUE(QString::fromLatin1(set.ToRtf()).contains(name + " " + name));
+}
+
 TEST(RichTextBox, PaletteHasSixteenColours) {
   EXPECT_EQ(ui::PaletteColor(3), QColor(0, 128, 128));
   EXPECT_EQ(ui::PaletteColor(4), QColor(128, 0, 0));

@@ -1,5 +1,7 @@
 #include "karmic.h"
 
+#include <QHash>
+
 #include "birthday_balance.h"
 #include "core_inputs.h"
 #include "reduction.h"
@@ -144,10 +146,13 @@ bool IsDebt(int v) { return v == 13 || v == 14 || v == 16 || v == 19; }
 
 int HiddenPassionNumber(const Person& person) {
   const QString name = JoinedName(person);
+  // The character met most often wins; of equal counts, the one met first.
+  QHash<char16_t, int> counts;
+  for (QChar c : name) ++counts[c.unicode()];
   int best = 0;
   QChar winner;
   for (QChar c : name) {
-    const int count = int(name.count(c));
+    const int count = counts.value(c.unicode());
     if (count > best) {
       best = count;
       winner = c;

@@ -89,13 +89,18 @@ QWidget* ModalOwner(QMainWindow* modal) {
 }
 
 // A modal window is a dialog of its owner for the window manager: no taskbar entry of its own,
-// kept above the owner.
+// kept above the owner. Only top-level windows take part: a window shown inside another (the
+// dictionary's child window) has no place with the window manager, and asking a child widget
+// for its native handle would make it and its ancestors native windows, which Qt's OpenGL
+// composition (the web view) cannot paint.
 void SetTransientParent(QMainWindow* w, QWidget* owner) {
+  if (!w->isWindow()) return;
   w->winId();  // the native window exists from here on
   QWindow* handle = w->windowHandle();
   if (!handle) return;
   QWindow* ownerHandle = nullptr;
   if (owner) {
+    owner = owner->window();
     owner->winId();
     ownerHandle = owner->windowHandle();
   }

@@ -99,7 +99,7 @@ bool ControlsShowWhole(QMainWindow* w) {
 
 // The smallest size a resizable window may be dragged to keeps every control showing: the
 // layout's minimum width, and the height the controls need at that width (wrapped text needs
-// the most lines there). Windows without a layout of their own keep what they set.
+// the most lines there). Windows placing their controls by hand keep the minimum they set.
 void KeepControlsShowing(QMainWindow* w) {
   QWidget* central = w->centralWidget();
   if (!central || !central->layout() || w->minimumSize() == w->maximumSize()) return;
@@ -206,8 +206,9 @@ void Form::Load() {
   Form_Load();
   // Sized and centred once the load handler has filled the controls.
   if (window_ != w || w->isVisible()) return;
+  const bool ownMinimum = !w->minimumSize().isNull();  // set by the window itself: kept
   FitToContents(w);
-  KeepControlsShowing(w);
+  if (!ownMinimum) KeepControlsShowing(w);
   CentreOnScreen(w);
 }
 

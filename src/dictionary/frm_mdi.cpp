@@ -325,12 +325,15 @@ void MDI::CreateControls(QMainWindow* w) {
                        {{QStringLiteral("mnuUpdate"), [this] { mnuUpdate_Click(); }},
                         {QStringLiteral("mnuExit"), [this] { mnuExit_Click(); }}});
 
-  // The toolbar's buttons always fit beside one another, and the list keeps some rows.
+  // The toolbar's buttons always fit beside one another, the list keeps some rows, and the
+  // search panel and the client area keep room for their controls.
   int buttonsWidth = 0;
   for (QAction* action : TB->actions())
     if (action->data().isValid())
       if (QWidget* button = TB->widgetForAction(action)) buttonsWidth += button->sizeHint().width();
-  w->setMinimumSize(std::max(buttonsWidth + px(600), picLeft->width() + px(1500)), px(4850) + px(1500));
+  const QSize laidOut = w->minimumSizeHint();
+  w->setMinimumSize(std::max({buttonsWidth + px(600), picLeft->width() + px(1500), laidOut.width()}),
+                    std::max(px(4850) + px(1500), laidOut.height()));
 
   const auto frameResized = [this] {
     MDIForm_Resize();

@@ -61,6 +61,10 @@ void frmMain::CreateControls(QMainWindow* w) {
   frame2->setMinimumHeight(44);
   auto* frame2Layout = new QHBoxLayout(frame2);
   lblVeltrasse = shell::ForumBanner(frame2, QStringLiteral("lblVeltrasse"));
+  // The blink shows and hides the banner only: its frame and everything below stay in place.
+  QSizePolicy bannerPolicy = lblVeltrasse->sizePolicy();
+  bannerPolicy.setRetainSizeWhenHidden(true);
+  lblVeltrasse->setSizePolicy(bannerPolicy);
   frame2Layout->addWidget(lblVeltrasse);
   layout->addWidget(frame2);
   QObject::connect(frame2, &ui::Frame::mouseMoved, w, [this] { Frame2_MouseMove(); });

@@ -75,6 +75,58 @@ void FitToContents(QMainWindow* w) {
   }
 }
 
+// Every layout of the window laid out again at once, outer ones first, as a show would (a
+// hidden window's resize does not reach its layouts by itself).
+void LayOutNow(QMainWindow* w) {
+  QList<QLayout*> layouts = w->findChildren<QLayout*>();
+  if (QLayout* layout = w->layout(); layout && !layouts.contains(layout)) layouts.prepend(layout);
+  for (QLayout* layout : layouts) {
+    layout->invalidate();
+    layout->activate();
+  }
+}
+
+// True when every control lies inside its parent and the window, with the height its contents
+// need.
+bool ControlsShowWhole(QMainWindow* w) {
+  LayOutNow(w);
+  for (QWidget* c : w->findChildren<QWidget*>()) {
+    if (c->isWindow() || !c->isVisibleTo(w)) continue;
+    if (!c->parentWidget()->rect().contains(c->geometry())) return false;
+    if (!w->rect().contains(QRect(c->mapTo(w, QPoint(0, 0)), c->size()))) return false;
+  }
+  return ControlsHaveTheirHeight(w);
+}
+
+// The smallest size a resizable window may be dragged to keeps every control showing: the
+// layout's minimum width, and the height the controls need at that width (wrapped text needs
+// the most lines there). Windows placing their controls by hand keep the minimum they set.
+void KeepControlsShowing(QMainWindow* w) {
+  QWidget* central = w->centralWidget();
+  if (!central || !central->layout() || w->minimumSize() == w->maximumSize()) return;
+  const QSize fitted = w->size();
+  LayOutNow(w);
+  const QSize laidOut = w->layout() ? w->layout()->totalMinimumSize() : QSize();
+  const int width = std::max({w->minimumSizeHint().width(), w->minimumWidth(), laidOut.width()});
+  int low = std::max({w->minimumSizeHint().height(), w->minimumHeight(), laidOut.height()});
+  int high = std::max(fitted.height(), low);
+  w->resize(width, low);
+  if (!ControlsShowWhole(w)) {
+    // The lowest height at which everything shows, between the layout's minimum and the
+    // height the window was fitted to.
+    while (high - low > 1) {
+      const int middle = (low + high) / 2;
+      w->resize(width, middle);
+      if (ControlsShowWhole(w)) high = middle;
+      else low = middle;
+    }
+    low = high;
+  }
+  w->setMinimumSize(width, low);
+  w->resize(fitted.expandedTo(QSize(width, low)));
+  LayOutNow(w);
+}
+
 // The window a modal show belongs to: the active window, else the most recently loaded window
 // of the suite that is on the screen.
 QWidget* ModalOwner(QMainWindow* modal) {
@@ -90,13 +142,18 @@ QWidget* ModalOwner(QMainWindow* modal) {
 }
 
 // A modal window is a dialog of its owner for the window manager: no taskbar entry of its own,
-// kept above the owner.
+// kept above the owner. Only top-level windows take part: a window shown inside another (the
+// dictionary's child window) has no place with the window manager, and asking a child widget
+// for its native handle would make it and its ancestors native windows, which Qt's OpenGL
+// composition (the web view) cannot paint.
 void SetTransientParent(QMainWindow* w, QWidget* owner) {
+  if (!w->isWindow()) return;
   w->winId();  // the native window exists from here on
   QWindow* handle = w->windowHandle();
   if (!handle) return;
   QWindow* ownerHandle = nullptr;
   if (owner) {
+    owner = owner->window();
     owner->winId();
     ownerHandle = owner->windowHandle();
   }
@@ -152,7 +209,9 @@ void Form::Load() {
   Form_Load();
   // Sized and centred once the load handler has filled the controls.
   if (window_ != w || w->isVisible()) return;
+  const bool ownMinimum = !w->minimumSize().isNull();  // set by the window itself: kept
   FitToContents(w);
+  if (!ownMinimum) KeepControlsShowing(w);
   CentreOnScreen(w);
 }
 

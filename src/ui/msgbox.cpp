@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <memory>
 
 namespace ui {
 namespace {
@@ -13,30 +14,33 @@ std::function<int(const MsgBoxCall&)>& handler() {
 
 QString AppTitle() { return QStringLiteral("QZ Orbalinth"); }
 
-int MsgBox(const QString& prompt, int style, const QString& title) {
-  const MsgBoxCall call{prompt, style, title.isEmpty() ? AppTitle() : title};
-  if (handler()) return handler()(call);
-
-  QString text = prompt;
+std::unique_ptr<QMessageBox> CreateMsgBox(const MsgBoxCall& call, QWidget* parent) {
+  QString text = call.prompt;
   text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
 
-  QMessageBox box(QApplication::activeWindow());
-  box.setWindowTitle(call.title);
-  box.setTextFormat(Qt::PlainText);
-  box.setText(text);
-  if (style & vbCritical) box.setIcon(QMessageBox::Critical);
-  else if (style & vbInformation) box.setIcon(QMessageBox::Information);
-  else box.setIcon(QMessageBox::NoIcon);
-  const bool yesNo = (style & 0x7) == vbYesNo;
-  if (yesNo) {
-    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    box.setDefaultButton(QMessageBox::Yes);
+  auto box = std::make_unique<QMessageBox>(parent);
+  box->setWindowTitle(call.title);
+  box->setTextFormat(Qt::PlainText);
+  box->setText(text);
+  if (call.style & vbCritical) box->setIcon(QMessageBox::Critical);
+  else if (call.style & vbInformation) box->setIcon(QMessageBox::Information);
+  else box->setIcon(QMessageBox::NoIcon);
+  if ((call.style & 0x7) == vbYesNo) {
+    box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box->setDefaultButton(QMessageBox::Yes);
   } else {
-    box.setStandardButtons(QMessageBox::Ok);
+    box->setStandardButtons(QMessageBox::Ok);
   }
-  const int result = box.exec();
-  if (yesNo) return result == QMessageBox::Yes ? vbYes : vbNo;
+  return box;
+}
+
+int MsgBox(const QString& prompt, int style, const QString& title) {
+  const MsgBoxCall call{prompt, style, title.isEmpty() ? AppTitle() : title};
+  if (handler()) return handler()(call);
+  const std::unique_ptr<QMessageBox> box = CreateMsgBox(call, QApplication::activeWindow());
+  const int result = box->exec();
+  if ((style & 0x7) == vbYesNo) return result == QMessageBox::Yes ? vbYes : vbNo;
   return vbOK;
 }
 

@@ -1,4 +1,5 @@
 // The way a user reaches each window of the suite.
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -127,7 +128,24 @@ std::vector<Scenario> Scenarios() {
          return frmChineseNumerologySave::instance();
        },
        {"cmdOpen"}},
-      {"NameAndBirthNumbers", [] () -> ui::Form& { launch(5); return frmNumerologySoftwareOne::instance(); }, {}},
+      // Collapsed, the window shows only its input: the result area lies beyond it until
+      // Calculate expands it.
+      {"NameAndBirthNumbers", [] () -> ui::Form& { launch(5); return frmNumerologySoftwareOne::instance(); },
+       {"planet", "Image1", "Label3", "elements", "Label6", "letters", "zodiac", "Image2", "Label9", "pcolors",
+        "Label11", "scolors", "Label2", "Label12", "promotionHolder", "lblFullBrand", "lblCobrand"}},
+      {"NameAndBirthNumbersExpanded",
+       []() -> ui::Form& {
+         launch(5);
+         frmNumerologySoftwareOne& form = frmNumerologySoftwareOne::instance();
+         type(form, "Text1", "JOHN SMITH");
+         EXPECT_TRUE(qztest::Choose(form.control<QComboBox>(QStringLiteral("myday")), QStringLiteral("15")));
+         EXPECT_TRUE(qztest::Choose(form.control<QComboBox>(QStringLiteral("Combo1")), QStringLiteral("March")));
+         EXPECT_TRUE(qztest::Choose(form.control<QComboBox>(QStringLiteral("myyear")), QStringLiteral("1980")));
+         click(form, "option1");
+         EXPECT_TRUE(form.IsExpanded()) << qztest::seams().lastPrompt().toStdString();
+         return form;
+       },
+       {}},
       // The Open button lies below the window's client area.
       {"IChingInput", [] () -> ui::Form& { launch(1); return frmIChingNumerologyMain::instance(); }, {"cmdOpen"}},
       {"IChingResult",

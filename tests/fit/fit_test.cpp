@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -90,7 +91,9 @@ QStringList FitFaults(QWidget* window, const QStringList& outOfSight) {
     if (w->hasHeightForWidth()) needed = std::max(needed, w->heightForWidth(w->width()));
     if (w->minimumHeight() > 0 && w->minimumHeight() < needed && w->maximumHeight() == w->minimumHeight())
       needed = w->minimumHeight();  // a height fixed by design
-    if (w->height() < needed)
+    // A picture scaled to its box shows whole at any size.
+    const auto* label = qobject_cast<QLabel*>(w);
+    if (w->height() < needed && !(label && label->hasScaledContents()))
       faults << QStringLiteral("%1 is %2 px high, needs %3").arg(Where(w)).arg(w->height()).arg(needed);
     // A caption keeps a margin of at least half a line's height on either side.
     if (auto* button = qobject_cast<QPushButton*>(w); button && !button->text().isEmpty()) {

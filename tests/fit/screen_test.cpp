@@ -1,0 +1,459 @@
+// Every top-level window as the screen shows it. Each is reached as a user reaches it, then
+// grabbed from the screen (the composed pixels, OpenGL included): its controls are painted
+// (no large black area where a control is), it lies wholly on the screen's free area with the
+// window manager's frame, and no warning of the OpenGL path was logged. No control becomes a
+// native window. The launcher stands still while its banner blinks, and a window the user may
+// resize shows every control at its smallest.
+//
+// The screen's part needs a real display (the xcb platform, ideally with a window manager):
+// offscreen composes no OpenGL and has no frames, so there it is skipped.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
+#include <memory>
+
+#include "all_windows_test.h"
+#include "dictionary_module.h"
+#include "frm_chinese_numerology_display.h"
+#include "frm_chinese_numerology_main.h"
+#include "frm_chinese_numerology_save.h"
+#include "frm_iching_numerology_main.h"
+#include "frm_kabbalah_numerology_display.h"
+#include "frm_kabbalah_numerology_main.h"
+#include "frm_kabbalah_numerology_save.h"
+#include "frm_mdi.h"
+#include "frm_numerology_dictionary_main.h"
+#include "frm_numerology_dictionary_pb.h"
+#include "frm_numerology_pro_disp.h"
+#include "frm_numerology_pro_main.h"
+#include "frm_numerology_pro_result.h"
+#include "frm_numerology_pro_save.h"
+#include "frm_numerology_software_one.h"
+#include "msgbox.h"
+#include "shell_windows.h"
+#include "test_support.h"
+#include "web_view_loader.h"
+
+using qztest::seams;
+
+namespace {
+QString Rect(const QRect& r) { return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }
+
+bool RealDisplay() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+const char* kNeedsDisplay = "needs a real display (QT_QPA_PLATFORM=xcb): offscreen composes no OpenGL and has no "
+                            "window manager; scripts/test-display runs it";
+
+// Warnings of the OpenGL path: Qt's contexts and the rendering interface that composes the
+// web view.
+QStringList& glWarnings() {
+  static QStringList warnings;
+  return warnings;
+}
+QtMessageHandler previousHandler = nullptr;
+void RecordMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  static const QRegularExpression gl(QStringLiteral("OpenGL|QRhi|GLX|EGL|makeCurrent|non-opengl"));
+  if (type != QtDebugMsg && type != QtInfoMsg && gl.match(message).hasMatch()) glWarnings() << message;
+  if (previousHandler) previousHandler(type, context, message);
+}
+
+// Answers every GET on 127.0.0.1 with one page of text on white.
+class PageServer {
+ public:
+  PageServer() {
+    QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] {
+      while (QTcpSocket* socket = server_.nextPendingConnection()) {
+        QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+          if (!socket->peek(65536).contains("\r\n\r\n")) return;
+          socket->readAll();
+          const QByteArray body =
+              "<html><head><title>Life Path</title></head><body style='background:#fff'>"
+              "<h1>Life Path</h1><p>The page of an entry, served by the test.</p></body></html>";
+          socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\nContent-Length: " +
+                        QByteArray::number(body.size()) + "\r\n\r\n" + body);
+          socket->disconnectFromHost();
+        });
+      }
+    });
+    server_.listen(QHostAddress::LocalHost);
+  }
+  QString address() const { return QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort()); }
+
+ private:
+  QTcpServer server_;
+};
+
+class OnScreen;
+
+// The way a user reaches each window; the window to look at is left shown.
+struct Scenario {
+  const char* name;
+  std::function<QWidget*(OnScreen&)> open;
+};
+void PrintTo(const Scenario& s, std::ostream* os) { *os << s.name; }
+
+class OnScreen : public fittest::AllWindowsTest {
+ protected:
+  void SetUp() override {
+    AllWindowsTest::SetUp();
+    glWarnings().clear();
+    previousHandler = qInstallMessageHandler(RecordMessage);
+    // A message box is built as the program builds it and left on the screen to be looked at.
+    ui::SetMsgBoxHandler([this](const ui::MsgBoxCall& call) {
+      seams().messages.push_back(call);
+      box.reset();  // one box at a time, never a child of the one before
+      box = ui::CreateMsgBox(call, QApplication::activeWindow());
+      box->show();
+      return (call.style & 0x7) == ui::vbYesNo ? ui::vbNo : ui::vbOK;
+    });
+  }
+  void TearDown() override {
+    box.reset();
+    AllWindowsTest::TearDown();
+    qInstallMessageHandler(previousHandler);
+    previousHandler = nullptr;
+    qztest::SeamEnvironment().SetUp();  // the recording message box again
+  }
+
+ public:
+  std::unique_ptr<QMessageBox> box;
+  PageServer server;
+
+  // The real browser, showing a page of the test's server.
+  void UseRealBrowser() {
+    QString folder = qEnvironmentVariable("QZ_PROGRAM_DIR");
+    if (folder.isEmpty()) folder = QStringLiteral(QZ_TEST_PROGRAM_DIR);
+    dictionary::SetWebViewFactory(nullptr);
+    dictionary::SetWebViewPluginFolder(folder);
+    DictionaryLink = server.address() + QStringLiteral("/life-path");
+  }
+};
+
+void launch(int index) {
+  frmMain::instance().Show();
+  EXPECT_TRUE(qztest::Click(frmMain::instance().cmdSelectOption(index)));
+}
+void click(ui::Form& form, const char* name) {
+  EXPECT_TRUE(qztest::Click(form.control<QPushButton>(QString::fromLatin1(name)))) << name;
+}
+void enter(ui::Form& form, const char* box, const char* text) {
+  EXPECT_TRUE(qztest::Enter(form.control<QLineEdit>(QString::fromLatin1(box)), QString::fromLatin1(text))) << box;
+}
+void readingWindow() {
+  launch(4);
+  enter(frmNumerologyProMain::instance(), "txtFirstName", "JOHN");
+  enter(frmNumerologyProMain::instance(), "txtLastName", "SMITH");
+  click(frmNumerologyProMain::instance(), "cmdNext");
+}
+void kabbalahResult() {
+  launch(2);
+  enter(frmKabbalahNumerologyMain::instance(), "txtFirstName", "JOHN");
+  enter(frmKabbalahNumerologyMain::instance(), "txtLastName", "SMITH");
+  click(frmKabbalahNumerologyMain::instance(), "cmdNext");
+}
+void chineseResult() {
+  launch(0);
+  enter(frmChineseNumerologyMain::instance(), "txtName", "JOHN SMITH");
+  click(frmChineseNumerologyMain::instance(), "cmdProceed");
+}
+// A birth date chosen and the name typed (none: left empty), then Calculate.
+void nameAndBirth(const char* name) {
+  launch(5);
+  frmNumerologySoftwareOne& form = frmNumerologySoftwareOne::instance();
+  if (*name) enter(form, "Text1", name);
+  EXPECT_TRUE(qztest::Choose(form.control<QComboBox>(QStringLiteral("myday")), QStringLiteral("15")));
+  EXPECT_TRUE(qztest::Choose(form.control<QComboBox>(QStringLiteral("Combo1")), QStringLiteral("March")));
+  EXPECT_TRUE(qztest::Choose(form.control<QComboBox>(QStringLiteral("myyear")), QStringLiteral("1980")));
+  click(form, "option1");
+}
+
+std::vector<Scenario> Scenarios() {
+  return {
+      {"Launcher", [](OnScreen&) -> QWidget* { frmMain::instance().Show(); return frmMain::instance().window(); }},
+      {"AboutBox",
+       [](OnScreen&) -> QWidget* {
+         frmMain::instance().Show();
+         frmAbout::instance().ShowModal();
+         return frmAbout::instance().window();
+       }},
+      {"ExitDialog",
+       [](OnScreen&) -> QWidget* {
+         frmMain::instance().Show();
+         frmMain::instance().window()->close();
+         return frmNagScreen2::instance().window();
+       }},
+      {"ReadingInput", [](OnScreen&) -> QWidget* { launch(4); return frmNumerologyProMain::instance().window(); }},
+      {"ReadingWindow", [](OnScreen&) -> QWidget* { readingWindow(); return frmNumerologyProResult::instance().window(); }},
+      {"ReadingDisplay",
+       [](OnScreen&) -> QWidget* {
+         readingWindow();
+         click(frmNumerologyProResult::instance(), "cmdDestiny");
+         return frmNumerologyProDisp::instance().window();
+       }},
+      {"ReadingComprehensive",
+       [](OnScreen&) -> QWidget* {
+         readingWindow();
+         click(frmNumerologyProResult::instance(), "cmdComprehensiveReading");
+         return frmNumerologyProsave::instance().window();
+       }},
+      {"KabbalahInput", [](OnScreen&) -> QWidget* { launch(2); return frmKabbalahNumerologyMain::instance().window(); }},
+      {"KabbalahResult", [](OnScreen&) -> QWidget* { kabbalahResult(); return frmKabbalahNumerologyDisplay::instance().window(); }},
+      {"KabbalahReport",
+       [](OnScreen&) -> QWidget* {
+         kabbalahResult();
+         click(frmKabbalahNumerologyDisplay::instance(), "cmdPrint");
+         return frmKabbalahNumerologySave::instance().window();
+       }},
+      {"ChineseInput", [](OnScreen&) -> QWidget* { launch(0); return frmChineseNumerologyMain::instance().window(); }},
+      {"ChineseResult", [](OnScreen&) -> QWidget* { chineseResult(); return frmChineseNumerologyDisplay::instance().window(); }},
+      {"ChineseReport",
+       [](OnScreen&) -> QWidget* {
+         chineseResult();
+         click(frmChineseNumerologyDisplay::instance(), "cmdSave");
+         return frmChineseNumerologySave::instance().window();
+       }},
+      {"NameAndBirthNumbers", [](OnScreen&) -> QWidget* { launch(5); return frmNumerologySoftwareOne::instance().window(); }},
+      {"NameAndBirthNumbersExpanded",
+       [](OnScreen&) -> QWidget* { nameAndBirth("JOHN SMITH"); return frmNumerologySoftwareOne::instance().window(); }},
+      {"IChingInput", [](OnScreen&) -> QWidget* { launch(1); return frmIChingNumerologyMain::instance().window(); }},
+      {"IChingResult",
+       [](OnScreen&) -> QWidget* {
+         launch(1);
+         enter(frmIChingNumerologyMain::instance(), "txtNameFirst", "John");
+         enter(frmIChingNumerologyMain::instance(), "txtNameLast", "Smith");
+         click(frmIChingNumerologyMain::instance(), "cmdNext");
+         return frmIChingNumerologyMain::instance().window();
+       }},
+      // The frame with the real browser showing a page; the picture waits for the page.
+      {"DictionaryFrame",
+       [](OnScreen& test) -> QWidget* {
+         test.UseRealBrowser();
+         launch(3);
+         IWebView* view = frmNumerologyDictionaryMain::instance().browser();
+         EXPECT_NE(view, nullptr) << "the browser plugin did not load";
+         if (!view) return MDI::instance().window();
+         bool loaded = false;
+         view->SetLoadFinishedHandler([&loaded](bool ok) { loaded = loaded || ok; });
+         EXPECT_TRUE(QTest::qWaitFor([&] { return loaded; }, 30000)) << "the page did not load";
+         view->SetLoadFinishedHandler(nullptr);
+         return MDI::instance().window();
+       }},
+      {"DictionaryProgress",
+       [](OnScreen&) -> QWidget* {
+         launch(3);
+         frmNumerologyDictionaryPB::instance().Show();
+         return frmNumerologyDictionaryPB::instance().window();
+       }},
+      // Message boxes of each style, as the user meets them.
+      {"MessageMissingInformation",
+       [](OnScreen& test) -> QWidget* { nameAndBirth(""); return test.box.get(); }},
+      {"MessageInformation",
+       [](OnScreen& test) -> QWidget* {
+         launch(2);
+         click(frmKabbalahNumerologyMain::instance(), "cmdNext");
+         return test.box.get();
+       }},
+      {"MessageCritical",
+       [](OnScreen& test) -> QWidget* {
+         launch(1);
+         click(frmIChingNumerologyMain::instance(), "cmdNext");
+         return test.box.get();
+       }},
+  };
+}
+
+// Child widgets that became native windows: Qt's OpenGL composition cannot paint them.
+QStringList NativeChildren(QWidget* window) {
+  QStringList out;
+  for (QWidget* w : window->findChildren<QWidget*>())
+    if (!w->isWindow() && w->testAttribute(Qt::WA_NativeWindow))
+      out << QStringLiteral("%1 (%2) is a native window").arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()));
+  return out;
+}
+
+// The screen's pixels of a rectangle in global coordinates, once they no longer change.
+QImage SettledGrab(QScreen* screen, const QRect& area) {
+  QImage last;
+  QImage now;
+  [[maybe_unused]] const bool settled = QTest::qWaitFor(
+      [&] {
+        now = screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+        const bool same = !last.isNull() && now == last;
+        last = now;
+        return same;
+      },
+      5000);
+  return now;
+}
+
+// Layouts done and painted: each nested layout's request reaches its parent's in a pass.
+void SettleLayouts() {
+  for (int pass = 0; pass < 4; ++pass) QCoreApplication::sendPostedEvents();
+}
+
+bool Black(QRgb p) { return qRed(p) < 8 && qGreen(p) < 8 && qBlue(p) < 8; }
+
+// The share of a part of the window that the screen shows black where the window's own
+// painting (without the screen's composition) is not.
+double BlackOnScreen(const QImage& screen, const QImage& own, const QRect& part) {
+  const QRect r = part.intersected(screen.rect()).intersected(own.rect());
+  if (r.isEmpty()) return 0;
+  qint64 black = 0;
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x)
+      if (Black(screen.pixel(x, y)) && !Black(own.pixel(x, y))) ++black;
+  return double(black) / (qint64(r.width()) * r.height());
+}
+
+// Controls of the window that the screen leaves mostly black.
+QStringList BlackControls(QWidget* window, const QImage& screen, const QImage& own) {
+  QStringList out;
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    if (w->isWindow() || !w->isVisible() || w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
+      continue;
+    // The part of the control its ancestors let show.
+    QRect shown(w->mapTo(window, QPoint(0, 0)), w->size());
+    for (QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget())
+      shown &= QRect(p->mapTo(window, QPoint(0, 0)), p->size());
+    if (shown.width() < 8 || shown.height() < 8) continue;
+    if (const double share = BlackOnScreen(screen, own, shown); share > 0.5)
+      out << QStringLiteral("%1 at %2 is %3% black on the screen").arg(w->objectName(), Rect(shown)).arg(qRound(share * 100));
+  }
+  if (const double share = BlackOnScreen(screen, own, screen.rect()); share > 0.2)
+    out << QStringLiteral("the window is %1% black on the screen").arg(qRound(share * 100));
+  return out;
+}
+
+class WindowsOnScreen : public OnScreen, public ::testing::WithParamInterface<Scenario> {};
+
+TEST_P(WindowsOnScreen, PaintedWhollyOnTheScreenWithoutGlWarnings) {
+  QWidget* window = GetParam().open(*this);
+  ASSERT_NE(window, nullptr) << "the window did not open; last message: " << seams().lastPrompt().toStdString();
+  ASSERT_TRUE(window->isVisible());
+  EXPECT_EQ(NativeChildren(window), QStringList());
+  if (!RealDisplay()) GTEST_SKIP() << kNeedsDisplay;
+
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  QWindow* handle = window->windowHandle();
+  ASSERT_NE(handle, nullptr);
+  // The window manager's frame, once it has framed the window (none without a manager).
+  [[maybe_unused]] const bool framed = QTest::qWaitFor([&] { return !handle->frameMargins().isNull(); }, 2000);
+  QScreen* screen = handle->screen();
+  const QRect frame = window->frameGeometry();
+  const QRect free = screen->availableGeometry();
+  const QImage client = SettledGrab(screen, window->geometry());
+  const QImage own = window->grab().toImage().scaled(client.size());
+  QStringList faults = BlackControls(window, client, own);
+  if (!free.contains(frame))
+    faults << QStringLiteral("its frame %1 leaves the screen's free area %2").arg(Rect(frame), Rect(free));
+  faults << glWarnings();
+
+  const QString dpi = qEnvironmentVariable("QT_FONT_DPI", QStringLiteral("96"));
+  if (const QString folder = qEnvironmentVariable("QZ_SCREENSHOT_DIR"); !folder.isEmpty()) {
+    QDir().mkpath(folder);
+    const QSize pixels = screen->size() * screen->devicePixelRatio();
+    const QString file = QStringLiteral("screen-%1-%2x%3-%4.png")
+                             .arg(QString::fromLatin1(GetParam().name))
+                             .arg(pixels.width())
+                             .arg(pixels.height())
+                             .arg(dpi);
+    EXPECT_TRUE(screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).save(QDir(folder).filePath(file)));
+  }
+  EXPECT_TRUE(faults.isEmpty()) << "at QT_FONT_DPI=" << dpi.toStdString() << " on " << Rect(screen->geometry()).toStdString()
+                                << ", window " << Rect(window->geometry()).toStdString() << ":\n  "
+                                << faults.join(QStringLiteral("\n  ")).toStdString();
+}
+
+// A window the user may resize, dragged to its smallest: every control still shows whole.
+TEST_P(WindowsOnScreen, EveryControlShowsAtTheSmallestSize) {
+  QWidget* window = GetParam().open(*this);
+  ASSERT_NE(window, nullptr) << "the window did not open; last message: " << seams().lastPrompt().toStdString();
+  if (window->minimumSize() == window->maximumSize()) return;  // a fixed size: nothing to drag
+  const auto inWindow = [window](QWidget* w) { return QRect(w->mapTo(window, QPoint(0, 0)), w->size()); };
+  // Controls out of sight at the window's own size are so on purpose (the fit test knows them).
+  QList<QWidget*> inSight;
+  for (QWidget* w : window->findChildren<QWidget*>())
+    if (!w->isWindow() && w->isVisible() && window->rect().contains(inWindow(w))) inSight << w;
+  window->resize(1, 1);  // stops at the window's minimum size, as a drag does
+  SettleLayouts();
+  QStringList faults;
+  for (QWidget* w : inSight) {
+    // A window may leave out what has no room (the dictionary's advertising panels).
+    if (!w->isVisible() || w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))) continue;
+    if (!window->rect().contains(inWindow(w)))
+      faults << QStringLiteral("%1 at %2 outside the window").arg(w->objectName(), Rect(inWindow(w)));
+    if (!w->parentWidget()->rect().contains(w->geometry()))
+      faults << QStringLiteral("%1 at %2 outside its parent %3").arg(w->objectName(), Rect(w->geometry()), w->parentWidget()->objectName());
+    int needed = w->minimumSizeHint().height();
+    if (w->hasHeightForWidth()) needed = std::max(needed, w->heightForWidth(w->width()));
+    if (w->minimumHeight() == w->maximumHeight()) needed = w->minimumHeight();  // fixed by design
+    if (w->height() < needed) faults << QStringLiteral("%1 is %2 px high, needs %3").arg(w->objectName()).arg(w->height()).arg(needed);
+    if (w->width() < w->minimumSizeHint().width())
+      faults << QStringLiteral("%1 is %2 px wide, needs %3").arg(w->objectName()).arg(w->width()).arg(w->minimumSizeHint().width());
+  }
+  EXPECT_TRUE(faults.isEmpty()) << "at its minimum " << Rect(window->geometry()).toStdString() << ":\n  "
+                                << faults.join(QStringLiteral("\n  ")).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Screen, WindowsOnScreen, ::testing::ValuesIn(Scenarios()),
+                         [](const ::testing::TestParamInfo<Scenario>& info) { return std::string(info.param.name); });
+
+class LauncherOnScreen : public OnScreen {};
+
+// Where each control of the launcher but the banner lies, in the window.
+QStringList Places(QWidget* window, QWidget* banner) {
+  QStringList places;
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    if (w == banner || w->isWindow() || !w->isVisible() || w->objectName().isEmpty()) continue;
+    QString name = w->objectName();
+    if (w->property("Index").isValid()) name += QStringLiteral("(%1)").arg(w->property("Index").toInt());
+    places << name + QStringLiteral(" at ") + Rect(QRect(w->mapTo(window, QPoint(0, 0)), w->size()));
+  }
+  return places;
+}
+
+TEST_F(LauncherOnScreen, StandsStillWhileTheBannerBlinks) {
+  frmMain::instance().Show();
+  QWidget* window = frmMain::instance().window();
+  auto* banner = frmMain::instance().control("lblVeltrasse");
+  ASSERT_NE(banner, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  QScreen* screen = window->screen();
+  // Below the banner's frame: the text, the tool frames and the promotion.
+  QWidget* frame2 = frmMain::instance().control("Frame2");
+  const int below = frame2->mapTo(window, QPoint(0, frame2->height())).y();
+  const auto lower = [&] {
+    const QRect client = window->geometry();
+    return QRect(client.x(), client.y() + below, client.width(), client.height() - below);
+  };
+
+  ASSERT_TRUE(QTest::qWaitFor([&] { return banner->isVisible(); }, 3000));
+  SettleLayouts();
+  const QStringList shown = Places(window, banner);
+  const QImage shownPixels = RealDisplay() ? SettledGrab(screen, lower()) : QImage();
+
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !banner->isVisible(); }, 3000)) << "the banner does not blink";
+  SettleLayouts();
+  EXPECT_EQ(Places(window, banner), shown) << "the launcher's controls moved when the banner hid";
+  if (RealDisplay()) {
+    EXPECT_TRUE(SettledGrab(screen, lower()) == shownPixels) << "the screen below the banner changed";
+  }
+
+  ASSERT_TRUE(QTest::qWaitFor([&] { return banner->isVisible(); }, 3000));
+  SettleLayouts();
+  EXPECT_EQ(Places(window, banner), shown) << "the launcher's controls moved when the banner showed";
+}
+}  // namespace

@@ -14,6 +14,7 @@
 #include "msgbox.h"
 #include "rich_text_box.h"
 #include "rtb_link_hook.h"
+#include "style.h"
 #include "web_pages.h"
 
 void frmKabbalahNumerologySave::CreateControls(QMainWindow* w) {
@@ -29,7 +30,7 @@ void frmKabbalahNumerologySave::CreateControls(QMainWindow* w) {
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setLinkStyle();
   Label1->setAlignment(Qt::AlignCenter);
-  Label1->setStyleSheet(QStringLiteral("color: #1a3c8c; text-decoration: underline;"));
+  ui::SetOwnStyleSheet(Label1, QStringLiteral("color: #1a3c8c; text-decoration: underline;"));
   QObject::connect(Label1, &ui::Label::clicked, Label1, [] { OpenHomePage(); });
   outer->addWidget(Label1);
 

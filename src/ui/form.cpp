@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "screen_fit.h"
 #include "style.h"
 
 namespace ui {
@@ -101,17 +102,6 @@ void SetTransientParent(QMainWindow* w, QWidget* owner) {
   }
   handle->setTransientParent(ownerHandle);
 }
-
-// Centred on the screen's free area, its top-left corner kept on the screen.
-void CentreOnScreen(QMainWindow* w) {
-  QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return;
-  const QRect area = screen->availableGeometry();
-  QPoint topLeft = area.center() - w->rect().center();
-  topLeft.setX(std::max(topLeft.x(), area.left()));
-  topLeft.setY(std::max(topLeft.y(), area.top()));
-  w->move(topLeft);
-}
 }  // namespace
 
 FormWindow::FormWindow(Form* form) : form_(form) { setAttribute(Qt::WA_DeleteOnClose, false); }
@@ -151,6 +141,7 @@ void Form::Load() {
   if (window_ != w || w->isVisible()) return;
   FitToContents(w);
   CentreOnScreen(w);
+  KeepOnScreenWhenFramed(w);
 }
 
 void Form::Show() {

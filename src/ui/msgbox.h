@@ -2,6 +2,10 @@
 // Message boxes: modal, with the styles the suite uses, returning the button pressed.
 #include <QString>
 #include <functional>
+#include <memory>
+
+class QMessageBox;
+class QWidget;
 
 namespace ui {
 constexpr int vbOKOnly = 0;
@@ -24,6 +28,9 @@ struct MsgBoxCall {
   int style;
   QString title;   // as shown (the application title when none was given)
 };
+// The box MsgBox shows for the call, not yet shown: at least as wide as its title needs.
+std::unique_ptr<QMessageBox> MakeMessageBox(const MsgBoxCall& call, QWidget* parent = nullptr);
+
 // Tests: answers every message box in place of showing it.
 void SetMsgBoxHandler(std::function<int(const MsgBoxCall&)> handler);
 }  // namespace ui

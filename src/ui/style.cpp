@@ -1,10 +1,10 @@
 #include "style.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStyleOptionButton>
+#include <algorithm>
 
 namespace ui {
 namespace {
@@ -25,6 +25,11 @@ class SuiteStyle : public QProxyStyle {
   }
 };
 }  // namespace
+
+void SetOwnStyleSheet(QWidget* widget, const QString& declarations) {
+  Q_ASSERT(!widget->objectName().isEmpty());
+  widget->setStyleSheet(QStringLiteral("#%1 { %2 }").arg(widget->objectName(), declarations));
+}
 
 void EnsureSuiteStyle() {
   if (dynamic_cast<SuiteStyle*>(QApplication::style())) return;

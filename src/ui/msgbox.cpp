@@ -39,7 +39,7 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const MsgBoxCall& call, QWidget* par
   titleFont.setBold(true);
   const QFontMetrics metrics(titleFont);
   const int barHeight = metrics.height() + metrics.height() / 2;
-  const int titleWidth = metrics.horizontalAdvance(call.title) + 5 * barHeight;
+  const int titleWidth = metrics.horizontalAdvance(call.title) + 6 * barHeight;
   if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
     grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                   grid->columnCount());

@@ -456,7 +456,8 @@ TEST_F(WindowManners, AMessageBoxIsAtLeastAsWideAsItsTitle) {
   int bar = metrics.height() * 3 / 2;
   if (RealDisplay() && QTest::qWaitFor([&] { return box->windowHandle()->frameMargins().top() > 0; }, 2000))
     bar = box->windowHandle()->frameMargins().top();
-  // The title beside the window menu's icon and the buttons, each about as wide as the bar is high.
-  EXPECT_GE(box->width(), metrics.horizontalAdvance(call.title) + 4 * bar) << "title bar " << bar << " px high";
+  // The title beside the window menu's icon and three buttons, each about as wide as the bar is
+  // high, and the gaps between them.
+  EXPECT_GE(box->width(), metrics.horizontalAdvance(call.title) + 6 * bar) << "title bar " << bar << " px high";
 }
 }  // namespace

@@ -335,4 +335,21 @@ TEST_P(WindowsFit, OpensWhollyOnTheScreen) {
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowsFit, ::testing::ValuesIn(Scenarios()),
                          [](const ::testing::TestParamInfo<Scenario>& info) { return std::string(info.param.name); });
+class ReportFit : public fittest::AllWindowsTest {};
+
+// The Kabbalah report ends below its promotion labels: no empty band under their lines.
+TEST_F(ReportFit, KabbalahReportEndsBelowItsPromotionLabels) {
+  ui::Form& report = Scenarios()[9].open();
+  ASSERT_STREQ(Scenarios()[9].name, "KabbalahReport");
+  QWidget* window = report.window();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  (void)QTest::qWaitFor([&] { return window->size().expandedTo(window->minimumSize()).boundedTo(window->maximumSize()) == window->size(); }, 1000);
+  auto* label = report.control<QLabel>(QStringLiteral("lblCobrand"));
+  ASSERT_NE(label, nullptr);
+  // Where the label's lines end, and the window's edge below them: a margin, no more than two
+  // lines' height.
+  const int textBottom = label->mapTo(window, QPoint(0, 0)).y() + (label->height() + label->heightForWidth(label->width())) / 2;
+  EXPECT_LE(window->height() - textBottom, 2 * label->fontMetrics().height())
+      << "window " << window->height() << " px high, the labels' lines end at " << textBottom;
+}
 }  // namespace

@@ -120,7 +120,6 @@ bool frmNumerologySoftwareOne::IsExpanded() {
 
 void frmNumerologySoftwareOne::CreateControls(QMainWindow* w) {
   w->setWindowTitle(QStringLiteral("QZ Numerology Software"));
-  ui::SetFixedBorder(w, true);
   client = new QWidget(w);
   client->setObjectName(QStringLiteral("client"));
   w->setCentralWidget(client);

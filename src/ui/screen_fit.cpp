@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QLayout>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
@@ -29,10 +30,30 @@ QPoint Within(const QRect& area, QPoint topLeft, const QSize& frame) {
   return topLeft;
 }
 
-// Places the window's client area so that its frame's top left corner is at the point.
+// Places the window so that its frame's top left corner is at the point. A window on the screen
+// is moved (and resized only where it may be); a size it asked for may not have reached it yet.
 void PlaceFrame(QWidget* window, const QPoint& frameTopLeft, const QSize& size, const QMargins& frame) {
+  if (window->isVisible()) {
+    if (Resizable(window) && size != window->size()) window->resize(size);
+    const QPoint clientTopLeft = frameTopLeft + QPoint(frame.left(), frame.top());
+    if (clientTopLeft != window->geometry().topLeft()) window->move(frameTopLeft);
+    return;
+  }
   const QRect wanted(frameTopLeft + QPoint(frame.left(), frame.top()), size);
   if (wanted != window->geometry() || !window->testAttribute(Qt::WA_Moved)) window->setGeometry(wanted);
+}
+
+// True when no control of the window is lower than its contents need.
+bool ControlsKeepTheirHeight(QWidget* window) {
+  if (QLayout* layout = window->layout()) layout->activate();
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    if (w->isWindow() || !w->isVisibleTo(window)) continue;
+    int needed = w->minimumSizeHint().height();
+    if (w->hasHeightForWidth()) needed = std::max(needed, w->heightForWidth(w->width()));
+    if (w->minimumHeight() > 0 && w->maximumHeight() == w->minimumHeight()) needed = w->minimumHeight();
+    if (w->height() < needed) return false;
+  }
+  return true;
 }
 
 // A resizable window no larger than the area leaves room for, nor below its minimum. A fixed
@@ -40,9 +61,8 @@ void PlaceFrame(QWidget* window, const QPoint& frameTopLeft, const QSize& size, 
 // answers.
 QSize Bounded(const QWidget* window, const QRect& area, const QMargins& frame) {
   if (!Resizable(window)) return window->minimumSize();
-  QSize size = window->size();
   const QSize minimum = window->minimumSizeHint().expandedTo(window->minimumSize());
-  return size.boundedTo(area.size().shrunkBy(frame)).expandedTo(minimum);
+  return window->size().boundedTo(area.size().shrunkBy(frame)).expandedTo(minimum);
 }
 
 // Fixes the window's size when it is shown, unless the window has fixed it already.
@@ -122,7 +142,17 @@ void CentreOnScreen(QWidget* window) {
   const QRect area = FreeArea(window);
   if (area.isEmpty() || !window->isWindow()) return;
   const QMargins frame = FrameMargins(window);
-  const QSize size = Bounded(window, area, frame);
+  QSize size = Bounded(window, area, frame);
+  // Smaller only where every control keeps the height it needs (a minimum size can count a
+  // wrapped text's first line alone).
+  if (size != window->size() && !window->isVisible()) {
+    const QSize fitted = window->size();
+    window->resize(size);
+    if (!ControlsKeepTheirHeight(window)) {
+      window->resize(fitted);
+      size = fitted;
+    }
+  }
   const QSize outer = size.grownBy(frame);
   const QPoint centred = area.center() - QRect(QPoint(0, 0), outer).center();
   PlaceFrame(window, Within(area, centred, outer), size, frame);
@@ -132,7 +162,10 @@ void KeepOnScreen(QWidget* window) {
   const QRect area = FreeArea(window);
   if (area.isEmpty() || !window->isWindow()) return;
   const QMargins frame = FrameMargins(window);
-  const QSize size = Bounded(window, area, frame);
+  // A window on the screen is made smaller only down to the minimum size it sets itself: its
+  // controls' heights can't be checked before the window system answers.
+  QSize size = Bounded(window, area, frame);
+  if (Resizable(window) && window->minimumSize().isNull()) size = window->size();
   const QPoint at = window->geometry().topLeft() - QPoint(frame.left(), frame.top());
   PlaceFrame(window, Within(area, at, size.grownBy(frame)), size, frame);
 }

@@ -17,12 +17,13 @@ QMargins FrameMargins(const QWidget* window);
 // These leave alone a widget that is not a window (a window shown inside another).
 
 // Centres the window, frame included, on the free area. A window the user may resize that is
-// larger than the area is made smaller first, never below its minimum size; a window larger
-// than the area keeps its top left corner on it.
+// larger than the area is made smaller first, never below its minimum size nor below the height
+// its controls need; a window larger than the area keeps its top left corner on it.
 void CentreOnScreen(QWidget* window);
 
 // Moves the window the least way that puts it, frame included, wholly on the free area (where
-// it is larger than the area, its top left corner); it stays where it is when it fits.
+// it is larger than the area, its top left corner); it stays where it is when it fits. A window
+// that sets its own minimum size is made smaller first where it must.
 void KeepOnScreen(QWidget* window);
 
 // Keeps the window on the screen once the window manager has framed it: the frame is known
@@ -31,6 +32,7 @@ void KeepOnScreenWhenFramed(QWidget* window);
 
 // A window with a fixed border: a title bar with the window menu and the close button (and a
 // minimise button where asked), no maximise button; from its first show on, the size it has
-// then is the only one the user can give it (the window may still change it itself).
+// then is the only one it has. (A window manager then refuses the window's own resizes too: a
+// window that changes its size itself fixes it with setFixedSize alone.)
 void SetFixedBorder(QWidget* window, bool minimizeButton);
 }  // namespace ui

@@ -73,9 +73,9 @@ bool InScrolledContent(QWidget* w, QWidget* window) {
 // What is wrong with the window's layout: one line per fault.
 QStringList FitFaults(QWidget* window, const QStringList& outOfSight) {
   QStringList faults;
-  const QRect windowRect = window->rect();
   // A fractional scale of the screen rounds the window's size by a pixel.
   const int slack = window->devicePixelRatioF() == std::floor(window->devicePixelRatioF()) ? 0 : 1;
+  const QRect windowRect = window->rect().adjusted(0, 0, slack, slack);
   if (window->width() + slack < window->minimumSizeHint().width() ||
       window->height() + slack < window->minimumSizeHint().height())
     faults << QStringLiteral("window %1 below its minimum %2x%3")
@@ -88,7 +88,7 @@ QStringList FitFaults(QWidget* window, const QStringList& outOfSight) {
     if (name.isEmpty() || name.startsWith(QLatin1String("qt_"))) continue;
     if (outOfSight.contains(name) || InScrolledContent(w, window)) continue;
     QWidget* parent = w->parentWidget();
-    if (!parent->rect().contains(w->geometry()))
+    if (!parent->rect().adjusted(0, 0, slack, slack).contains(w->geometry()))
       faults << QStringLiteral("%1 at %2 outside its parent %3 (%4)")
                     .arg(Where(w), Rect(w->geometry()), parent->objectName(), Rect(parent->rect()));
     const QRect inWindow(w->mapTo(window, QPoint(0, 0)), w->size());
@@ -351,5 +351,41 @@ TEST_F(ReportFit, KabbalahReportEndsBelowItsPromotionLabels) {
   const int textBottom = label->mapTo(window, QPoint(0, 0)).y() + (label->height() + label->heightForWidth(label->width())) / 2;
   EXPECT_LE(window->height() - textBottom, 2 * label->fontMetrics().height())
       << "window " << window->height() << " px high, the labels' lines end at " << textBottom;
+}
+// Every border is drawn whole at a fractional scale of the screen (150 %, as 144 DPI gives).
+TEST_F(ReportFit, FrameBordersAreWholeAtAFractionalScale) {
+  const struct {
+    int scenario;
+    const char* frame;
+  } cases[] = {{3, "fraFullBrand"}, {4, "fraFullBrand"}, {5, "RTB"}};
+  for (const auto& c : cases) {
+    const Scenario scenario = Scenarios()[c.scenario];
+    SCOPED_TRACE(std::string(scenario.name) + " " + c.frame);
+    qztest::UnloadAllWindows();
+    QWidget* window = scenario.open().window();
+    auto* frame = window->findChild<QFrame*>(QString::fromLatin1(c.frame));
+    ASSERT_NE(frame, nullptr);
+    // The whole window as the screen shows it, where the frame may start between two pixels.
+    const QColor background = window->palette().window().color();
+    QImage picture(window->size() * 3 / 2, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(1.5);
+    picture.fill(background);
+    window->render(&picture);
+    const QRect at(frame->mapTo(window, QPoint(0, 0)), frame->size());
+    const int left = at.left() * 3 / 2, top = at.top() * 3 / 2;
+    const int right = (at.right() + 1) * 3 / 2 - 1, bottom = (at.bottom() + 1) * 3 / 2 - 1;
+    // Each edge, across the device pixels at its middle that it covers, shows a line darker
+    // than the window.
+    const auto edgeShows = [&](QPoint p, QPoint step) {
+      for (int i = 0; i < 3; ++i, p += step)
+        if (qGray(picture.pixel(p)) + 24 < qGray(background.rgb())) return true;
+      return false;
+    };
+    const int midX = (left + right) / 2, midY = (top + bottom) / 2;
+    EXPECT_TRUE(edgeShows({midX, top - 1}, {0, 1})) << "top";
+    EXPECT_TRUE(edgeShows({left - 1, midY}, {1, 0})) << "left";
+    EXPECT_TRUE(edgeShows({midX, bottom + 1}, {0, -1})) << "bottom";
+    EXPECT_TRUE(edgeShows({right + 1, midY}, {-1, 0})) << "right";
+  }
 }
 }  // namespace

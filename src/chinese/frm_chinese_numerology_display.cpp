@@ -15,6 +15,7 @@
 #include "lo_shu.h"
 #include "rich_text_box.h"
 #include "shell_windows.h"
+#include "style.h"
 
 namespace {
 constexpr int kCellSize = 92;
@@ -110,7 +111,7 @@ void frmChineseNumerologyDisplay::CreateControls(QMainWindow* w) {
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
     label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setStyleSheet(QStringLiteral("color: #ff00ff; background: transparent; font-weight: bold; font-size: 13pt;"));
+    ui::SetOwnStyleSheet(label, QStringLiteral("color: #ff00ff; background: transparent; font-weight: bold; font-size: 13pt;"));
     panelLayout->addWidget(label);
     cells->addWidget(panel, position / 3, position % 3);
   }
@@ -122,7 +123,7 @@ void frmChineseNumerologyDisplay::CreateControls(QMainWindow* w) {
     label->setObjectName(QStringLiteral("lblLoshuSides"));
     label->setProperty("Index", i);
     label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet(QStringLiteral("color: #80ff80; background: transparent; font-weight: bold;"));
+    ui::SetOwnStyleSheet(label, QStringLiteral("color: #80ff80; background: transparent; font-weight: bold;"));
     if (side.column == 0 || side.column == 4) label->setContentsMargins(6, 0, 6, 0);
     chart->addWidget(label, side.row, side.column);
   }

@@ -19,6 +19,7 @@
 #include "frm_chinese_numerology_display.h"
 #include "msgbox.h"
 #include "shell_windows.h"
+#include "style.h"
 #include "vb_text.h"
 
 namespace {
@@ -48,7 +49,7 @@ void frmChineseNumerologyMain::CreateControls(QMainWindow* w) {
   auto* label6 = new ui::Label(QStringLiteral("QZ Chinese Numerology"), central);
   label6->setObjectName(QStringLiteral("Label6"));
   label6->setAlignment(Qt::AlignCenter);
-  label6->setStyleSheet(QStringLiteral("font-size: 18pt; font-weight: bold; color: #8b0000;"));
+  ui::SetOwnStyleSheet(label6, QStringLiteral("font-size: 18pt; font-weight: bold; color: #8b0000;"));
   layout->addWidget(label6);
 
   const char* texts[] = {kIntroduction, kInvitation};
@@ -56,7 +57,7 @@ void frmChineseNumerologyMain::CreateControls(QMainWindow* w) {
     auto* label4 = new ui::Label(QString::fromUtf8(texts[i]), central);
     label4->setObjectName(QStringLiteral("Label4"));
     label4->setProperty("Index", i);
-    label4->setStyleSheet(i == 0 ? QStringLiteral("font-size: 10pt; color: #202040;")
+    ui::SetOwnStyleSheet(label4, i == 0 ? QStringLiteral("font-size: 10pt; color: #202040;")
                                  : QStringLiteral("font-size: 10pt; font-weight: bold; color: #004000;"));
     layout->addWidget(label4);
   }

@@ -14,6 +14,7 @@
 #include "msgbox.h"
 #include "save_warning.h"
 #include "rich_text_box.h"
+#include "style.h"
 #include "web_pages.h"
 
 namespace {
@@ -66,13 +67,13 @@ void frmChineseNumerologySave::CreateControls(QMainWindow* w) {
                                 central);
   label14->setObjectName(QStringLiteral("Label14"));
   label14->setAlignment(Qt::AlignCenter);
-  label14->setStyleSheet(QStringLiteral("color: #8b0000; font-weight: bold; font-size: 12pt;"));
+  ui::SetOwnStyleSheet(label14, QStringLiteral("color: #8b0000; font-weight: bold; font-size: 12pt;"));
   auto* label1 = new ui::Label(
       QStringLiteral("Share your readings and questions, and visit us at %1 for more free numerology.").arg(SiteAddress),
       central);
   label1->setObjectName(QStringLiteral("Label1"));
   label1->setAlignment(Qt::AlignCenter);
-  label1->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
+  ui::SetOwnStyleSheet(label1, QStringLiteral("color: #1a3c8c;"));
   for (ui::Label* label : {label14, label1}) {
     label->setLinkStyle();
     QObject::connect(label, &ui::Label::clicked, label, [] { OpenHomePage(); });

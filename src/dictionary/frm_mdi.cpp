@@ -14,7 +14,6 @@
 #include <QRadioButton>
 #include <QStandardItemModel>
 #include <QStringListModel>
-#include <QScreen>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -29,6 +28,7 @@
 #include "frm_numerology_dictionary_main.h"
 #include "frm_numerology_dictionary_pb.h"
 #include "msgbox.h"
+#include "screen_fit.h"
 #include "shell_windows.h"
 #include "vb_text.h"
 #include "web_pages.h"
@@ -402,10 +402,10 @@ void MDI::MDIForm_Load() {
   // Room for the whole toolbar and a readable page beside the search panel.
   QMainWindow* w = window();
   defaultSize_ = QSize(std::max(px(15900), TB->sizeHint().width()), px(11100)).expandedTo(w->minimumSize());
-  QSize size = defaultSize_;
-  if (QScreen* screen = w->screen()) size = size.boundedTo(screen->availableGeometry().size());
-  w->resize(size.expandedTo(w->minimumSize()));
-  if (QScreen* screen = w->screen()) w->move(screen->availableGeometry().center() - w->rect().center());
+  // Trimmed to the screen's free area, the frame round the window counted.
+  const QSize room = ui::FreeArea(w).size().shrunkBy(ui::FrameMargins(w));
+  w->resize(defaultSize_.boundedTo(room).expandedTo(w->minimumSize()));
+  ui::CentreOnScreen(w);
   if (auto rows = openDictionary(false)) fillList(AllKeys(rows->rows));
   lstKeysHeader->resizeSection(0, lstKeys->width() - px(200));
 }

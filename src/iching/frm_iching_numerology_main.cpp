@@ -15,6 +15,7 @@
 #include "msgbox.h"
 #include "saved_names.h"
 #include "shell_windows.h"
+#include "style.h"
 #include "vb_text.h"
 
 namespace {
@@ -86,7 +87,7 @@ void frmIChingNumerologyMain::CreateControls(QMainWindow* w) {
 
   ui::Label* banner = shell::ForumBanner(client, QStringLiteral("Label61"), true);
   banner->setWordWrap(true);
-  banner->setStyleSheet(QStringLiteral("color: #ffcc33; font-weight: bold;"));
+  ui::SetOwnStyleSheet(banner, QStringLiteral("color: #ffcc33; font-weight: bold;"));
   outer->addWidget(banner);
 
   pages = new QStackedWidget(client);

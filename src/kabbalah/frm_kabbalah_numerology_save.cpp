@@ -1,10 +1,12 @@
 #include "frm_kabbalah_numerology_save.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextCursor>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "common_menu.h"
 #include "controls.h"
@@ -14,6 +16,7 @@
 #include "msgbox.h"
 #include "rich_text_box.h"
 #include "rtb_link_hook.h"
+#include "style.h"
 #include "web_pages.h"
 
 void frmKabbalahNumerologySave::CreateControls(QMainWindow* w) {
@@ -29,7 +32,7 @@ void frmKabbalahNumerologySave::CreateControls(QMainWindow* w) {
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setLinkStyle();
   Label1->setAlignment(Qt::AlignCenter);
-  Label1->setStyleSheet(QStringLiteral("color: #1a3c8c; text-decoration: underline;"));
+  ui::SetOwnStyleSheet(Label1, QStringLiteral("color: #1a3c8c; text-decoration: underline;"));
   QObject::connect(Label1, &ui::Label::clicked, Label1, [] { OpenHomePage(); });
   outer->addWidget(Label1);
 
@@ -68,6 +71,16 @@ void frmKabbalahNumerologySave::Form_Load() {
   RTB->SetSelStart(0);
   for (const kabbalah::ReportRun& run : kabbalah::BuildReport(boxTexts)) RTB->AppendText(run.text, run.bold, run.color);
   RTB->SetSelStart(0);
+  // The promotion labels wrap at the width the report gives them: as high as their lines
+  // there, so no empty band is left below them.
+  QWidget* central = window()->centralWidget();
+  central->layout()->activate();
+  if (auto* promotion = central->findChild<QWidget*>(QStringLiteral("promotionHolder"))) {
+    int lines = promotion->minimumHeight();
+    for (const QLabel* label : promotion->findChildren<QLabel*>())
+      lines = std::max(lines, label->heightForWidth(promotion->width()));
+    promotion->setFixedHeight(lines);
+  }
 }
 
 void frmKabbalahNumerologySave::Form_Unload() { UnhookRTBLinks(window()); }

@@ -15,7 +15,9 @@
 #include "file_io.h"
 #include "msgbox.h"
 #include "numerology_software.h"
+#include "screen_fit.h"
 #include "shell_windows.h"
+#include "style.h"
 #include "web_pages.h"
 
 namespace nb = modNumerologySoftware;
@@ -68,7 +70,7 @@ QLabel* resultLabel(QWidget* parent, const QString& name, const QString& tip, bo
   QLabel* label = plainLabel(parent, name, QString(), tip);
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setStyleSheet(bold ? QStringLiteral("color: #5a1a78; font-weight: bold;") : QStringLiteral("color: #5a1a78;"));
+  ui::SetOwnStyleSheet(label, bold ? QStringLiteral("color: #5a1a78; font-weight: bold;") : QStringLiteral("color: #5a1a78;"));
   return label;
 }
 
@@ -79,7 +81,7 @@ QLabel* picture(QWidget* parent, const QString& name, const QString& tip) {
   image->setScaledContents(true);
   image->setFrameShape(QFrame::Panel);
   image->setFrameShadow(QFrame::Sunken);
-  image->setStyleSheet(QStringLiteral("background: #14102a;"));
+  ui::SetOwnStyleSheet(image, QStringLiteral("background: #14102a;"));
   return image;
 }
 
@@ -89,7 +91,7 @@ QLineEdit* numberBox(QWidget* parent, const QString& name, const QString& tip) {
   box->setToolTip(tip);
   box->setReadOnly(true);
   box->setAlignment(Qt::AlignCenter);
-  box->setStyleSheet(QStringLiteral("font-weight: bold; padding: 0px;"));
+  ui::SetOwnStyleSheet(box, QStringLiteral("font-weight: bold; padding: 0px;"));
   return box;
 }
 
@@ -126,7 +128,7 @@ void frmNumerologySoftwareOne::CreateControls(QMainWindow* w) {
   Label10->setObjectName(QStringLiteral("Label10"));
   Label10->setWordWrap(false);
   Label10->setLinkStyle();
-  Label10->setStyleSheet(QStringLiteral("color: #1a3c8c; font-weight: bold; text-decoration: underline;"));
+  ui::SetOwnStyleSheet(Label10, QStringLiteral("color: #1a3c8c; font-weight: bold; text-decoration: underline;"));
   place(Label10, 120, 120, 3735, 255);
   QObject::connect(Label10, &ui::Label::clicked, Label10, [this] { Label10_Click(); });
 
@@ -218,7 +220,7 @@ void frmNumerologySoftwareOne::CreateControls(QMainWindow* w) {
   Label12->setObjectName(QStringLiteral("Label12"));
   Label12->setLinkStyle();
   Label12->setAlignment(Qt::AlignCenter);
-  Label12->setStyleSheet(QStringLiteral("color: #1a3c8c;"));
+  ui::SetOwnStyleSheet(Label12, QStringLiteral("color: #1a3c8c;"));
   place(Label12, 6480, 4320, 1455, 615);
   QObject::connect(Label12, &ui::Label::clicked, Label12, [this] { Label12_Click(); });
 
@@ -248,6 +250,8 @@ void frmNumerologySoftwareOne::SetExpanded(bool expanded) {
     if (menuHeight <= 0) menuHeight = bar->sizeHint().height();
   }
   w->setFixedSize(size.width(), size.height() + menuHeight);
+  // The window grows from where it stands; what would pass the screen's edge is moved back onto it.
+  if (w->isVisible()) ui::KeepOnScreen(w);
 }
 
 void frmNumerologySoftwareOne::Form_Load() {

@@ -8,12 +8,13 @@
 
 #include "app_icon.h"
 #include "controls.h"
+#include "screen_fit.h"
 #include "web_pages.h"
 
 void frmAbout::CreateControls(QMainWindow* w) {
   w->setWindowTitle(QStringLiteral("QZ Orbalinth v1.30"));
   w->setWindowIcon(ui::AppIcon());
-  w->setWindowFlag(Qt::WindowMinMaxButtonsHint, false);
+  ui::SetFixedBorder(w, false);
   auto* central = new QWidget(w);
   w->setCentralWidget(central);
   auto* grid = new QGridLayout(central);

@@ -13,6 +13,7 @@
 #include "controls.h"
 #include "msgbox.h"
 #include "platform.h"
+#include "screen_fit.h"
 #include "tell_a_friend.h"
 #include "unload_all.h"
 #include "vb_text.h"
@@ -61,7 +62,7 @@ const QStringList& frmNagScreen2::SupportTexts() {
 QMainWindow* frmNagScreen2::CreateWindow() {
   QMainWindow* w = FormOf::CreateWindow();
   w->setWindowFlag(Qt::WindowStaysOnTopHint, true);
-  w->setWindowFlag(Qt::WindowMinMaxButtonsHint, false);
+  ui::SetFixedBorder(w, true);
   return w;
 }
 

@@ -12,6 +12,7 @@
 #include <cstdlib>
 
 #include "controls.h"
+#include "screen_fit.h"
 #include "style.h"
 
 namespace ui {
@@ -159,17 +160,6 @@ void SetTransientParent(QMainWindow* w, QWidget* owner) {
   }
   handle->setTransientParent(ownerHandle);
 }
-
-// Centred on the screen's free area, its top-left corner kept on the screen.
-void CentreOnScreen(QMainWindow* w) {
-  QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return;
-  const QRect area = screen->availableGeometry();
-  QPoint topLeft = area.center() - w->rect().center();
-  topLeft.setX(std::max(topLeft.x(), area.left()));
-  topLeft.setY(std::max(topLeft.y(), area.top()));
-  w->move(topLeft);
-}
 }  // namespace
 
 FormWindow::FormWindow(Form* form) : form_(form) { setAttribute(Qt::WA_DeleteOnClose, false); }
@@ -213,6 +203,7 @@ void Form::Load() {
   FitToContents(w);
   if (!ownMinimum) KeepControlsShowing(w);
   CentreOnScreen(w);
+  KeepOnScreenWhenFramed(w);
 }
 
 void Form::Show() {

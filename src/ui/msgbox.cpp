@@ -1,8 +1,10 @@
 #include "msgbox.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <memory>
+#include <QSpacerItem>
 
 namespace ui {
 namespace {
@@ -14,7 +16,7 @@ std::function<int(const MsgBoxCall&)>& handler() {
 
 QString AppTitle() { return QStringLiteral("QZ Orbalinth"); }
 
-std::unique_ptr<QMessageBox> CreateMsgBox(const MsgBoxCall& call, QWidget* parent) {
+std::unique_ptr<QMessageBox> MakeMessageBox(const MsgBoxCall& call, QWidget* parent) {
   QString text = call.prompt;
   text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -32,13 +34,23 @@ std::unique_ptr<QMessageBox> CreateMsgBox(const MsgBoxCall& call, QWidget* paren
   } else {
     box->setStandardButtons(QMessageBox::Ok);
   }
+  // Room for the whole title in the title bar: its text in a bold face, as title bars show it,
+  // beside the window menu's icon and the buttons at the bar's ends.
+  QFont titleFont = box->font();
+  titleFont.setBold(true);
+  const QFontMetrics metrics(titleFont);
+  const int barHeight = metrics.height() + metrics.height() / 2;
+  const int titleWidth = metrics.horizontalAdvance(call.title) + 6 * barHeight;
+  if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+    grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
   return box;
 }
 
 int MsgBox(const QString& prompt, int style, const QString& title) {
   const MsgBoxCall call{prompt, style, title.isEmpty() ? AppTitle() : title};
   if (handler()) return handler()(call);
-  const std::unique_ptr<QMessageBox> box = CreateMsgBox(call, QApplication::activeWindow());
+  const std::unique_ptr<QMessageBox> box = MakeMessageBox(call, QApplication::activeWindow());
   const int result = box->exec();
   if ((style & 0x7) == vbYesNo) return result == QMessageBox::Yes ? vbYes : vbNo;
   return vbOK;

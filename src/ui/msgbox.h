@@ -28,8 +28,9 @@ struct MsgBoxCall {
   int style;
   QString title;   // as shown (the application title when none was given)
 };
-// The box MsgBox shows for a call, not yet shown (tests show it to look at it).
-std::unique_ptr<QMessageBox> CreateMsgBox(const MsgBoxCall& call, QWidget* parent);
+// The box MsgBox shows for the call, not yet shown: at least as wide as its title needs.
+std::unique_ptr<QMessageBox> MakeMessageBox(const MsgBoxCall& call, QWidget* parent = nullptr);
+
 // Tests: answers every message box in place of showing it.
 void SetMsgBoxHandler(std::function<int(const MsgBoxCall&)> handler);
 }  // namespace ui

@@ -13,8 +13,12 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStackedLayout>
+#include <QScreen>
 #include <QTest>
+#include <QWindow>
+#include <cmath>
 #include <functional>
+#include <iostream>
 
 #include "all_windows_test.h"
 #include "frm_chinese_numerology_display.h"
@@ -69,8 +73,11 @@ bool InScrolledContent(QWidget* w, QWidget* window) {
 // What is wrong with the window's layout: one line per fault.
 QStringList FitFaults(QWidget* window, const QStringList& outOfSight) {
   QStringList faults;
-  const QRect windowRect = window->rect();
-  if (window->width() < window->minimumSizeHint().width() || window->height() < window->minimumSizeHint().height())
+  // A fractional scale of the screen rounds the window's size by a pixel.
+  const int slack = window->devicePixelRatioF() == std::floor(window->devicePixelRatioF()) ? 0 : 1;
+  const QRect windowRect = window->rect().adjusted(0, 0, slack, slack);
+  if (window->width() + slack < window->minimumSizeHint().width() ||
+      window->height() + slack < window->minimumSizeHint().height())
     faults << QStringLiteral("window %1 below its minimum %2x%3")
                   .arg(Rect(windowRect))
                   .arg(window->minimumSizeHint().width())
@@ -81,19 +88,19 @@ QStringList FitFaults(QWidget* window, const QStringList& outOfSight) {
     if (name.isEmpty() || name.startsWith(QLatin1String("qt_"))) continue;
     if (outOfSight.contains(name) || InScrolledContent(w, window)) continue;
     QWidget* parent = w->parentWidget();
-    if (!parent->rect().contains(w->geometry()))
+    if (!parent->rect().adjusted(0, 0, slack, slack).contains(w->geometry()))
       faults << QStringLiteral("%1 at %2 outside its parent %3 (%4)")
                     .arg(Where(w), Rect(w->geometry()), parent->objectName(), Rect(parent->rect()));
     const QRect inWindow(w->mapTo(window, QPoint(0, 0)), w->size());
     if (!windowRect.contains(inWindow))
       faults << QStringLiteral("%1 at %2 outside the window (%3)").arg(Where(w), Rect(inWindow), Rect(windowRect));
+    // A stretched picture takes its box's size, whatever the picture's own.
+    if (auto* label = qobject_cast<QLabel*>(w); label && label->hasScaledContents()) continue;
     int needed = w->minimumSizeHint().height();
     if (w->hasHeightForWidth()) needed = std::max(needed, w->heightForWidth(w->width()));
     if (w->minimumHeight() > 0 && w->minimumHeight() < needed && w->maximumHeight() == w->minimumHeight())
       needed = w->minimumHeight();  // a height fixed by design
-    // A picture scaled to its box shows whole at any size.
-    const auto* label = qobject_cast<QLabel*>(w);
-    if (w->height() < needed && !(label && label->hasScaledContents()))
+    if (w->height() < needed)
       faults << QStringLiteral("%1 is %2 px high, needs %3").arg(Where(w)).arg(w->height()).arg(needed);
     // A caption keeps a margin of at least half a line's height on either side.
     if (auto* button = qobject_cast<QPushButton*>(w); button && !button->text().isEmpty()) {
@@ -128,6 +135,8 @@ TEST_P(WindowsFit, EveryControlShowsWhole) {
   ui::Form& form = GetParam().open();
   ASSERT_TRUE(form.IsVisible()) << seams().lastPrompt().toStdString();
   QWidget* window = form.window();
+  // A size the window asked for reaches it once the window system has answered.
+  (void)QTest::qWaitFor([&] { return window->size().expandedTo(window->minimumSize()).boundedTo(window->maximumSize()) == window->size(); }, 1000);
   QTest::qWait(0);  // layouts settle
   const QStringList faults = FitFaults(window, GetParam().outOfSight);
   // A picture of each window for a look by eye, when QZ_SCREENSHOT_DIR names a folder.
@@ -141,6 +150,92 @@ TEST_P(WindowsFit, EveryControlShowsWhole) {
                                 << ":\n  " << faults.join(QStringLiteral("\n  ")).toStdString();
 }
 
+// The frame the window manager put round the window, once it has framed it and the window has
+// settled on the area (a window is moved back onto the screen when its frame is known); the
+// window itself where there is no window manager.
+QRect FrameOf(QWidget* window, const QRect& area) {
+  EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+  QWindow* handle = window->windowHandle();
+  (void)QTest::qWaitFor([&] { return !handle->frameMargins().isNull(); }, 3000);
+  (void)QTest::qWaitFor([&] { return area.contains(handle->frameGeometry()); }, 500);
+  return handle->frameGeometry();
+}
+
+TEST_P(WindowsFit, OpensWhollyOnTheScreen) {
+  if (QGuiApplication::platformName() != QLatin1String("xcb"))
+    GTEST_SKIP() << "needs a real screen with a window manager (xcb); offscreen has one fixed screen and no frames";
+  ui::Form& form = GetParam().open();
+  ASSERT_TRUE(form.IsVisible()) << seams().lastPrompt().toStdString();
+  QWidget* window = form.window();
+  const QRect area = window->screen()->availableGeometry();
+  const QRect frame = FrameOf(window, area);
+  const QMargins margins = window->windowHandle()->frameMargins();
+  const QSize smallest = window->minimumSizeHint().expandedTo(window->minimumSize()).grownBy(margins);
+  const std::string where = "at QT_FONT_DPI=" + qgetenv("QT_FONT_DPI").toStdString() + ", frame " +
+                            Rect(frame).toStdString() + " on the free area " + Rect(area).toStdString() + ", smallest " +
+                            std::to_string(smallest.width()) + "x" + std::to_string(smallest.height());
+  if (smallest.width() > area.width() || smallest.height() > area.height()) {
+    // Larger than the screen at its smallest: its title bar and top left corner stay on it.
+    EXPECT_TRUE(area.contains(frame.topLeft())) << where;
+    std::cout << GetParam().name << " needs " << smallest.width() << "x" << smallest.height() << " " << where << "\n";
+    return;
+  }
+  EXPECT_TRUE(area.contains(frame)) << where;
+}
+
 INSTANTIATE_TEST_SUITE_P(Windows, WindowsFit, ::testing::ValuesIn(fittest::Scenarios()),
                          [](const ::testing::TestParamInfo<fittest::Scenario>& info) { return std::string(info.param.name); });
+class ReportFit : public fittest::AllWindowsTest {};
+
+// The Kabbalah report ends below its promotion labels: no empty band under their lines.
+TEST_F(ReportFit, KabbalahReportEndsBelowItsPromotionLabels) {
+  ui::Form& report = fittest::Scenarios()[9].open();
+  ASSERT_STREQ(fittest::Scenarios()[9].name, "KabbalahReport");
+  QWidget* window = report.window();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  (void)QTest::qWaitFor([&] { return window->size().expandedTo(window->minimumSize()).boundedTo(window->maximumSize()) == window->size(); }, 1000);
+  auto* label = report.control<QLabel>(QStringLiteral("lblCobrand"));
+  ASSERT_NE(label, nullptr);
+  // Where the label's lines end, and the window's edge below them: a margin, no more than two
+  // lines' height.
+  const int textBottom = label->mapTo(window, QPoint(0, 0)).y() + (label->height() + label->heightForWidth(label->width())) / 2;
+  EXPECT_LE(window->height() - textBottom, 2 * label->fontMetrics().height())
+      << "window " << window->height() << " px high, the labels' lines end at " << textBottom;
+}
+// Every border is drawn whole at a fractional scale of the screen (150 %, as 144 DPI gives).
+TEST_F(ReportFit, FrameBordersAreWholeAtAFractionalScale) {
+  const struct {
+    int scenario;
+    const char* frame;
+  } cases[] = {{3, "fraFullBrand"}, {4, "fraFullBrand"}, {5, "RTB"}};
+  for (const auto& c : cases) {
+    const fittest::Scenario scenario = fittest::Scenarios()[c.scenario];
+    SCOPED_TRACE(std::string(scenario.name) + " " + c.frame);
+    qztest::UnloadAllWindows();
+    QWidget* window = scenario.open().window();
+    auto* frame = window->findChild<QFrame*>(QString::fromLatin1(c.frame));
+    ASSERT_NE(frame, nullptr);
+    // The whole window as the screen shows it, where the frame may start between two pixels.
+    const QColor background = window->palette().window().color();
+    QImage picture(window->size() * 3 / 2, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(1.5);
+    picture.fill(background);
+    window->render(&picture);
+    const QRect at(frame->mapTo(window, QPoint(0, 0)), frame->size());
+    const int left = at.left() * 3 / 2, top = at.top() * 3 / 2;
+    const int right = (at.right() + 1) * 3 / 2 - 1, bottom = (at.bottom() + 1) * 3 / 2 - 1;
+    // Each edge, across the device pixels at its middle that it covers, shows a line darker
+    // than the window.
+    const auto edgeShows = [&](QPoint p, QPoint step) {
+      for (int i = 0; i < 3; ++i, p += step)
+        if (qGray(picture.pixel(p)) + 24 < qGray(background.rgb())) return true;
+      return false;
+    };
+    const int midX = (left + right) / 2, midY = (top + bottom) / 2;
+    EXPECT_TRUE(edgeShows({midX, top - 1}, {0, 1})) << "top";
+    EXPECT_TRUE(edgeShows({left - 1, midY}, {1, 0})) << "left";
+    EXPECT_TRUE(edgeShows({midX, bottom + 1}, {0, -1})) << "bottom";
+    EXPECT_TRUE(edgeShows({right + 1, midY}, {-1, 0})) << "right";
+  }
+}
 }  // namespace

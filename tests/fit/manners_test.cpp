@@ -1,14 +1,20 @@
 // The desktop manners of the suite's windows: modal windows are dialogs of the window that
 // opened them, the about box closes on Esc, file dialogs name each pattern once, print jobs
-// carry a name, and every tool says the same when there is no printer.
+// carry a name, and every tool says the same when there is no printer; fixed windows keep their
+// size, tooltips look like the desktop's, and a message box shows its whole title.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 #include <QWindow>
+#include <cstdlib>
 #include <functional>
 
 #include "all_windows_test.h"
@@ -28,6 +34,7 @@
 #include "frm_numerology_pro_result.h"
 #include "frm_numerology_pro_save.h"
 #include "frm_numerology_software_one.h"
+#include "msgbox.h"
 #include "shell_windows.h"
 #include "test_support.h"
 #include "web_pages.h"
@@ -352,5 +359,147 @@ TEST_F(WindowManners, EveryToolSaysTheSameWhenThereIsNoPrinter) {
     EXPECT_EQ(seams().messages[0].prompt, ui::NoPrinterMessage());
     EXPECT_EQ(seams().messages[0].style, ui::vbInformation);
   }
+}
+bool RealDisplay() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+
+// The name and birth numbers window after a calculation, with every result shown.
+void nameWindowExpanded() {
+  launch(5);
+  ui::Form& form = frmNumerologySoftwareOne::instance();
+  type(form, "Text1", "JOHN SMITH");
+  for (const auto& [box, text] : {std::pair{"myday", "06"}, {"Combo1", "August"}, {"myyear", "1979"}}) {
+    auto* combo = form.control<QComboBox>(QString::fromLatin1(box));
+    ASSERT_NE(combo, nullptr) << box;
+    QTest::keyClicks(combo->lineEdit(), QString::fromLatin1(text));
+  }
+  click(form, "option1");
+}
+
+TEST_F(WindowManners, FixedWindowsCannotBeMaximisedOrResized) {
+  const std::vector<std::pair<const char*, std::function<ui::Form&()>>> cases = {
+      {"about box",
+       []() -> ui::Form& {
+         frmMain::instance().Show();
+         frmAbout::instance().ShowModal();
+         return frmAbout::instance();
+       }},
+      {"exit dialog", []() -> ui::Form& { frmNagScreen2::instance().Show(); return frmNagScreen2::instance(); }},
+      {"Chinese result", []() -> ui::Form& { chineseResult(); return frmChineseNumerologyDisplay::instance(); }},
+      {"Chinese report",
+       []() -> ui::Form& {
+         chineseResult();
+         click(frmChineseNumerologyDisplay::instance(), "cmdSave");
+         return frmChineseNumerologySave::instance();
+       }},
+      {"name and birth numbers", []() -> ui::Form& { nameWindowExpanded(); return frmNumerologySoftwareOne::instance(); }},
+      {"I Ching", []() -> ui::Form& { launch(1); return frmIChingNumerologyMain::instance(); }},
+  };
+  for (const auto& [name, open] : cases) {
+    SCOPED_TRACE(name);
+    qztest::UnloadAllWindows();
+    seams().reset();
+    QWidget* w = open().window();
+    ASSERT_TRUE(w->isVisible()) << seams().lastPrompt().toStdString();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    // No maximise button: none asked for, or a fixed size, for which window managers offer none.
+    EXPECT_TRUE(!(w->windowFlags() & Qt::WindowMaximizeButtonHint) || w->minimumSize() == w->maximumSize());
+    // A fixed size reaches the window once the window system has answered.
+    (void)QTest::qWaitFor([&] { return w->minimumSize() == w->maximumSize() && w->size() == w->minimumSize(); }, 500);
+    // Sizes differ by a pixel at most, where a fractional scale rounds them.
+    const QSize size = w->size();
+    const auto same = [&] { return std::abs(w->width() - size.width()) <= 1 && std::abs(w->height() - size.height()) <= 1; };
+    // What dragging an edge of the frame asks for.
+    w->resize(size + QSize(120, 90));
+    QTest::qWait(0);
+    EXPECT_TRUE(same()) << w->width() << "x" << w->height();
+    if (RealDisplay()) {
+      // The window manager's maximise, asked for as its title bar's menu does.
+      w->showMaximized();
+      (void)QTest::qWaitFor([&] { return !same(); }, 500);
+      EXPECT_TRUE(same()) << w->width() << "x" << w->height();
+      w->showNormal();
+    }
+  }
+}
+
+// The tooltip on the screen, if any.
+QWidget* ShownTip() {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == QLatin1String("qtooltip_label") && w->isVisible()) return w;
+  return nullptr;
+}
+
+// The tooltip the mouse brings up, resting over the widget (moved a little again if none
+// shows, as a user does): null when none shows.
+QWidget* HoverTip(QWidget* widget) {
+  QWidget* tip = nullptr;
+  for (int attempt = 0; attempt < 3 && !tip; ++attempt) {
+    QTest::mouseMove(widget, widget->rect().center() + QPoint(attempt, attempt));
+    const bool shown = QTest::qWaitFor(
+        [&] {
+          auto* label = qobject_cast<QLabel*>(ShownTip());
+          return label && label->text() == widget->toolTip();
+        },
+        1500);
+    if (shown) tip = ShownTip();
+  }
+  return tip;
+}
+
+TEST_F(WindowManners, TooltipsLookLikeTheDesktopsWhateverControlTheyBelongTo) {
+  const std::vector<std::pair<const char*, std::function<ui::Form&()>>> windows = {
+      {"name and birth numbers", []() -> ui::Form& { nameWindowExpanded(); return frmNumerologySoftwareOne::instance(); }},
+  };
+  for (const auto& [name, open] : windows) {
+    SCOPED_TRACE(name);
+    QWidget* window = open().window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    int tips = 0;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+      if (control->toolTip().isEmpty() || !control->isVisible()) continue;
+      SCOPED_TRACE(control->objectName().toStdString());
+      ++tips;
+      qztest::Activate(window);
+      QWidget* tip = HoverTip(control);
+      ASSERT_NE(tip, nullptr);
+      const QImage shown = tip->grab().toImage();
+      const QFont font = tip->font();
+      QToolTip::hideText();
+      // The desktop's tip of the same text, belonging to no control.
+      QToolTip::showText(window->geometry().center(), control->toolTip());
+      QWidget* plain = ShownTip();
+      ASSERT_NE(plain, nullptr);
+      EXPECT_EQ(font.weight(), plain->font().weight());
+      EXPECT_TRUE(shown == plain->grab().toImage()) << "the tip is drawn in the control's own style";
+      QToolTip::hideText();
+    }
+    EXPECT_GE(tips, 10);
+  }
+}
+
+TEST_F(WindowManners, AMessageBoxIsAtLeastAsWideAsItsTitle) {
+  // Calculate with a birth date and no name.
+  launch(5);
+  for (const auto& [box, text] : {std::pair{"myday", "06"}, {"Combo1", "August"}, {"myyear", "1979"}})
+    QTest::keyClicks(frmNumerologySoftwareOne::instance().control<QComboBox>(QString::fromLatin1(box))->lineEdit(),
+                     QString::fromLatin1(text));
+  click(frmNumerologySoftwareOne::instance(), "option1");
+  ASSERT_FALSE(seams().messages.empty());
+  const ui::MsgBoxCall call = seams().messages.back();
+  ASSERT_EQ(call.title, QStringLiteral("Missing Information"));
+  const std::unique_ptr<QMessageBox> box = ui::MakeMessageBox(call, frmNumerologySoftwareOne::instance().window());
+  box->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(box.get()));
+  // Title bars show the title in bold; the bar's height is the frame's top where a window
+  // manager framed the box, else a line and a half.
+  QFont bold = box->font();
+  bold.setBold(true);
+  const QFontMetrics metrics(bold);
+  int bar = metrics.height() * 3 / 2;
+  if (RealDisplay() && QTest::qWaitFor([&] { return box->windowHandle()->frameMargins().top() > 0; }, 2000))
+    bar = box->windowHandle()->frameMargins().top();
+  // The title beside the window menu's icon and three buttons, each about as wide as the bar is
+  // high, and the gaps between them.
+  EXPECT_GE(box->width(), metrics.horizontalAdvance(call.title) + 6 * bar) << "title bar " << bar << " px high";
 }
 }  // namespace

@@ -115,7 +115,7 @@ class OnScreen : public fittest::AllWindowsTest {
     ui::SetMsgBoxHandler([this](const ui::MsgBoxCall& call) {
       seams().messages.push_back(call);
       box.reset();  // one box at a time, never a child of the one before
-      box = ui::CreateMsgBox(call, QApplication::activeWindow());
+      box = ui::MakeMessageBox(call, QApplication::activeWindow());
       box->show();
       return (call.style & 0x7) == ui::vbYesNo ? ui::vbNo : ui::vbOK;
     });

@@ -1,0 +1,193 @@
+#include "screen_fit.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLayout>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+#include <algorithm>
+
+namespace ui {
+namespace {
+const QString kSizeLock = QStringLiteral("qz_sizeLock");
+const QString kFrameWatch = QStringLiteral("qz_frameWatch");
+
+QMargins& lastFrame() {
+  static QMargins margins;
+  return margins;
+}
+
+bool Resizable(const QWidget* window) { return window->minimumSize() != window->maximumSize(); }
+
+// The frame's top left corner that puts a frame of this size on the area: as near the wanted
+// place as the area allows, never above or left of it.
+QPoint Within(const QRect& area, QPoint topLeft, const QSize& frame) {
+  topLeft.setX(std::max(area.left(), std::min(topLeft.x(), area.right() + 1 - frame.width())));
+  topLeft.setY(std::max(area.top(), std::min(topLeft.y(), area.bottom() + 1 - frame.height())));
+  return topLeft;
+}
+
+// Places the window so that its frame's top left corner is at the point. A window on the screen
+// is moved (and resized only where it may be); a size it asked for may not have reached it yet.
+void PlaceFrame(QWidget* window, const QPoint& frameTopLeft, const QSize& size, const QMargins& frame) {
+  if (window->isVisible()) {
+    if (Resizable(window) && size != window->size()) window->resize(size);
+    const QPoint clientTopLeft = frameTopLeft + QPoint(frame.left(), frame.top());
+    if (clientTopLeft != window->geometry().topLeft()) window->move(frameTopLeft);
+    return;
+  }
+  const QRect wanted(frameTopLeft + QPoint(frame.left(), frame.top()), size);
+  if (wanted != window->geometry() || !window->testAttribute(Qt::WA_Moved)) window->setGeometry(wanted);
+}
+
+// True when no control of the window is lower than its contents need.
+bool ControlsKeepTheirHeight(QWidget* window) {
+  if (QLayout* layout = window->layout()) layout->activate();
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    if (w->isWindow() || !w->isVisibleTo(window)) continue;
+    int needed = w->minimumSizeHint().height();
+    if (w->hasHeightForWidth()) needed = std::max(needed, w->heightForWidth(w->width()));
+    if (w->minimumHeight() > 0 && w->maximumHeight() == w->minimumHeight()) needed = w->minimumHeight();
+    if (w->height() < needed) return false;
+  }
+  return true;
+}
+
+// A resizable window no larger than the area leaves room for, nor below its minimum. A fixed
+// window has its fixed size, which a window on the screen takes only when the window system
+// answers.
+QSize Bounded(const QWidget* window, const QRect& area, const QMargins& frame) {
+  if (!Resizable(window)) return window->minimumSize();
+  const QSize minimum = window->minimumSizeHint().expandedTo(window->minimumSize());
+  return window->size().boundedTo(area.size().shrunkBy(frame)).expandedTo(minimum);
+}
+
+// Fixes the window's size when it is shown, unless the window has fixed it already.
+class SizeLock : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* window = qobject_cast<QWidget*>(watched);
+    if (window && event->type() == QEvent::Show && Resizable(window)) window->setFixedSize(window->size());
+    return false;
+  }
+};
+
+class FrameWatch : public QObject {
+ public:
+  explicit FrameWatch(QWidget* window) : QObject(window), window_(window) {
+    timer_.setInterval(25);
+    connect(&timer_, &QTimer::timeout, this, [this] { check(); });
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != window_) return false;
+    if (event->type() == QEvent::Show) {
+      tries_ = 0;
+      if (Framed()) KeepOnScreen(window_);
+      else timer_.start();
+    } else if (event->type() == QEvent::Hide) {
+      timer_.stop();
+    }
+    return false;
+  }
+
+ private:
+  // The window manager frames a window a little after it is mapped; until then its frame is
+  // unknown. A window that gets no frame (no window manager) is left where it is.
+  void check() {
+    if (!window_ || !window_->isVisible() || ++tries_ > 80) {
+      timer_.stop();
+      return;
+    }
+    if (!Framed()) return;
+    timer_.stop();
+    KeepOnScreen(window_);
+  }
+  bool Framed() const {
+    const QWindow* handle = window_->windowHandle();
+    return handle && !handle->frameMargins().isNull();
+  }
+  QPointer<QWidget> window_;
+  QTimer timer_;
+  int tries_ = 0;
+};
+}  // namespace
+
+QRect FreeArea(const QWidget* window) {
+  QScreen* screen = window->screen();
+  if (!screen) screen = QApplication::primaryScreen();
+  return screen ? screen->availableGeometry() : QRect();
+}
+
+QMargins FrameMargins(const QWidget* window) {
+  auto framed = [](const QWidget* w) {
+    const QWindow* handle = w->windowHandle();
+    return handle && w->isVisible() ? handle->frameMargins() : QMargins();
+  };
+  if (const QMargins own = framed(window); !own.isNull()) return lastFrame() = own;
+  for (const QWidget* other : QApplication::topLevelWidgets())
+    if (const QMargins seen = framed(other); !seen.isNull() && !(other->windowFlags() & Qt::FramelessWindowHint))
+      return lastFrame() = seen;
+  return lastFrame();
+}
+
+void CentreOnScreen(QWidget* window) {
+  const QRect area = FreeArea(window);
+  if (area.isEmpty() || !window->isWindow()) return;
+  const QMargins frame = FrameMargins(window);
+  QSize size = Bounded(window, area, frame);
+  // Smaller only where every control keeps the height it needs (a minimum size can count a
+  // wrapped text's first line alone).
+  if (size != window->size() && !window->isVisible()) {
+    const QSize fitted = window->size();
+    window->resize(size);
+    if (!ControlsKeepTheirHeight(window)) {
+      window->resize(fitted);
+      size = fitted;
+    }
+  }
+  const QSize outer = size.grownBy(frame);
+  const QPoint centred = area.center() - QRect(QPoint(0, 0), outer).center();
+  PlaceFrame(window, Within(area, centred, outer), size, frame);
+}
+
+void KeepOnScreen(QWidget* window) {
+  const QRect area = FreeArea(window);
+  if (area.isEmpty() || !window->isWindow()) return;
+  const QMargins frame = FrameMargins(window);
+  // A window on the screen is made smaller only down to the minimum size it sets itself: its
+  // controls' heights can't be checked before the window system answers.
+  QSize size = Bounded(window, area, frame);
+  if (Resizable(window) && window->minimumSize().isNull()) size = window->size();
+  const QPoint at = window->geometry().topLeft() - QPoint(frame.left(), frame.top());
+  PlaceFrame(window, Within(area, at, size.grownBy(frame)), size, frame);
+}
+
+void SetFixedBorder(QWidget* window, bool minimizeButton) {
+  Qt::WindowFlags flags = (window->windowFlags() & (Qt::WindowType_Mask | Qt::WindowStaysOnTopHint)) |
+                          Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint;
+  if (minimizeButton) flags |= Qt::WindowMinimizeButtonHint;
+  window->setWindowFlags(flags);
+  if (window->findChild<QObject*>(kSizeLock, Qt::FindDirectChildrenOnly)) return;
+  auto* lock = new SizeLock(window);
+  lock->setObjectName(kSizeLock);
+  window->installEventFilter(lock);
+}
+
+void KeepOnScreenWhenFramed(QWidget* window) {
+  const QString platform = QApplication::platformName();
+  if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal") || !window->isWindow()) return;
+  if (window->findChild<QObject*>(kFrameWatch, Qt::FindDirectChildrenOnly)) return;
+  auto* watch = new FrameWatch(window);
+  watch->setObjectName(kFrameWatch);
+  window->installEventFilter(watch);
+}
+}  // namespace ui

@@ -1,5 +1,6 @@
 #include "dictionary_store.h"
 
+#include <arpa/inet.h>
 #include <sys/stat.h>
 
 #include <QCoreApplication>
@@ -7,6 +8,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QUrl>
+#include <algorithm>
+#include <cctype>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -146,9 +151,106 @@ std::shared_ptr<const DictionaryRows> ReadDictionary() {
 
 void ForgetDictionaryRows() { cache() = Cache{}; }
 
+namespace {
+bool isPlainHostChar(QChar c) {
+  const char16_t u = c.unicode();
+  return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '-' || u == '.' ||
+         u == '_';
+}
+
+// The host of an http or https address as a browser reads it: lower case, without user, port or
+// brackets. Plain ASCII hosts are taken as they stand; others (escapes, international or
+// full-width characters) as the URL parser maps them.
+QString webHost(const QString& address) {
+  qsizetype start = address.indexOf(QLatin1String("://"));
+  if (start < 0) return QString();
+  start += 3;
+  qsizetype end = start;
+  while (end < address.size() && !QStringView(u"/?#\\").contains(address[end])) ++end;
+  QStringView host = QStringView(address).mid(start, end - start);
+  if (const qsizetype at = host.lastIndexOf(u'@'); at >= 0) host = host.mid(at + 1);
+  if (host.startsWith(u'[')) {
+    const qsizetype close = host.indexOf(u']');
+    return close < 0 ? QString() : host.mid(1, close - 1).toString().toLower();
+  }
+  if (const qsizetype colon = host.indexOf(u':'); colon >= 0) host = host.left(colon);
+  if (std::all_of(host.begin(), host.end(), isPlainHostChar)) return host.toString().toLower();
+  return QUrl(address).host(QUrl::FullyDecoded).toLower();
+}
+
+// One part of a dotted IPv4 address as a browser reads it: decimal, octal after a leading 0,
+// hexadecimal after 0x.
+std::optional<quint64> ipv4Number(QStringView part) {
+  int base = 10;
+  if (part.startsWith(u"0x") || part.startsWith(u"0X")) {
+    base = 16;
+    part = part.mid(2);
+  } else if (part.size() > 1 && part.startsWith(u'0')) {
+    base = 8;
+    part = part.mid(1);
+  }
+  if (part.isEmpty()) return base == 16 ? std::optional<quint64>(0) : std::nullopt;
+  quint64 value = 0;
+  for (const QChar c : part) {
+    const int digit = c.isDigit() && c.unicode() < 0x80 ? c.unicode() - '0'
+                      : base == 16 && c.unicode() < 0x80 && std::isxdigit(c.unicode())
+                          ? std::tolower(c.unicode()) - 'a' + 10
+                          : 99;
+    if (digit >= base) return std::nullopt;
+    value = value * base + digit;
+    if (value > 0xffffffffull) value = 0x100000000ull;  // too large either way
+  }
+  return value;
+}
+
+bool isLocalIpv4(quint32 a) {
+  const quint32 top = a >> 24;
+  return top == 0 || top == 10 || top == 127 || (a & 0xffff0000u) == 0xa9fe0000u ||  // 169.254/16
+         (a & 0xfff00000u) == 0xac100000u ||                                          // 172.16/12
+         (a & 0xffff0000u) == 0xc0a80000u ||                                          // 192.168/16
+         (a & 0xffc00000u) == 0x64400000u;                                            // 100.64/10
+}
+
+bool isLocalIpv6(const QString& host) {
+  unsigned char b[16];
+  if (::inet_pton(AF_INET6, host.toLatin1().constData(), b) != 1) return true;  // not an address
+  const bool zeroPrefix = std::all_of(b, b + 10, [](unsigned char x) { return x == 0; });
+  const quint32 v4 = quint32(b[12]) << 24 | quint32(b[13]) << 16 | quint32(b[14]) << 8 | b[15];
+  if (zeroPrefix && b[10] == 0xff && b[11] == 0xff) return isLocalIpv4(v4);  // ::ffff:a.b.c.d
+  if (zeroPrefix && b[10] == 0 && b[11] == 0) return v4 <= 1 || isLocalIpv4(v4);  // ::, ::1, ::a.b.c.d
+  return (b[0] == 0xfe && (b[1] & 0x80) == 0x80) ||  // link-local fe80::/10 and site-local fec0::/10
+         (b[0] & 0xfe) == 0xfc;                      // unique local fc00::/7
+}
+}  // namespace
+
+bool NamesLocalHost(const QString& address) {
+  QString host = webHost(address);
+  if (host.endsWith(u'.')) host.chop(1);
+  if (host.isEmpty()) return true;
+  if (host.contains(u':')) return isLocalIpv6(host);
+  if (host == QLatin1String("localhost") || host == QLatin1String("home.arpa")) return true;
+  for (const char* suffix : {".localhost", ".local", ".internal", ".home.arpa"})
+    if (host.endsWith(QLatin1String(suffix))) return true;
+  // A host whose last part is a number is an IPv4 address, as the browser reads it.
+  const QStringView last = QStringView(host).mid(host.lastIndexOf(u'.') + 1);
+  const bool digits = std::all_of(last.begin(), last.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+  if (!digits && !ipv4Number(last)) return false;
+  const QList<QStringView> parts = QStringView(host).split(u'.');
+  if (parts.size() > 4) return true;  // not an address a browser would go to
+  quint64 address4 = 0;
+  for (qsizetype i = 0; i < parts.size(); ++i) {
+    const bool lastPart = i + 1 == parts.size();
+    const int bits = lastPart ? 8 * int(5 - parts.size()) : 8;
+    const std::optional<quint64> n = ipv4Number(parts[i]);
+    if (!n || *n >= (1ull << bits)) return true;
+    address4 = address4 << bits | *n;
+  }
+  return isLocalIpv4(quint32(address4));
+}
+
 bool IsAcceptableUpdateRow(const DictionaryRow& row) {
   if (row.Key.size() > kMaxKeyLength || row.Link.size() > kMaxLinkLength) return false;
-  return row.Link == SearchEngineAddress() || IsWebAddress(row.Link);
+  return row.Link == SearchEngineAddress() || (IsWebAddress(row.Link) && !NamesLocalHost(row.Link));
 }
 
 namespace {
@@ -160,7 +262,7 @@ bool acceptableUtf8Row(std::string_view key, std::string_view link) {
   if (key.size() > size_t(kMaxKeyLength) && utf8Text(key).size() > kMaxKeyLength) return false;
   const QString address = utf8Text(link);
   if (address.size() > kMaxLinkLength) return false;
-  return address == SearchEngineAddress() || IsWebAddress(address);
+  return address == SearchEngineAddress() || (IsWebAddress(address) && !NamesLocalHost(address));
 }
 
 // Rows kept as one block of UTF-8 text, as the engine gives them.
@@ -283,6 +385,8 @@ MergeResult MergeInto(const QString& updatePath, const QString& targetPath) {
 }
 
 namespace {
+constexpr std::string_view kAstro = "astro";
+
 MergeResult mergeRows(const TextRows& sourceRows, const QString& targetPath) {
   MergeResult result;
   DictionaryDb target;
@@ -292,14 +396,21 @@ MergeResult mergeRows(const TextRows& sourceRows, const QString& targetPath) {
     target.Close();
     opened = DictionaryDb::ConvertToCurrentFormat(targetPath, &result.error) && target.Open(targetPath, true);
   }
-  // The links the dictionary holds, as the engine stores them (UTF-8).
+  // The links the dictionary holds, as the engine stores them (UTF-8), and its size as its own
+  // reads count it.
   TextRows targetLinks;
-  if (!opened || !target.ReadLinks([&](std::string_view link) { targetLinks.append({}, link, {}); }) ||
+  qint64 rows = 0, bytes = 0;
+  if (!opened ||
+      !target.ReadAllUtf8([&](std::string_view key, std::string_view link, std::string_view names) {
+        targetLinks.append({}, link, {});
+        bytes += qint64(key.size() + link.size() + names.size());
+      }) ||
       !target.Begin()) {
     result.outcome = MergeOutcome::NotChanged;
     if (result.error.isEmpty()) result.error = target.LastError();
     return result;
   }
+  rows = qint64(targetLinks.size());
   TextSet links(targetLinks.size() + sourceRows.size());
   for (size_t i = 0; i < targetLinks.size(); ++i) links.insert(targetLinks.link(i));
 
@@ -318,13 +429,20 @@ MergeResult mergeRows(const TextRows& sourceRows, const QString& targetPath) {
 
   for (size_t i = 0; i < sourceRows.size(); ++i) {
     const std::string_view key = sourceRows.key(i), link = sourceRows.link(i);
-    if (sourceRows.names(i) != "astro" || !acceptableUtf8Row(key, link)) return commit(MergeOutcome::WrongFile);
+    if (sourceRows.names(i) != kAstro || !acceptableUtf8Row(key, link)) return commit(MergeOutcome::WrongFile);
     if (links.contains(link)) {
       ++result.present;
       continue;
     }
-    if (!target.InsertUtf8(key, link, "astro")) {
-      result.error = target.LastError();
+    // Nothing is kept that would make the dictionary too large for its own reads.
+    const ReadLimits& limits = DictionaryReadLimits();
+    bytes += qint64(key.size() + link.size() + kAstro.size());
+    const bool tooLarge = ++rows > limits.maxRows || bytes > limits.maxTotalBytes;
+    if (tooLarge || !target.InsertUtf8(key, link, kAstro)) {
+      result.error = tooLarge ? QStringLiteral("the dictionary would hold more than %1 rows or %2 bytes of text")
+                                    .arg(limits.maxRows)
+                                    .arg(limits.maxTotalBytes)
+                              : target.LastError();
       target.Rollback();
       result.outcome = MergeOutcome::NotChanged;
       result.added = 0;

@@ -10,7 +10,6 @@
 #include <QStandardPaths>
 #include <QUrl>
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -152,53 +151,57 @@ std::shared_ptr<const DictionaryRows> ReadDictionary() {
 void ForgetDictionaryRows() { cache() = Cache{}; }
 
 namespace {
-bool isPlainHostChar(QChar c) {
-  const char16_t u = c.unicode();
-  return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '-' || u == '.' ||
-         u == '_';
+bool isAsciiAlnum(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
+bool isAsciiHex(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+bool endsWithNoCase(std::string_view text, std::string_view suffix) {
+  if (text.size() < suffix.size()) return false;
+  text = text.substr(text.size() - suffix.size());
+  for (size_t i = 0; i < suffix.size(); ++i)
+    if (asciiLower(text[i]) != suffix[i]) return false;
+  return true;
 }
 
-// The host of an http or https address as a browser reads it: lower case, without user, port or
-// brackets. Plain ASCII hosts are taken as they stand; others (escapes, international or
-// full-width characters) as the URL parser maps them.
-QString webHost(const QString& address) {
-  qsizetype start = address.indexOf(QLatin1String("://"));
-  if (start < 0) return QString();
-  start += 3;
-  qsizetype end = start;
-  while (end < address.size() && !QStringView(u"/?#\\").contains(address[end])) ++end;
-  QStringView host = QStringView(address).mid(start, end - start);
-  if (const qsizetype at = host.lastIndexOf(u'@'); at >= 0) host = host.mid(at + 1);
-  if (host.startsWith(u'[')) {
-    const qsizetype close = host.indexOf(u']');
-    return close < 0 ? QString() : host.mid(1, close - 1).toString().toLower();
+// The host of an http or https address where it is plain ASCII (letters, digits, "-", ".", "_",
+// or a bracketed IPv6 address), without user, port or brackets; nullopt where the browser would
+// map it first (escapes, international or full-width characters).
+std::optional<std::string_view> plainHost(std::string_view address) {
+  const size_t scheme = address.find("://");
+  if (scheme == std::string_view::npos) return std::string_view();
+  std::string_view host = address.substr(scheme + 3);
+  host = host.substr(0, host.find_first_of("/?#\\"));
+  if (const size_t at = host.rfind('@'); at != std::string_view::npos) host.remove_prefix(at + 1);
+  if (!host.empty() && host.front() == '[') {
+    const size_t close = host.find(']');
+    if (close == std::string_view::npos) return std::string_view();
+    host = host.substr(1, close - 1);
+    return std::all_of(host.begin(), host.end(), [](char c) { return isAsciiHex(c) || c == ':' || c == '.'; })
+               ? std::optional(host)
+               : std::nullopt;
   }
-  if (const qsizetype colon = host.indexOf(u':'); colon >= 0) host = host.left(colon);
-  if (std::all_of(host.begin(), host.end(), isPlainHostChar)) return host.toString().toLower();
-  return QUrl(address).host(QUrl::FullyDecoded).toLower();
+  host = host.substr(0, host.find(':'));
+  if (!std::all_of(host.begin(), host.end(), [](char c) { return isAsciiAlnum(c) || c == '-' || c == '.' || c == '_'; }))
+    return std::nullopt;
+  return host;
 }
 
 // One part of a dotted IPv4 address as a browser reads it: decimal, octal after a leading 0,
 // hexadecimal after 0x.
-std::optional<quint64> ipv4Number(QStringView part) {
+std::optional<quint64> ipv4Number(std::string_view part) {
   int base = 10;
-  if (part.startsWith(u"0x") || part.startsWith(u"0X")) {
+  if (part.size() >= 2 && part[0] == '0' && (part[1] == 'x' || part[1] == 'X')) {
     base = 16;
-    part = part.mid(2);
-  } else if (part.size() > 1 && part.startsWith(u'0')) {
+    part.remove_prefix(2);
+  } else if (part.size() > 1 && part[0] == '0') {
     base = 8;
-    part = part.mid(1);
+    part.remove_prefix(1);
   }
-  if (part.isEmpty()) return base == 16 ? std::optional<quint64>(0) : std::nullopt;
+  if (part.empty()) return base == 16 ? std::optional<quint64>(0) : std::nullopt;
   quint64 value = 0;
-  for (const QChar c : part) {
-    const int digit = c.isDigit() && c.unicode() < 0x80 ? c.unicode() - '0'
-                      : base == 16 && c.unicode() < 0x80 && std::isxdigit(c.unicode())
-                          ? std::tolower(c.unicode()) - 'a' + 10
-                          : 99;
+  for (const char c : part) {
+    const int digit = c >= '0' && c <= '9' ? c - '0' : isAsciiHex(c) ? asciiLower(c) - 'a' + 10 : 99;
     if (digit >= base) return std::nullopt;
-    value = value * base + digit;
-    if (value > 0xffffffffull) value = 0x100000000ull;  // too large either way
+    value = std::min<quint64>(value * base + digit, 0x100000000ull);  // past 32 bits is too large either way
   }
   return value;
 }
@@ -211,9 +214,9 @@ bool isLocalIpv4(quint32 a) {
          (a & 0xffc00000u) == 0x64400000u;                                            // 100.64/10
 }
 
-bool isLocalIpv6(const QString& host) {
+bool isLocalIpv6(std::string_view host) {
   unsigned char b[16];
-  if (::inet_pton(AF_INET6, host.toLatin1().constData(), b) != 1) return true;  // not an address
+  if (::inet_pton(AF_INET6, std::string(host).c_str(), b) != 1) return true;  // not an address
   const bool zeroPrefix = std::all_of(b, b + 10, [](unsigned char x) { return x == 0; });
   const quint32 v4 = quint32(b[12]) << 24 | quint32(b[13]) << 16 | quint32(b[14]) << 8 | b[15];
   if (zeroPrefix && b[10] == 0xff && b[11] == 0xff) return isLocalIpv4(v4);  // ::ffff:a.b.c.d
@@ -221,31 +224,44 @@ bool isLocalIpv6(const QString& host) {
   return (b[0] == 0xfe && (b[1] & 0x80) == 0x80) ||  // link-local fe80::/10 and site-local fec0::/10
          (b[0] & 0xfe) == 0xfc;                      // unique local fc00::/7
 }
+
+// Whether a host (its letters in either case) is one of this machine or its local network.
+bool isLocalHost(std::string_view host) {
+  if (!host.empty() && host.back() == '.') host.remove_suffix(1);
+  if (host.empty()) return true;
+  if (host.find(':') != std::string_view::npos) return isLocalIpv6(host);
+  if (host.size() == 9 && endsWithNoCase(host, "localhost")) return true;
+  if (host.size() == 9 && endsWithNoCase(host, "home.arpa")) return true;
+  for (const std::string_view suffix : {".localhost", ".local", ".internal", ".home.arpa"})
+    if (endsWithNoCase(host, suffix)) return true;
+  // A host whose last part is a number is an IPv4 address, as the browser reads it.
+  const size_t dot = host.rfind('.');
+  const std::string_view last = dot == std::string_view::npos ? host : host.substr(dot + 1);
+  if (!std::all_of(last.begin(), last.end(), [](char c) { return c >= '0' && c <= '9'; }) && !ipv4Number(last))
+    return false;
+  const size_t parts = size_t(std::count(host.begin(), host.end(), '.')) + 1;
+  if (parts > 4) return true;  // not an address a browser would go to
+  quint64 address = 0;
+  for (size_t i = 0; i < parts; ++i) {
+    const size_t end = std::min(host.find('.'), host.size());
+    const int bits = i + 1 == parts ? 8 * int(5 - parts) : 8;
+    const std::optional<quint64> n = ipv4Number(host.substr(0, end));
+    if (!n || *n >= (1ull << bits)) return true;
+    address = address << bits | *n;
+    host.remove_prefix(std::min(end + 1, host.size()));
+  }
+  return isLocalIpv4(quint32(address));
+}
+
+bool namesLocalHostUtf8(std::string_view address, const QString& text) {
+  if (const std::optional<std::string_view> host = plainHost(address)) return isLocalHost(*host);
+  return isLocalHost(QUrl(text).host(QUrl::FullyDecoded).toUtf8().toStdString());
+}
 }  // namespace
 
 bool NamesLocalHost(const QString& address) {
-  QString host = webHost(address);
-  if (host.endsWith(u'.')) host.chop(1);
-  if (host.isEmpty()) return true;
-  if (host.contains(u':')) return isLocalIpv6(host);
-  if (host == QLatin1String("localhost") || host == QLatin1String("home.arpa")) return true;
-  for (const char* suffix : {".localhost", ".local", ".internal", ".home.arpa"})
-    if (host.endsWith(QLatin1String(suffix))) return true;
-  // A host whose last part is a number is an IPv4 address, as the browser reads it.
-  const QStringView last = QStringView(host).mid(host.lastIndexOf(u'.') + 1);
-  const bool digits = std::all_of(last.begin(), last.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-  if (!digits && !ipv4Number(last)) return false;
-  const QList<QStringView> parts = QStringView(host).split(u'.');
-  if (parts.size() > 4) return true;  // not an address a browser would go to
-  quint64 address4 = 0;
-  for (qsizetype i = 0; i < parts.size(); ++i) {
-    const bool lastPart = i + 1 == parts.size();
-    const int bits = lastPart ? 8 * int(5 - parts.size()) : 8;
-    const std::optional<quint64> n = ipv4Number(parts[i]);
-    if (!n || *n >= (1ull << bits)) return true;
-    address4 = address4 << bits | *n;
-  }
-  return isLocalIpv4(quint32(address4));
+  const QByteArray utf8 = address.toUtf8();
+  return namesLocalHostUtf8({utf8.constData(), size_t(utf8.size())}, address);
 }
 
 bool IsAcceptableUpdateRow(const DictionaryRow& row) {
@@ -262,7 +278,7 @@ bool acceptableUtf8Row(std::string_view key, std::string_view link) {
   if (key.size() > size_t(kMaxKeyLength) && utf8Text(key).size() > kMaxKeyLength) return false;
   const QString address = utf8Text(link);
   if (address.size() > kMaxLinkLength) return false;
-  return address == SearchEngineAddress() || (IsWebAddress(address) && !NamesLocalHost(address));
+  return address == SearchEngineAddress() || (IsWebAddress(address) && !namesLocalHostUtf8(link, address));
 }
 
 // Rows kept as one block of UTF-8 text, as the engine gives them.

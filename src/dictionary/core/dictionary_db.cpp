@@ -414,20 +414,26 @@ bool DictionaryDb::checkPlainTable() {
   return true;
 }
 
-bool DictionaryDb::ReadAllUtf8(const RowVisitor& each) {
+bool DictionaryDb::selectRows(sqlite3_stmt** st, int* key, int* link, int* names) {
   if (!db_) return fail();
   if (!checkPlainTable()) return false;
-  sqlite3_stmt* st = nullptr;
-  if (engine().prepare_v2(db_, "SELECT * FROM numerology ORDER BY rowid", -1, &st, nullptr) != SQLITE_OK)
+  if (engine().prepare_v2(db_, "SELECT * FROM numerology ORDER BY rowid", -1, st, nullptr) != SQLITE_OK)
     return fail(Failure::Refused);
   // Fields by name, as the table may hold more of them or lack `Names`.
-  int key = -1, link = -1, names = -1;
-  for (int c = 0; c < engine().column_count(st); ++c) {
-    const QString name = QString::fromUtf8(engine().column_name(st, c));
-    if (name.compare(QLatin1String("Key"), Qt::CaseInsensitive) == 0) key = c;
-    else if (name.compare(QLatin1String("Link"), Qt::CaseInsensitive) == 0) link = c;
-    else if (name.compare(QLatin1String("Names"), Qt::CaseInsensitive) == 0) names = c;
+  *key = *link = *names = -1;
+  for (int c = 0; c < engine().column_count(*st); ++c) {
+    const QString name = QString::fromUtf8(engine().column_name(*st, c));
+    if (name.compare(QLatin1String("Key"), Qt::CaseInsensitive) == 0) *key = c;
+    else if (name.compare(QLatin1String("Link"), Qt::CaseInsensitive) == 0) *link = c;
+    else if (name.compare(QLatin1String("Names"), Qt::CaseInsensitive) == 0) *names = c;
   }
+  return true;
+}
+
+bool DictionaryDb::ReadAllUtf8(const RowVisitor& each) {
+  sqlite3_stmt* st = nullptr;
+  int key, link, names;
+  if (!selectRows(&st, &key, &link, &names)) return false;
   const ReadLimits& l = mode_ == Mode::Untrusted ? updateLimits() : dictionaryLimits();
   qint64 rows = 0, total = 0;
   int rc;
@@ -445,6 +451,22 @@ bool DictionaryDb::ReadAllUtf8(const RowVisitor& each) {
     each(k, li, n);
   }
   if (rc != SQLITE_DONE) fail(Failure::Refused);  // a value over the length limit, an interrupted read, a damaged page
+  engine().finalize(st);
+  return rc == SQLITE_DONE;
+}
+
+bool DictionaryDb::ReadLinks(const std::function<void(std::string_view, qint64)>& each) {
+  sqlite3_stmt* st = nullptr;
+  int key, link, names;
+  if (!selectRows(&st, &key, &link, &names)) return false;
+  // A field's size as text, without reading the text itself.
+  auto bytes = [&](int column) { return column < 0 ? 0 : qint64(engine().column_bytes(st, column)); };
+  int rc;
+  while ((rc = engine().step(st)) == SQLITE_ROW) {
+    const std::string_view li = columnUtf8(st, link);
+    each(li, bytes(key) + qint64(li.size()) + bytes(names));
+  }
+  if (rc != SQLITE_DONE) fail(Failure::Refused);
   engine().finalize(st);
   return rc == SQLITE_DONE;
 }

@@ -89,6 +89,9 @@ class DictionaryDb {
   // The same rows as UTF-8 text, the engine's own, valid during the call only.
   using RowVisitor = std::function<void(std::string_view key, std::string_view link, std::string_view names)>;
   bool ReadAllUtf8(const RowVisitor& each);
+  // Every row's Link as UTF-8 text, in the same order, with the size of the row's text as
+  // ReadAllUtf8 counts it, for the merge's duplicate test and limits.
+  bool ReadLinks(const std::function<void(std::string_view link, qint64 rowBytes)>& each);
 
   // Writing: inserts run inside Begin() ... Commit(); Rollback() drops them.
   bool Begin();
@@ -108,6 +111,7 @@ class DictionaryDb {
   bool openAs(const QString& path, Mode mode, bool legacy);
   bool rollBackHotJournal(const QString& path, bool legacy);
   bool checkPlainTable();
+  bool selectRows(sqlite3_stmt** st, int* key, int* link, int* names);
   bool exec(const char* sql);
   bool fail(Failure failure = Failure::Error);
   bool refuse(const QString& why);

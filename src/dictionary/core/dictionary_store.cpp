@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -151,7 +152,7 @@ std::shared_ptr<const DictionaryRows> ReadDictionary() {
 void ForgetDictionaryRows() { cache() = Cache{}; }
 
 namespace {
-bool isAsciiAlnum(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
+constexpr bool isAsciiAlnum(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
 bool isAsciiHex(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 bool endsWithNoCase(std::string_view text, std::string_view suffix) {
@@ -168,9 +169,35 @@ bool endsWithNoCase(std::string_view text, std::string_view suffix) {
 std::optional<std::string_view> plainHost(std::string_view address) {
   const size_t scheme = address.find("://");
   if (scheme == std::string_view::npos) return std::string_view();
-  std::string_view host = address.substr(scheme + 3);
-  host = host.substr(0, host.find_first_of("/?#\\"));
-  if (const size_t at = host.rfind('@'); at != std::string_view::npos) host.remove_prefix(at + 1);
+  // One pass over the authority: the host starts after the last "@" and ends at the port's ":".
+  enum : unsigned char { Plain, End, At, Colon, Other };
+  static constexpr auto kinds = [] {
+    std::array<unsigned char, 256> k{};
+    for (int c = 0; c < 256; ++c)
+      k[c] = isAsciiAlnum(char(c)) || c == '-' || c == '.' || c == '_' ? Plain
+             : c == '/' || c == '?' || c == '#' || c == '\\'       ? End
+             : c == '@'                                            ? At
+             : c == ':'                                            ? Colon
+                                                                   : Other;
+    return k;
+  }();
+  size_t start = scheme + 3, end = start, colon = std::string_view::npos;
+  bool plain = true;
+  for (; end < address.size(); ++end) {
+    const unsigned char kind = kinds[static_cast<unsigned char>(address[end])];
+    if (kind == Plain) continue;
+    if (kind == End) break;
+    if (kind == At) {
+      start = end + 1;
+      colon = std::string_view::npos;
+      plain = true;
+    } else if (kind == Colon) {
+      if (colon == std::string_view::npos) colon = end;
+    } else {
+      plain = false;
+    }
+  }
+  std::string_view host = address.substr(start, end - start);
   if (!host.empty() && host.front() == '[') {
     const size_t close = host.find(']');
     if (close == std::string_view::npos) return std::string_view();
@@ -179,9 +206,8 @@ std::optional<std::string_view> plainHost(std::string_view address) {
                ? std::optional(host)
                : std::nullopt;
   }
-  host = host.substr(0, host.find(':'));
-  if (!std::all_of(host.begin(), host.end(), [](char c) { return isAsciiAlnum(c) || c == '-' || c == '.' || c == '_'; }))
-    return std::nullopt;
+  if (colon != std::string_view::npos) host = host.substr(0, colon - start);
+  if (!plain) return std::nullopt;
   return host;
 }
 
@@ -417,9 +443,9 @@ MergeResult mergeRows(const TextRows& sourceRows, const QString& targetPath) {
   TextRows targetLinks;
   qint64 rows = 0, bytes = 0;
   if (!opened ||
-      !target.ReadAllUtf8([&](std::string_view key, std::string_view link, std::string_view names) {
+      !target.ReadLinks([&](std::string_view link, qint64 rowBytes) {
         targetLinks.append({}, link, {});
-        bytes += qint64(key.size() + link.size() + names.size());
+        bytes += rowBytes;
       }) ||
       !target.Begin()) {
     result.outcome = MergeOutcome::NotChanged;

@@ -1,7 +1,8 @@
 // Update files built from the fuzz input through SQL: the input picks the shape of `numerology`
 // (a table of odd fields and types, a view, a virtual table, computed fields, triggers, indexes,
 // a schema edited behind the engine's back), its rows (values of every type, size and address
-// scheme) and one statement of its own, then the file is merged as the Update menu would.
+// scheme), one statement of its own and up to 131,072 more schema entries, then the file is
+// merged as the Update menu would.
 #define SQLITE_HAS_CODEC 1
 #include <fuzzer/FuzzedDataProvider.h>
 #include <sqlite3.h>
@@ -31,6 +32,16 @@ const char* const kVirtual[] = {"fts3(Key, Link, Names)", "fts4(Key, Link, Names
                                 "rtree(id, a, b)"};
 const char* const kComputed[] = {"'https://x/' || Key", "hex(fts3_tokenizer('simple'))", "printf('%.*c', 400000000, 'x')",
                                  "randomblob(1000000)", "(SELECT count(*) FROM sqlite_master)", "zeroblob(1 << 30)"};
+
+// The rows of extra schema entries (type, name, table, root page, statement) for x = 1, 2, ...
+const char* const kEntries[] = {
+    "'table', 'e' || x, 'e' || x, 2, 'CREATE TABLE e' || x || ' (a)'",
+    "'view', 'e' || x, 'e' || x, 0, 'CREATE VIEW e' || x || ' AS SELECT * FROM numerology'",
+    "'view', 'e' || x, 'e' || x, 0, 'CREATE VIEW e' || x || ' AS SELECT * FROM e' || (x + 1)",
+    "'index', 'e' || x, 'numerology', 2, 'CREATE INDEX e' || x || ' ON numerology (Link)'",
+    "'trigger', 'e' || x, 'numerology', 0, 'CREATE TRIGGER e' || x || ' AFTER INSERT ON numerology BEGIN SELECT 1; END'",
+    "'table', 'e' || x, 'e' || x, x + 2, 'CREATE VIRTUAL TABLE e' || x || ' USING fts4(a)'",
+    "'view', 'Numerology', 'Numerology', 0, 'CREATE VIEW Numerology AS SELECT 1'"};
 
 template <size_t N>
 const char* pick(FuzzedDataProvider& in, const char* const (&list)[N]) {
@@ -108,6 +119,14 @@ std::vector<std::string> statements(FuzzedDataProvider& in) {
                   value(in, 2) + ")");
   // One statement of the input's own, under the guard below.
   if (in.ConsumeBool()) out.push_back(in.ConsumeRandomLengthString(300));
+  // Many more schema entries, written straight into the schema table so the file is made at once.
+  if (in.ConsumeBool()) {
+    const int count = in.ConsumeIntegralInRange(1, 1 << in.ConsumeIntegralInRange(0, 17));
+    out.push_back("PRAGMA writable_schema = ON");
+    out.push_back("WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c LIMIT " + std::to_string(count) +
+                  ") INSERT INTO sqlite_schema SELECT " + pick(in, kEntries) + " FROM c");
+    out.push_back("PRAGMA writable_schema = OFF");
+  }
   return out;
 }
 

@@ -40,6 +40,21 @@ void WriteWithOtherKey(const QString& path, const QList<DictionaryRow>& rows) {
   sqlite3_close(db);
 }
 
+void WriteCrafted(const QString& path, const QStringList& statements, const char* settings) {
+  QFile::remove(path);
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+  sqlite3_key(db, dictionary::kDictionaryPassword, int(strlen(dictionary::kDictionaryPassword)));
+  ASSERT_EQ(sqlite3_exec(db, settings, nullptr, nullptr, nullptr), SQLITE_OK);
+  for (const QString& sql : statements) {
+    char* message = nullptr;
+    const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &message);
+    EXPECT_EQ(rc, SQLITE_OK) << sql.toStdString() << ": " << (message ? message : "");
+    sqlite3_free(message);
+  }
+  sqlite3_close(db);
+}
+
 QList<DictionaryRow> ReadRows(const QString& path) {
   dictionary::DictionaryDb db;
   QList<DictionaryRow> rows;

@@ -16,6 +16,9 @@ using dictionary::DictionaryRow;
 void WriteDictionary(const QString& path, const QList<DictionaryRow>& rows);
 // Writes a file of the right form with another password.
 void WriteWithOtherKey(const QString& path, const QList<DictionaryRow>& rows);
+// A keyed file made by running statements on a fresh database (with the given cipher settings).
+void WriteCrafted(const QString& path, const QStringList& statements,
+                  const char* settings = dictionary::kCipherSettings);
 // The rows of a dictionary file as they stand.
 QList<DictionaryRow> ReadRows(const QString& path);
 

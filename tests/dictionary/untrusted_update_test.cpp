@@ -17,22 +17,6 @@ using namespace dictionary;
 using namespace dicttest;
 
 namespace {
-// A keyed file made by running statements on a fresh database.
-void WriteCrafted(const QString& path, const QStringList& statements, const char* settings = kCipherSettings) {
-  QFile::remove(path);
-  sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
-  sqlite3_key(db, kDictionaryPassword, int(strlen(kDictionaryPassword)));
-  ASSERT_EQ(sqlite3_exec(db, settings, nullptr, nullptr, nullptr), SQLITE_OK);
-  for (const QString& sql : statements) {
-    char* message = nullptr;
-    const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &message);
-    EXPECT_EQ(rc, SQLITE_OK) << sql.toStdString() << ": " << (message ? message : "");
-    sqlite3_free(message);
-  }
-  sqlite3_close(db);
-}
-
 // Whether a file opens with the current format's settings alone.
 bool OpensInCurrentFormat(const QString& path) {
   sqlite3* db = nullptr;
@@ -45,6 +29,18 @@ bool OpensInCurrentFormat(const QString& path) {
 }
 
 const QString kTable = QStringLiteral("CREATE TABLE numerology (Key TEXT, Link TEXT, Names TEXT)");
+
+// A plain `numerology` with one good row beside `count` more schema entries, written straight into
+// the schema table so that the file is made in a moment.
+QStringList ManyEntries(int count, const QString& type, const QString& sql) {
+  return {kTable, "INSERT INTO numerology VALUES ('k', 'https://x.example/', 'astro')",
+          "PRAGMA writable_schema = ON",
+          QStringLiteral("WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c LIMIT %1) "
+                         "INSERT INTO sqlite_schema SELECT '%2', 'e' || x, 'e' || x, %3, %4 FROM c")
+              .arg(count)
+              .arg(type, type == "view" ? "0" : "2", sql),
+          "PRAGMA writable_schema = OFF"};
+}
 
 class UntrustedUpdate : public DictionaryTest {
  protected:
@@ -115,6 +111,12 @@ INSTANTIATE_TEST_SUITE_P(
         HostileFile{"value_over_the_length_limit",
                     {kTable, "INSERT INTO numerology VALUES ('k', 'https://x', 'astro')",
                      "INSERT INTO numerology VALUES (printf('%.*c', 2000000, 'x'), 'https://y', 'astro')"}},
+        // Schemas of more entries than a dictionary needs: refused by their count, or at the
+        // deadline where reading them takes longer.
+        HostileFile{"thousand_tables", ManyEntries(1000, "table", "'CREATE TABLE e' || x || ' (a)'")},
+        HostileFile{"hundred_thousand_views",
+                    ManyEntries(100000, "view", "'CREATE VIEW e' || x || ' AS SELECT * FROM numerology'")},
+        HostileFile{"two_hundred_thousand_tables", ManyEntries(200000, "table", "'CREATE TABLE e' || x || ' (a)'")},
         HostileFile{"altered_schema_text",
                     {"CREATE TABLE t2 (a)", "PRAGMA writable_schema = ON",
                      "UPDATE sqlite_master SET sql = 'CREATE TABLE t2 AS SELECT 1' WHERE name = 't2'",
@@ -161,7 +163,10 @@ TEST_F(UntrustedUpdate, RowsWithoutAWebAddressOrTooLongStopTheMerge) {
                             {"N", "https://x/new\nline", "astro"},
                             {"E", "", "astro"},
                             {longKey, "https://long-key", "astro"},
-                            {"L", longLink, "astro"}}) {
+                            {"L", longLink, "astro"},
+                            {"Printer", "http://127.0.0.1:631/", "astro"},
+                            {"Router", "http://192.168.1.1/", "astro"},
+                            {"Cloud", "http://169.254.169.254/latest/meta-data/", "astro"}}) {
     WriteDictionary(programDictionary(), {{"A", "https://a", "numerology"}});
     const QString update = tempFile("bad-row.dll");
     WriteDictionary(update, {{"Good", "https://good", "astro"}, bad, {"After", "https://after", "astro"}});
@@ -185,6 +190,26 @@ TEST(DictionaryLinks, OnlyHttpAndHttpsAddressesWithAHostAreWebAddresses) {
                            "https://host:port/", "https://x/%zz", "ftp://example.org", "http:example.org",
                            "https://ex<ample>.org", " https://example.org"})
     EXPECT_FALSE(IsWebAddress(QString::fromUtf8(link))) << link;
+}
+
+// An update's links name no host of this machine or its network, in any form a browser reads.
+TEST(DictionaryLinks, LinksToTheLocalNetworkAreKnownInEveryForm) {
+  for (const char* link :
+       {"http://127.0.0.1:631/", "http://localhost/", "http://LOCALHOST.:8080/x", "http://a.localhost/",
+        "http://printer.local/", "http://nas.home.arpa/", "http://db.internal/", "http://127.1/",
+        "http://0x7f.0.0.1/", "http://0177.0.0.1/", "http://2130706433/", "http://127.0.0.1./", "http://0/",
+        "http://0.0.0.0/", "http://10.1.2.3/", "http://172.16.0.1/", "http://172.31.255.255/",
+        "http://192.168.0.10/", "http://169.254.169.254/", "http://100.64.0.1/", "http://[::1]/",
+        "http://[::]/", "http://[fe80::1]/", "http://[fd00::5]/", "http://[::ffff:127.0.0.1]/",
+        "http://[::ffff:c0a8:101]/", "http://user:pw@127.0.0.1/", "http://%31%32%37.0.0.1/",
+        "http://\xef\xbc\x91\xef\xbc\x92\xef\xbc\x97.0.0.1/", "http://127.0.0.1.1/", "http://256.0.0.1/",
+        "http://1.2.3.09/"})
+    EXPECT_TRUE(NamesLocalHost(QString::fromUtf8(link))) << link;
+  for (const char* link : {"https://example.org/", "https://www.google.com", "http://8.8.8.8/", "http://172.32.0.1/",
+                           "http://192.169.0.1/", "http://[2001:db8::1]/", "https://1.example/",
+                           "https://example.123x/", "https://local.example.org/", "https://bücher.example/",
+                           "https://x/1"})
+    EXPECT_FALSE(NamesLocalHost(QString::fromUtf8(link))) << link;
 }
 
 // Files of the earlier releases (SQLCipher 3 format) are still read, and a dictionary of that

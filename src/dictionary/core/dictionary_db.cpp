@@ -4,11 +4,13 @@
 #include <sqlite3.h>
 
 #include <dlfcn.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QVersionNumber>
+#include <chrono>
 #include <cstring>
 #include <type_traits>
 
@@ -21,9 +23,16 @@ constexpr int kMinSqliteVersion = 3046000;
 const QVersionNumber kMinCipherVersion(4, 6, 1);
 // The engine's own memory, whatever a file asks of it.
 constexpr sqlite3_int64 kEngineHeapLimit = 512ll << 20;
-// An untrusted file's work: the engine calls back every kTickOps instructions.
+// An untrusted file's work: the engine calls back every kTickOps instructions, and stops at the
+// deadline or after kMaxTicks calls. Reading the schema runs a few instructions per entry, so the
+// calls come often even while the engine parses it.
 constexpr int kTickOps = 1000;
 constexpr long long kMaxTicks = 200000;
+
+long long steadyNs() {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
 
 // The database engine, loaded on first use so that starting the program never pays for it.
 struct Engine {
@@ -41,6 +50,7 @@ struct Engine {
   decltype(&::sqlite3_errcode) errcode = nullptr;
   decltype(&::sqlite3_errmsg) errmsg = nullptr;
   decltype(&::sqlite3_exec) exec = nullptr;
+  decltype(&::sqlite3_extended_errcode) extended_errcode = nullptr;
   decltype(&::sqlite3_finalize) finalize = nullptr;
   decltype(&::sqlite3_free) free = nullptr;
   decltype(&::sqlite3_hard_heap_limit64) hard_heap_limit64 = nullptr;
@@ -107,6 +117,7 @@ const Engine& engine() {
     bind(out.errcode, "sqlite3_errcode");
     bind(out.errmsg, "sqlite3_errmsg");
     bind(out.exec, "sqlite3_exec");
+    bind(out.extended_errcode, "sqlite3_extended_errcode");
     bind(out.free, "sqlite3_free");
     bind(out.hard_heap_limit64, "sqlite3_hard_heap_limit64");
     bind(out.key, "sqlite3_key");
@@ -125,8 +136,12 @@ const Engine& engine() {
   return e;
 }
 
-ReadLimits& limits() {
+ReadLimits& updateLimits() {
   static ReadLimits l;
+  return l;
+}
+ReadLimits& dictionaryLimits() {
+  static ReadLimits l = kDictionaryReadLimits;
   return l;
 }
 
@@ -146,7 +161,12 @@ QString EngineVersionProblem(int sqliteVersionNumber, const QString& cipherVersi
 bool DatabaseEngineAvailable() { return engine().loaded; }
 QString DatabaseEngineProblem() { return engine().problem; }
 
-void SetReadLimits(const ReadLimits& l) { limits() = l; }
+const ReadLimits& UpdateReadLimits() { return updateLimits(); }
+const ReadLimits& DictionaryReadLimits() { return dictionaryLimits(); }
+void SetReadLimits(const ReadLimits& update, const ReadLimits& dictionary) {
+  updateLimits() = update;
+  dictionaryLimits() = dictionary;
+}
 
 const char* const kDictionaryPassword = "Kx7Pw2Rt9Lm4Qa8Zn5";
 const char* const kCipherSettings = "PRAGMA cipher_page_size = 4096; PRAGMA kdf_iter = 4000";
@@ -210,10 +230,24 @@ bool DictionaryDb::exec(const char* sql) {
   return true;
 }
 
+namespace {
+// An update file is opened as it stands: immutable, so the engine neither locks it nor looks for
+// a journal or WAL file beside it (one could be a pipe that blocks the open) nor creates one.
+QByteArray immutableUri(const QString& path) {
+  const QByteArray absolute = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+  return "file://" + absolute.toPercentEncoding("/") + "?mode=ro&immutable=1";
+}
+}  // namespace
+
 bool DictionaryDb::openAs(const QString& path, Mode mode, bool legacy) {
-  const int flags = mode == Mode::ReadWrite ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
+  hotJournal_ = false;
+  const ReadLimits& l = mode == Mode::Untrusted ? updateLimits() : dictionaryLimits();
+  const int flags = mode == Mode::ReadWrite   ? SQLITE_OPEN_READWRITE
+                    : mode == Mode::Untrusted ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI
+                                              : SQLITE_OPEN_READONLY;
   // The path goes to the engine as its own argument.
-  if (engine().open_v2(QFile::encodeName(path).constData(), &db_, flags, nullptr) != SQLITE_OK) {
+  const QByteArray name = mode == Mode::Untrusted ? immutableUri(path) : QFile::encodeName(path);
+  if (engine().open_v2(name.constData(), &db_, flags, nullptr) != SQLITE_OK) {
     fail();
     Close();
     return false;
@@ -221,12 +255,16 @@ bool DictionaryDb::openAs(const QString& path, Mode mode, bool legacy) {
   legacy_ = legacy;
   mode_ = mode;
   engine().busy_timeout(db_, 2000);
-  harden(db_, limits());
+  harden(db_, l);
   if (mode == Mode::Untrusted) {
     ticks_ = 0;
     engine().progress_handler(
         db_, kTickOps,
-        [](void* self) { return ++static_cast<DictionaryDb*>(self)->ticks_ > kMaxTicks ? 1 : 0; }, this);
+        [](void* self) {
+          auto* db = static_cast<DictionaryDb*>(self);
+          return ++db->ticks_ > kMaxTicks || (db->deadlineNs_ && steadyNs() > db->deadlineNs_) ? 1 : 0;
+        },
+        this);
   }
   engine().key(db_, kDictionaryPassword, int(std::strlen(kDictionaryPassword)));
   engine().exec(db_, legacy ? kLegacyCipherSettings : kCipherSettings, nullptr, nullptr, nullptr);
@@ -235,17 +273,38 @@ bool DictionaryDb::openAs(const QString& path, Mode mode, bool legacy) {
   if (mode == Mode::Untrusted) engine().exec(db_, "PRAGMA cell_size_check = 1", nullptr, nullptr, nullptr);
   // A wrong key or another format shows here, at the first read of the schema.
   sqlite3_stmt* st = nullptr;
+  qint64 entries = 0;
   int rc = engine().prepare_v2(db_, "SELECT count(*) FROM sqlite_master", -1, &st, nullptr);
-  if (rc == SQLITE_OK) rc = engine().step(st) == SQLITE_ROW ? SQLITE_OK : engine().errcode(db_);
+  if (rc == SQLITE_OK) {
+    rc = engine().step(st) == SQLITE_ROW ? SQLITE_OK : engine().errcode(db_);
+    if (rc == SQLITE_OK) entries = engine().column_int(st, 0);
+  }
   engine().finalize(st);
   if (rc != SQLITE_OK) {
+    hotJournal_ = engine().extended_errcode(db_) == SQLITE_READONLY_ROLLBACK;
     fail(rc == SQLITE_NOTADB ? Failure::NotDictionary : Failure::Refused);
     const QString error = error_;
     Close();
     error_ = error;
     return false;
   }
+  if (l.maxSchemaEntries > 0 && entries > l.maxSchemaEntries) {
+    Close();
+    return refuse(QStringLiteral("more than %1 schema entries").arg(l.maxSchemaEntries));
+  }
   return true;
+}
+
+// A writer killed amid a transaction leaves its journal: the next reader must put the old pages
+// back, which takes a writable connection. Where the file and its folder are writable, one is
+// opened for that and closed again.
+bool DictionaryDb::rollBackHotJournal(const QString& path, bool legacy) {
+  const QByteArray file = QFile::encodeName(path);
+  const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+  if (::access(file.constData(), W_OK) != 0 || ::access(folder.constData(), W_OK) != 0) return false;
+  const bool rolledBack = openAs(path, Mode::ReadWrite, legacy);
+  Close();
+  return rolledBack;
 }
 
 bool DictionaryDb::Open(const QString& path, Mode mode) {
@@ -263,9 +322,14 @@ bool DictionaryDb::Open(const QString& path, Mode mode) {
     failure_ = Failure::NotFound;
     return false;
   }
-  if (openAs(path, mode, false)) return true;
-  // A file of the earlier releases opens with their settings.
-  if (failure_ == Failure::NotDictionary && openAs(path, mode, true)) return true;
+  const qint64 ms = mode == Mode::Untrusted ? updateLimits().maxMilliseconds : 0;
+  deadlineNs_ = ms > 0 ? steadyNs() + ms * 1000000 : 0;
+  for (const bool legacy : {false, true}) {
+    if (openAs(path, mode, legacy)) return true;
+    if (hotJournal_ && rollBackHotJournal(path, legacy) && openAs(path, mode, legacy)) return true;
+    // A file of the earlier releases opens with their settings.
+    if (failure_ != Failure::NotDictionary) return false;
+  }
   return false;
 }
 
@@ -285,7 +349,7 @@ bool DictionaryDb::Create(const QString& path) {
     return false;
   }
   mode_ = Mode::ReadWrite;
-  harden(db_, limits());
+  harden(db_, dictionaryLimits());
   engine().key(db_, kDictionaryPassword, int(std::strlen(kDictionaryPassword)));
   engine().exec(db_, kCipherSettings, nullptr, nullptr, nullptr);
   if (!exec("CREATE TABLE numerology (Key TEXT, Link TEXT, Names TEXT)")) {
@@ -311,17 +375,22 @@ void DictionaryDb::Close() {
 
 bool DictionaryDb::checkPlainTable() {
   // `numerology` must be an ordinary table: a view or a virtual table would run the file's own
-  // query or code at every read.
+  // query or code at every read. Its entry is looked up by name alone: nothing else of the
+  // schema is prepared.
   sqlite3_stmt* st = nullptr;
-  if (engine().prepare_v2(db_, "PRAGMA main.table_list", -1, &st, nullptr) != SQLITE_OK) return fail();
+  if (engine().prepare_v2(db_,
+                          "SELECT type, rootpage, sql FROM main.sqlite_schema "
+                          "WHERE type IN ('table', 'view') AND name = 'numerology' COLLATE NOCASE",
+                          -1, &st, nullptr) != SQLITE_OK)
+    return fail(Failure::Refused);
   QString type;
-  bool withoutRowid = false;
+  bool plain = false;
   int rc;
   while ((rc = engine().step(st)) == SQLITE_ROW) {
-    const QString name = QString::fromUtf8(reinterpret_cast<const char*>(engine().column_text(st, 1)));
-    if (name.compare(QLatin1String("numerology"), Qt::CaseInsensitive) != 0) continue;
-    type = QString::fromUtf8(reinterpret_cast<const char*>(engine().column_text(st, 2)));
-    withoutRowid = engine().column_int(st, 4) != 0;
+    type = columnText(st, 0);
+    // The engine writes an ordinary table's statement so; a virtual table has no pages of its own.
+    plain = type == QLatin1String("table") && engine().column_int(st, 1) > 0 &&
+            columnText(st, 2).startsWith(QLatin1String("CREATE TABLE "));
   }
   engine().finalize(st);
   if (rc != SQLITE_DONE) return fail(Failure::Refused);
@@ -330,8 +399,7 @@ bool DictionaryDb::checkPlainTable() {
     failure_ = Failure::NotDictionary;
     return false;
   }
-  if (type != QLatin1String("table") || withoutRowid)
-    return refuse(QStringLiteral("numerology is not a plain table (%1)").arg(type));
+  if (!plain) return refuse(QStringLiteral("numerology is not a plain table (%1)").arg(type));
   // No field whose value is computed at each read.
   if (engine().prepare_v2(db_, "PRAGMA main.table_xinfo(numerology)", -1, &st, nullptr) != SQLITE_OK) return fail();
   bool computed = false;
@@ -342,21 +410,27 @@ bool DictionaryDb::checkPlainTable() {
   return true;
 }
 
-bool DictionaryDb::ReadAllUtf8(const RowVisitor& each) {
+bool DictionaryDb::selectRows(sqlite3_stmt** st, int* key, int* link, int* names) {
   if (!db_) return fail();
   if (!checkPlainTable()) return false;
-  sqlite3_stmt* st = nullptr;
-  if (engine().prepare_v2(db_, "SELECT * FROM numerology ORDER BY rowid", -1, &st, nullptr) != SQLITE_OK)
+  if (engine().prepare_v2(db_, "SELECT * FROM numerology ORDER BY rowid", -1, st, nullptr) != SQLITE_OK)
     return fail(Failure::Refused);
   // Fields by name, as the table may hold more of them or lack `Names`.
-  int key = -1, link = -1, names = -1;
-  for (int c = 0; c < engine().column_count(st); ++c) {
-    const QString name = QString::fromUtf8(engine().column_name(st, c));
-    if (name.compare(QLatin1String("Key"), Qt::CaseInsensitive) == 0) key = c;
-    else if (name.compare(QLatin1String("Link"), Qt::CaseInsensitive) == 0) link = c;
-    else if (name.compare(QLatin1String("Names"), Qt::CaseInsensitive) == 0) names = c;
+  *key = *link = *names = -1;
+  for (int c = 0; c < engine().column_count(*st); ++c) {
+    const QString name = QString::fromUtf8(engine().column_name(*st, c));
+    if (name.compare(QLatin1String("Key"), Qt::CaseInsensitive) == 0) *key = c;
+    else if (name.compare(QLatin1String("Link"), Qt::CaseInsensitive) == 0) *link = c;
+    else if (name.compare(QLatin1String("Names"), Qt::CaseInsensitive) == 0) *names = c;
   }
-  const ReadLimits& l = limits();
+  return true;
+}
+
+bool DictionaryDb::ReadAllUtf8(const RowVisitor& each) {
+  sqlite3_stmt* st = nullptr;
+  int key, link, names;
+  if (!selectRows(&st, &key, &link, &names)) return false;
+  const ReadLimits& l = mode_ == Mode::Untrusted ? updateLimits() : dictionaryLimits();
   qint64 rows = 0, total = 0;
   int rc;
   while ((rc = engine().step(st)) == SQLITE_ROW) {
@@ -377,6 +451,22 @@ bool DictionaryDb::ReadAllUtf8(const RowVisitor& each) {
   return rc == SQLITE_DONE;
 }
 
+bool DictionaryDb::ReadLinks(const std::function<void(std::string_view, qint64)>& each) {
+  sqlite3_stmt* st = nullptr;
+  int key, link, names;
+  if (!selectRows(&st, &key, &link, &names)) return false;
+  // A field's size as text, without reading the text itself.
+  auto bytes = [&](int column) { return column < 0 ? 0 : qint64(engine().column_bytes(st, column)); };
+  int rc;
+  while ((rc = engine().step(st)) == SQLITE_ROW) {
+    const std::string_view li = columnUtf8(st, link);
+    each(li, bytes(key) + qint64(li.size()) + bytes(names));
+  }
+  if (rc != SQLITE_DONE) fail(Failure::Refused);
+  engine().finalize(st);
+  return rc == SQLITE_DONE;
+}
+
 bool DictionaryDb::ReadAll(QList<DictionaryRow>& rows) {
   rows.clear();
   auto text = [](std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); };
@@ -385,19 +475,6 @@ bool DictionaryDb::ReadAll(QList<DictionaryRow>& rows) {
   });
   if (!ok) rows.clear();
   return ok;
-}
-
-bool DictionaryDb::ReadLinks(const std::function<void(std::string_view)>& each) {
-  if (!db_) return fail();
-  if (!checkPlainTable()) return false;
-  sqlite3_stmt* st = nullptr;
-  if (engine().prepare_v2(db_, "SELECT Link FROM numerology ORDER BY rowid", -1, &st, nullptr) != SQLITE_OK)
-    return fail(Failure::Refused);
-  int rc;
-  while ((rc = engine().step(st)) == SQLITE_ROW) each(columnUtf8(st, 0));
-  if (rc != SQLITE_DONE) fail(Failure::Refused);
-  engine().finalize(st);
-  return rc == SQLITE_DONE;
 }
 
 bool DictionaryDb::Begin() {

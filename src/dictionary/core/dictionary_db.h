@@ -32,14 +32,24 @@ extern const char* const kCipherSettings;
 // The settings of files written by the earlier SQLCipher 3 releases of the program.
 extern const char* const kLegacyCipherSettings;
 
-// What a file may hold at most before it is refused unread.
+// What a file may hold at most before it is refused unread. The defaults are an update file's.
 struct ReadLimits {
   qint64 maxRows = 1000000;
   int maxValueBytes = 1 << 20;         // one field, or one stored row
   qint64 maxTotalBytes = 256ll << 20;  // the text of every row together, in UTF-8
+  int maxSchemaEntries = 100;          // tables, indexes, views and triggers together; 0: no limit
+  qint64 maxMilliseconds = 5000;       // the engine's work from the open on; 0: no limit
 };
-// Tests: the limits for every open from now on (a default-made value restores the defaults).
-void SetReadLimits(const ReadLimits& limits);
+// The dictionary's own reads: room for what merges add. A merge whose result would pass them is
+// refused, so the dictionary stays readable.
+inline constexpr ReadLimits kDictionaryReadLimits{
+    .maxRows = 2000000, .maxValueBytes = 1 << 20, .maxTotalBytes = 512ll << 20, .maxSchemaEntries = 0,
+    .maxMilliseconds = 0};
+// The limits in force: an update file's (Mode::Untrusted) or the dictionary's.
+const ReadLimits& UpdateReadLimits();
+const ReadLimits& DictionaryReadLimits();
+// Tests: the limits for every open from now on (default arguments restore the defaults).
+void SetReadLimits(const ReadLimits& update = {}, const ReadLimits& dictionary = kDictionaryReadLimits);
 
 class DictionaryDb {
  public:
@@ -79,8 +89,9 @@ class DictionaryDb {
   // The same rows as UTF-8 text, the engine's own, valid during the call only.
   using RowVisitor = std::function<void(std::string_view key, std::string_view link, std::string_view names)>;
   bool ReadAllUtf8(const RowVisitor& each);
-  // Every row's Link as UTF-8 text, in the same order, for the merge's duplicate test.
-  bool ReadLinks(const std::function<void(std::string_view)>& each);
+  // Every row's Link as UTF-8 text, in the same order, with the size of the row's text as
+  // ReadAllUtf8 counts it, for the merge's duplicate test and limits.
+  bool ReadLinks(const std::function<void(std::string_view link, qint64 rowBytes)>& each);
 
   // Writing: inserts run inside Begin() ... Commit(); Rollback() drops them.
   bool Begin();
@@ -98,7 +109,9 @@ class DictionaryDb {
 
  private:
   bool openAs(const QString& path, Mode mode, bool legacy);
+  bool rollBackHotJournal(const QString& path, bool legacy);
   bool checkPlainTable();
+  bool selectRows(sqlite3_stmt** st, int* key, int* link, int* names);
   bool exec(const char* sql);
   bool fail(Failure failure = Failure::Error);
   bool refuse(const QString& why);
@@ -108,7 +121,9 @@ class DictionaryDb {
   bool legacy_ = false;
   Mode mode_ = Mode::ReadOnly;
   Failure failure_ = Failure::None;
-  long long ticks_ = 0;  // the engine's progress calls on an untrusted file
+  long long ticks_ = 0;         // the engine's progress calls on an untrusted file
+  long long deadlineNs_ = 0;    // when the engine's work on an untrusted file stops (steady clock)
+  bool hotJournal_ = false;     // the last open met a journal that only a writer can roll back
   QString error_;
 };
 }  // namespace dictionary

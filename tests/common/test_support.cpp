@@ -42,6 +42,9 @@ void Seams::reset() {
   SetToday(QDate());
 }
 
+QString BuiltProgramFolder() { return qEnvironmentVariable("QZ_PROGRAM_DIR"); }
+void RestoreProgramFolder() { platform::SetProgramFolder(BuiltProgramFolder()); }
+
 void SetToday(const QDate& date, const QTime& time) {
   if (!date.isValid()) {
     platform::SetClock(nullptr);
@@ -92,6 +95,7 @@ void SeamEnvironment::SetUp() {
   });
   ui::SetEndProcessHandler([](int code) { seams().endCalls.push_back(code); });
   platform::SetShellOpener([](const QString& address) { seams().opened << address; });
+  RestoreProgramFolder();
   seams().reset();
 }
 

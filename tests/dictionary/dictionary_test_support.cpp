@@ -12,6 +12,7 @@
 #include "frm_mdi.h"
 #include "frm_numerology_dictionary_main.h"
 #include "frm_numerology_dictionary_pb.h"
+#include "platform.h"
 #include "web_view_loader.h"
 
 namespace dicttest {
@@ -86,7 +87,7 @@ void DictionaryTest::SetUp() {
   userDir = dir.filePath("user");
   QDir().mkpath(programDir);
   QDir().mkpath(userDir);
-  dictionary::SetProgramFolder(programDir);
+  platform::SetProgramFolder(programDir);
   dictionary::SetUserDataFolder(userDir);
   dictionary::SetProgramFolderWritable(std::nullopt);
   dictionary::SetWebViewFactory(&browser);
@@ -102,7 +103,7 @@ void DictionaryTest::TearDown() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   dictionary::SetWebViewFactory(nullptr);
   dictionary::SetConnectionTest(nullptr);
-  dictionary::SetProgramFolder(QString());
+  qztest::RestoreProgramFolder();
   dictionary::SetUserDataFolder(QString());
   dictionary::SetProgramFolderWritable(std::nullopt);
 }

@@ -1,10 +1,12 @@
 // The name number, the birth number, the attribute table and the zodiac ranges.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 
 #include "numerology_software.h"
+#include "platform.h"
 #include "test_support.h"
 #include "web_pages.h"
 
@@ -215,7 +217,6 @@ TEST(ZodiacTest, RangesDoNotOverlapAndRunInOrder) {
 }
 
 TEST(PictureFolderTest, EveryPictureIsBuiltAndReadable) {
-  nb::SetProgramFolder(QString());
   const QStringList names = nb::PictureFileNames();
   EXPECT_EQ(names.size(), 21);
   EXPECT_TRUE(names.contains(QStringLiteral("Neptune.jpg")));
@@ -231,10 +232,11 @@ TEST(PictureFolderTest, EveryPictureIsBuiltAndReadable) {
 }
 
 TEST(PictureFolderTest, TheSeamPointsAtAnotherFolder) {
-  nb::SetProgramFolder(QStringLiteral("/some/where"));
+  platform::SetProgramFolder(QStringLiteral("/some/where"));
   EXPECT_EQ(nb::PicturePath(QStringLiteral("sun.jpg")), QStringLiteral("/some/where/pu/sun.jpg"));
-  nb::SetProgramFolder(QString());
-  EXPECT_EQ(nb::ProgramFolder(), qEnvironmentVariable("QZ_PROGRAM_DIR"));
+  platform::SetProgramFolder(QString());
+  EXPECT_EQ(platform::ProgramFolder(), QCoreApplication::applicationDirPath());
+  qztest::RestoreProgramFolder();
 }
 
 TEST(PagesTest, TheToolsOwnPagesAreFullAddresses) {

@@ -20,6 +20,7 @@
 #include "frm_numerology_software_one.h"
 #include "namebirth_tool.h"
 #include "numerology_software.h"
+#include "platform.h"
 #include "shell_windows.h"
 #include "test_support.h"
 #include "web_pages.h"
@@ -33,14 +34,10 @@ class NamebirthWindowTest : public qztest::SeamTest {
  protected:
   frmNumerologySoftwareOne& form = frmNumerologySoftwareOne::instance();
 
-  void SetUp() override {
-    qztest::SeamTest::SetUp();
-    nb::SetProgramFolder(QString());
-  }
   void TearDown() override {
     form.Unload();
     if (frmMain::instance().IsLoaded()) frmMain::instance().Hide();
-    nb::SetProgramFolder(QString());
+    qztest::RestoreProgramFolder();
   }
 
   QLineEdit* box(const char* name) { return form.control<QLineEdit>(QLatin1String(name)); }
@@ -104,7 +101,7 @@ class NamebirthWindowTest : public qztest::SeamTest {
   QString folderWithout(const QStringList& missing) {
     auto* dir = folders.emplace_back(std::make_unique<QTemporaryDir>()).get();
     QDir(dir->path()).mkpath(QStringLiteral("pu"));
-    const QString source = QDir(qEnvironmentVariable("QZ_PROGRAM_DIR")).filePath(QStringLiteral("pu"));
+    const QString source = QDir(qztest::BuiltProgramFolder()).filePath(QStringLiteral("pu"));
     for (const QString& name : nb::PictureFileNames()) {
       if (missing.contains(name)) continue;
       EXPECT_TRUE(QFile::copy(QDir(source).filePath(name), QDir(dir->path()).filePath(QStringLiteral("pu/") + name)));
@@ -353,7 +350,7 @@ TEST_F(NamebirthWindowTest, ASecondCalculateStartsTheDateTextAfresh) {
 }
 
 TEST_F(NamebirthWindowTest, AMissingPlanetOrSignPictureShowsNoPictureButEveryLabel) {
-  nb::SetProgramFolder(folderWithout({QStringLiteral("jupiter.jpg"), QStringLiteral("leo.jpg")}));
+  platform::SetProgramFolder(folderWithout({QStringLiteral("jupiter.jpg"), QStringLiteral("leo.jpg")}));
   enter(QStringLiteral("Anna"), QStringLiteral("6"), QStringLiteral("August"), QStringLiteral("1979"));
   calculate();
   EXPECT_TRUE(qztest::seams().messages.empty());
@@ -381,7 +378,7 @@ TEST_F(NamebirthWindowTest, WithoutTheSunPictureTheProgramEnds) {
   for (const QString& folder : {noSun, noFolder}) {
     SCOPED_TRACE(folder.toStdString());
     qztest::seams().reset();
-    nb::SetProgramFolder(folder);
+    platform::SetProgramFolder(folder);
     form.Load();
     ASSERT_EQ(qztest::seams().messages.size(), 1u);
     EXPECT_EQ(qztest::seams().messages[0].prompt,

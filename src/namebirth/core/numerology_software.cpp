@@ -1,6 +1,5 @@
 #include "numerology_software.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QStringList>
 #include <cmath>
@@ -110,11 +109,6 @@ const std::array<NameNumberAttributes, 9>& attributeTable() {
   }};
   return rows;
 }
-
-QString& programFolderOverride() {
-  static QString folder;
-  return folder;
-}
 }  // namespace
 
 std::optional<NameNumberAttributes> AttributesOf(const QString& nameNumber) {
@@ -196,17 +190,8 @@ QStringList PictureFileNames() {
   return names;
 }
 
-QString ProgramFolder() {
-  if (!programFolderOverride().isEmpty()) return programFolderOverride();
-  const QString fromEnvironment = qEnvironmentVariable("QZ_PROGRAM_DIR");
-  if (!fromEnvironment.isEmpty()) return fromEnvironment;
-  return QCoreApplication::applicationDirPath();
-}
-
-void SetProgramFolder(const QString& folder) { programFolderOverride() = folder; }
-
 QString PicturePath(const QString& fileName) {
-  return QDir(ProgramFolder()).filePath(QStringLiteral("pu/") + fileName);
+  return QDir(platform::ProgramFolder()).filePath(QStringLiteral("pu/") + fileName);
 }
 }  // namespace modNumerologySoftware
 

@@ -69,10 +69,6 @@ std::optional<ZodiacRow> ZodiacSignOf(const QString& dateText);
 // Every picture file name the tool reads, planets first.
 QStringList PictureFileNames();
 
-// The program's folder: the executable's folder, or QZ_PROGRAM_DIR when that is set.
-QString ProgramFolder();
-// Tests: points the tool at another program folder; an empty text restores the default.
-void SetProgramFolder(const QString& folder);
 // The full path of a picture: the program's folder, then "pu", then the file name.
 QString PicturePath(const QString& fileName);
 }  // namespace modNumerologySoftware

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "digits.h"
+
 namespace kabbalah {
 int BirthHour = 0;
 int BirthWeekDay = 0;
@@ -34,12 +36,6 @@ const char* const kLuckyColorNames[21] = {
     "Grey",      "Dark Brown,Dark Blue", "Black,White,Brown", "Mauve", "Dazzling White", "Light Red", "Dark Blue",
     "Black",     "Red",             "Greenish Yellow", "Green", "Gold",     "Silver",         "Orange"};
 
-int digitSum(int n) {
-  int sum = 0;
-  for (long long v = n < 0 ? -static_cast<long long>(n) : n; v > 0; v /= 10) sum += static_cast<int>(v % 10);
-  return sum;
-}
-
 int numberIn(const QString& decimal) {
   bool ok = false;
   const int n = decimal.toInt(&ok);
@@ -57,7 +53,7 @@ int GetKabbalahNameValue(const QString& name) {
   // An int holds the sum of any name a text box can hold (values are at most 22 a letter).
   int total = 0;
   for (const QChar ch : name) total += GetKabbalahLetterValue(ch);
-  return total > 22 ? digitSum(total) : total;
+  return total > 22 ? DigitSum(total) : total;
 }
 
 int GetFirstHealthIndication(const QString& name) {
@@ -77,7 +73,7 @@ QString LuckyColorName(int value) {
   return QString::fromLatin1(kLuckyColorNames[value - 1]);
 }
 
-int MoneyNumberOf(int fullNameTotal) { return fullNameTotal <= 22 ? fullNameTotal : digitSum(fullNameTotal); }
+int MoneyNumberOf(int fullNameTotal) { return fullNameTotal <= 22 ? fullNameTotal : DigitSum(fullNameTotal); }
 
 void ComputeKabbalahResults(const QString& first, const QString& middle, const QString& last, int hour,
                             int weekday) {

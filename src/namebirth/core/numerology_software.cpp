@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <cmath>
 
+#include "digits.h"
 #include "platform.h"
 #include "web_pages.h"
 
@@ -14,16 +15,6 @@ void SetLetterValues() {
   // A-I 1-9, J-R 1-9, S-Z 1-8; the blank counts nothing.
   for (int i = 0; i < 26; ++i) LetterValues.letter[i] = i % 9 + 1;
   LetterValues.blank = 0;
-}
-
-int DigitSum(const QString& text) {
-  int sum = 0;
-  for (const QChar c : text) {
-    const char16_t u = c.unicode();
-    // "0" adds nothing; "1" to "9" count as the letters "A" to "I".
-    if (u >= u'1' && u <= u'9') sum += LetterValues.letter[u - u'1'];
-  }
-  return sum;
 }
 
 QString ComputeNameNumber(const QString& name) {

@@ -15,9 +15,6 @@ struct LetterValueTable {
 extern LetterValueTable LetterValues;
 void SetLetterValues();
 
-// Adds up the ASCII digits "0" to "9" of a text; every other character adds nothing.
-int DigitSum(const QString& text);
-
 // The name number as decimal text: the letter total, then exactly two digit-sum passes.
 // Letters "A" to "Z" in either case count their value, a blank counts the blank's value,
 // anything else counts nothing. A name without letters gives "0".

@@ -240,7 +240,7 @@ TEST_F(ChineseWindows, BackAndCloseBox) {
 
 TEST_F(ChineseWindows, LauncherButtonZeroOpensTheInputWindow) {
   RegisterChineseTool();
-  EXPECT_TRUE(shell::ShowTool(0));
+  EXPECT_TRUE(shell::ShowTool(shell::Tool::Chinese));
   EXPECT_TRUE(input().IsVisible());
 }
 

@@ -347,7 +347,7 @@ TEST_F(DictionaryFrame, ClosingTheFrameClosesTheWebViewAndShowsTheLauncher) {
 
 TEST_F(DictionaryFrame, LauncherButtonThreeOpensTheDictionary) {
   RegisterDictionaryTool();
-  ASSERT_TRUE(shell::ShowTool(3));
+  ASSERT_TRUE(shell::ShowTool(shell::Tool::Dictionary));
   EXPECT_TRUE(frame().IsVisible());
   EXPECT_TRUE(frmNumerologyDictionaryMain::instance().IsVisible());
   EXPECT_EQ(browser.requests, QStringList({"navigate " + SiteAddress}));

@@ -134,10 +134,10 @@ void type(ui::Form& form, const char* box, const char* text) {
   if (auto* edit = find<QLineEdit>(form, box)) QTest::keyClicks(edit, QString::fromLatin1(text));
 }
 
-void launch(int index) {
+using shell::Tool;
+void launch(Tool tool) {
   frmMain::instance().Show();
-  for (QPushButton* b : frmMain::instance().window()->findChildren<QPushButton*>(QStringLiteral("cmdSelectOption")))
-    if (b->property("Index").toInt() == index) QTest::mouseClick(b, Qt::LeftButton);
+  QTest::mouseClick(frmMain::instance().cmdSelectOption(tool), Qt::LeftButton);
 }
 
 // The way a user reaches each window; the window is left shown (a modal show in tests returns
@@ -162,10 +162,10 @@ std::vector<Scenario> Scenarios() {
       // The referral form's message box lies below the frame's visible area.
       {"ExitDialog", [] () -> ui::Form& { frmNagScreen2::instance().Show(); return frmNagScreen2::instance(); },
        {"txtMessage"}},
-      {"ReadingInput", [] () -> ui::Form& { launch(4); return frmNumerologyProMain::instance(); }, {}},
+      {"ReadingInput", [] () -> ui::Form& { launch(Tool::Reading); return frmNumerologyProMain::instance(); }, {}},
       {"ReadingWindow",
        []() -> ui::Form& {
-         launch(4);
+         launch(Tool::Reading);
          type(frmNumerologyProMain::instance(), "txtFirstName", "JOHN");
          type(frmNumerologyProMain::instance(), "txtLastName", "SMITH");
          click(frmNumerologyProMain::instance(), "cmdNext");
@@ -174,7 +174,7 @@ std::vector<Scenario> Scenarios() {
        {}},
       {"ReadingDisplay",
        []() -> ui::Form& {
-         launch(4);
+         launch(Tool::Reading);
          type(frmNumerologyProMain::instance(), "txtFirstName", "JOHN");
          type(frmNumerologyProMain::instance(), "txtLastName", "SMITH");
          click(frmNumerologyProMain::instance(), "cmdNext");
@@ -184,7 +184,7 @@ std::vector<Scenario> Scenarios() {
        {}},
       {"ReadingComprehensive",
        []() -> ui::Form& {
-         launch(4);
+         launch(Tool::Reading);
          type(frmNumerologyProMain::instance(), "txtFirstName", "JOHN");
          type(frmNumerologyProMain::instance(), "txtLastName", "SMITH");
          click(frmNumerologyProMain::instance(), "cmdNext");
@@ -192,10 +192,10 @@ std::vector<Scenario> Scenarios() {
          return frmNumerologyProsave::instance();
        },
        {}},
-      {"KabbalahInput", [] () -> ui::Form& { launch(2); return frmKabbalahNumerologyMain::instance(); }, {}},
+      {"KabbalahInput", [] () -> ui::Form& { launch(Tool::Kabbalah); return frmKabbalahNumerologyMain::instance(); }, {}},
       {"KabbalahResult",
        []() -> ui::Form& {
-         launch(2);
+         launch(Tool::Kabbalah);
          type(frmKabbalahNumerologyMain::instance(), "txtFirstName", "JOHN");
          type(frmKabbalahNumerologyMain::instance(), "txtLastName", "SMITH");
          click(frmKabbalahNumerologyMain::instance(), "cmdNext");
@@ -204,7 +204,7 @@ std::vector<Scenario> Scenarios() {
        {}},
       {"KabbalahReport",
        []() -> ui::Form& {
-         launch(2);
+         launch(Tool::Kabbalah);
          type(frmKabbalahNumerologyMain::instance(), "txtFirstName", "JOHN");
          type(frmKabbalahNumerologyMain::instance(), "txtLastName", "SMITH");
          click(frmKabbalahNumerologyMain::instance(), "cmdNext");
@@ -212,10 +212,10 @@ std::vector<Scenario> Scenarios() {
          return frmKabbalahNumerologySave::instance();
        },
        {}},
-      {"ChineseInput", [] () -> ui::Form& { launch(0); return frmChineseNumerologyMain::instance(); }, {}},
+      {"ChineseInput", [] () -> ui::Form& { launch(Tool::Chinese); return frmChineseNumerologyMain::instance(); }, {}},
       {"ChineseResult",
        []() -> ui::Form& {
-         launch(0);
+         launch(Tool::Chinese);
          type(frmChineseNumerologyMain::instance(), "txtName", "JOHN SMITH");
          click(frmChineseNumerologyMain::instance(), "cmdProceed");
          return frmChineseNumerologyDisplay::instance();
@@ -224,29 +224,29 @@ std::vector<Scenario> Scenarios() {
       // The report's Open button is hidden behind its other controls.
       {"ChineseReport",
        []() -> ui::Form& {
-         launch(0);
+         launch(Tool::Chinese);
          type(frmChineseNumerologyMain::instance(), "txtName", "JOHN SMITH");
          click(frmChineseNumerologyMain::instance(), "cmdProceed");
          click(frmChineseNumerologyDisplay::instance(), "cmdSave");
          return frmChineseNumerologySave::instance();
        },
        {"cmdOpen"}},
-      {"NameAndBirthNumbers", [] () -> ui::Form& { launch(5); return frmNumerologySoftwareOne::instance(); }, {}},
+      {"NameAndBirthNumbers", [] () -> ui::Form& { launch(Tool::NameBirth); return frmNumerologySoftwareOne::instance(); }, {}},
       // The Open button lies below the window's client area.
-      {"IChingInput", [] () -> ui::Form& { launch(1); return frmIChingNumerologyMain::instance(); }, {"cmdOpen"}},
+      {"IChingInput", [] () -> ui::Form& { launch(Tool::IChing); return frmIChingNumerologyMain::instance(); }, {"cmdOpen"}},
       {"IChingResult",
        []() -> ui::Form& {
-         launch(1);
+         launch(Tool::IChing);
          type(frmIChingNumerologyMain::instance(), "txtNameFirst", "John");
          type(frmIChingNumerologyMain::instance(), "txtNameLast", "Smith");
          click(frmIChingNumerologyMain::instance(), "cmdNext");
          return frmIChingNumerologyMain::instance();
        },
        {"cmdOpen"}},
-      {"DictionaryFrame", [] () -> ui::Form& { launch(3); return MDI::instance(); }, {}},
+      {"DictionaryFrame", [] () -> ui::Form& { launch(Tool::Dictionary); return MDI::instance(); }, {}},
       {"DictionaryProgress",
        []() -> ui::Form& {
-         launch(3);
+         launch(Tool::Dictionary);
          frmNumerologyDictionaryPB::instance().Show();
          return frmNumerologyDictionaryPB::instance();
        },

@@ -44,25 +44,26 @@ void type(ui::Form& form, const char* box, const char* text) {
   QTest::keyClicks(edit, QString::fromLatin1(text));
 }
 
-void launch(int index) {
+using shell::Tool;
+void launch(Tool tool) {
   frmMain::instance().Show();
-  QTest::mouseClick(frmMain::instance().cmdSelectOption(index), Qt::LeftButton);
+  QTest::mouseClick(frmMain::instance().cmdSelectOption(tool), Qt::LeftButton);
 }
 
 void readingWindow() {
-  launch(4);
+  launch(Tool::Reading);
   type(frmNumerologyProMain::instance(), "txtFirstName", "JOHN");
   type(frmNumerologyProMain::instance(), "txtLastName", "SMITH");
   click(frmNumerologyProMain::instance(), "cmdNext");
 }
 void kabbalahResult() {
-  launch(2);
+  launch(Tool::Kabbalah);
   type(frmKabbalahNumerologyMain::instance(), "txtFirstName", "JOHN");
   type(frmKabbalahNumerologyMain::instance(), "txtLastName", "SMITH");
   click(frmKabbalahNumerologyMain::instance(), "cmdNext");
 }
 void chineseResult() {
-  launch(0);
+  launch(Tool::Chinese);
   type(frmChineseNumerologyMain::instance(), "txtName", "JOHN SMITH");
   click(frmChineseNumerologyMain::instance(), "cmdProceed");
 }
@@ -109,7 +110,7 @@ TEST_F(WindowManners, ModalWindowsAreDialogsOfTheWindowThatOpenedThem) {
   const std::vector<ModalCase> cases = {
       {"about box over the launcher", [] { frmMain::instance().Show(); }, []() -> ui::Form& { return frmMain::instance(); },
        [] { aboutFromMenu(frmMain::instance()); }, []() -> ui::Form& { return frmAbout::instance(); }},
-      {"about box over the Chinese input", [] { launch(0); },
+      {"about box over the Chinese input", [] { launch(Tool::Chinese); },
        []() -> ui::Form& { return frmChineseNumerologyMain::instance(); },
        [] { aboutFromMenu(frmChineseNumerologyMain::instance()); }, []() -> ui::Form& { return frmAbout::instance(); }},
       {"reading display", readingWindow, []() -> ui::Form& { return frmNumerologyProResult::instance(); },
@@ -126,7 +127,7 @@ TEST_F(WindowManners, ModalWindowsAreDialogsOfTheWindowThatOpenedThem) {
        []() -> ui::Form& { return frmChineseNumerologySave::instance(); }},
       {"dictionary progress",
        [this] {
-         launch(3);
+         launch(Tool::Dictionary);
          const QString update = tempFile("update.any");
          dicttest::WriteDictionary(update, {{"Zodiac", "https://example.org/zodiac", "astro"}});
          seams().fileAnswers.push_back(update);
@@ -189,7 +190,7 @@ TEST_F(WindowManners, FileDialogsNameEachPatternOnce) {
     QStringList filters;  // as the dialog shows them
   };
   const std::vector<Case> cases = {
-      {"reading input Open", [] { launch(4); click(frmNumerologyProMain::instance(), "cmdOpen"); },
+      {"reading input Open", [] { launch(Tool::Reading); click(frmNumerologyProMain::instance(), "cmdOpen"); },
        {"RI Voze Ravudevede Rod (*.num)"}},
       {"reading Save",
        [] {
@@ -200,11 +201,11 @@ TEST_F(WindowManners, FileDialogsNameEachPatternOnce) {
        {"Rich Text Format (*.num)"}},
       {"I Ching Open",
        [] {
-         launch(1);
+         launch(Tool::IChing);
          pressAltO(frmIChingNumerologyMain::instance());
        },
        {"RI Voze Ravudevede Rod (*.num)"}},
-      {"Chinese input Open", [] { launch(0); click(frmChineseNumerologyMain::instance(), "cmdOpen"); },
+      {"Chinese input Open", [] { launch(Tool::Chinese); click(frmChineseNumerologyMain::instance(), "cmdOpen"); },
        {"QZ Chinese Numerology (*.cnu)"}},
       {"Chinese report Save",
        [] {

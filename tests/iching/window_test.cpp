@@ -460,7 +460,7 @@ TEST_F(IchingWindow, ReloadShowsTheEmptyInputPageAndKeepsTheVariables) {
 TEST_F(IchingWindow, LauncherButtonOneOpensTheWindow) {
   form.Unload();
   RegisterIchingTool();
-  EXPECT_TRUE(shell::ShowTool(1));
+  EXPECT_TRUE(shell::ShowTool(shell::Tool::IChing));
   EXPECT_TRUE(form.IsVisible());
 }
 

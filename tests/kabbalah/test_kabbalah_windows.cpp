@@ -386,7 +386,7 @@ TEST_F(KabbalahWindows, LauncherButtonOpensTheInputWindow) {
   input().Unload();
   frmMain::instance().Hide();
   RegisterKabbalahTool();
-  ASSERT_TRUE(shell::ShowTool(2));
+  ASSERT_TRUE(shell::ShowTool(shell::Tool::Kabbalah));
   EXPECT_TRUE(input().IsVisible());
 }
 

@@ -432,7 +432,7 @@ TEST_F(NamebirthWindowTest, ItsOwnMenuAndPagesOpenFullAddresses) {
 
 TEST_F(NamebirthWindowTest, TheLauncherOpensItAndExitShowsTheLauncher) {
   RegisterNamebirthTool();
-  ASSERT_TRUE(shell::ShowTool(5));
+  ASSERT_TRUE(shell::ShowTool(shell::Tool::NameBirth));
   EXPECT_TRUE(form.IsVisible());
   action("mnuExit")->trigger();
   EXPECT_FALSE(form.IsLoaded());

@@ -278,7 +278,7 @@ TEST_F(ReadingWindows, ExitUnloadsAndTheNextShowStartsAfresh) {
   EXPECT_TRUE(frmMain::instance().IsVisible());
 
   RegisterReadingTool();
-  ASSERT_TRUE(shell::ShowTool(4));
+  ASSERT_TRUE(shell::ShowTool(shell::Tool::Reading));
   EXPECT_TRUE(input().IsVisible());
   EXPECT_TRUE(box("txtFirstName")->text().isEmpty());
   EXPECT_EQ(list("cboMonth")->currentText(), "August");
@@ -635,7 +635,7 @@ TEST_F(ReadingWindows, LauncherShowsTheInputWindowWithTheFirstNameFocused) {
   frmMain& launcher = frmMain::instance();
   launcher.Show();
   qztest::Activate(launcher.window());
-  QTest::mouseClick(launcher.cmdSelectOption(4), Qt::LeftButton);
+  QTest::mouseClick(launcher.cmdSelectOption(shell::Tool::Reading), Qt::LeftButton);
   ASSERT_TRUE(input().IsVisible());
   ASSERT_TRUE(QTest::qWaitForWindowActive(input().window()));
   QWidget* focused = QApplication::focusWidget();

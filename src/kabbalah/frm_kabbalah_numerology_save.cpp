@@ -66,7 +66,7 @@ void frmKabbalahNumerologySave::Form_Load() {
   QList<QString> boxTexts;
   for (int i = 0; i < 6; ++i) boxTexts.append(display.BoxText(i));
   RTB->SetSelStart(0);
-  for (const kabbalah::ReportRun& run : kabbalah::BuildReport(boxTexts)) RTB->AppendText(run.text, run.bold, run.color);
+  for (const kabbalah::ReportRun& run : kabbalah::BuildReport(display.Results(), boxTexts)) RTB->AppendText(run.text, run.bold, run.color);
   RTB->SetSelStart(0);
 }
 

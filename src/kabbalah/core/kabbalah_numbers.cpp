@@ -5,16 +5,6 @@
 #include "digits.h"
 
 namespace kabbalah {
-int BirthHour = 0;
-int BirthWeekDay = 0;
-int FullNameTotal = 0;
-QString MoneyNumber;
-QString SecondHealthIndication;
-QString LuckyNumber;
-QString FirstHealthIndication;
-int FirstHealthInfluence = 0;
-QString LuckyColor;
-
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 
@@ -75,16 +65,20 @@ QString LuckyColorName(int value) {
 
 int MoneyNumberOf(int fullNameTotal) { return fullNameTotal <= 22 ? fullNameTotal : DigitSum(fullNameTotal); }
 
-void ComputeKabbalahResults(const QString& first, const QString& middle, const QString& last, int hour,
-                            int weekday) {
-  FullNameTotal = GetKabbalahNameValue(first) + GetKabbalahNameValue(middle) + GetKabbalahNameValue(last);
-  const int m = MoneyNumberOf(FullNameTotal);
-  MoneyNumber = QString::number(m);
-  LuckyNumber = QString::number(GetLuckyNumber(hour, weekday));
-  SecondHealthIndication = QString::number(m);
-  FirstHealthIndication = QString::number(GetFirstHealthIndication(first));
-  FirstHealthInfluence = GetKabbalahNameValue(first);
-  LuckyColor = LuckyColorName(FirstHealthInfluence);
+KabbalahResults ComputeKabbalahResults(const QString& first, const QString& middle, const QString& last, int hour,
+                                       int weekday) {
+  KabbalahResults r;
+  r.BirthHour = hour;
+  r.BirthWeekDay = weekday;
+  r.FullNameTotal = GetKabbalahNameValue(first) + GetKabbalahNameValue(middle) + GetKabbalahNameValue(last);
+  const int m = MoneyNumberOf(r.FullNameTotal);
+  r.MoneyNumber = QString::number(m);
+  r.LuckyNumber = QString::number(GetLuckyNumber(hour, weekday));
+  r.SecondHealthIndication = QString::number(m);
+  r.FirstHealthIndication = QString::number(GetFirstHealthIndication(first));
+  r.FirstHealthInfluence = GetKabbalahNameValue(first);
+  r.LuckyColor = LuckyColorName(r.FirstHealthInfluence);
+  return r;
 }
 
 QString LuckyNumberBoxText() { return kCrLf + LuckyNumberText; }
@@ -102,13 +96,13 @@ QString HealthBoxText(const QString& number) {
 
 const QString ReportHeading = QStringLiteral("QZ Free Kabbalah Numerology Interpretation");
 
-QList<ReportRun> BuildReport(const QList<QString>& boxTexts) {
+QList<ReportRun> BuildReport(const KabbalahResults& results, const QList<QString>& boxTexts) {
   const QString labels[6] = {QStringLiteral("Lucky Number :-"),           QStringLiteral("Lucky Color :-"),
                              QStringLiteral("Money Number :-"),           QStringLiteral("First Health Indication :-"),
                              QStringLiteral("First Health Influence :-"), QStringLiteral("Second Health Indication :-")};
-  const QString values[6] = {LuckyNumber,           LuckyColor,
-                             MoneyNumber,           FirstHealthIndication,
-                             QString::number(FirstHealthInfluence), SecondHealthIndication};
+  const QString values[6] = {results.LuckyNumber,           results.LuckyColor,
+                             results.MoneyNumber,           results.FirstHealthIndication,
+                             QString::number(results.FirstHealthInfluence), results.SecondHealthIndication};
   QList<ReportRun> runs;
   runs.append({QString(28, QLatin1Char(' ')) + ReportHeading + kCrLf + kCrLf, true, kReportHeadingColor});
   for (int i = 0; i < 6; ++i) {

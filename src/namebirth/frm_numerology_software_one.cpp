@@ -318,7 +318,6 @@ void frmNumerologySoftwareOne::option1_Click() {
     return;
   }
 
-  nb::SetLetterValues();
   ComputeNameNumber();
   ComputeBirthNumber();
   ShowNameNumberMeaning();

@@ -13,10 +13,7 @@
 namespace nb = modNumerologySoftware;
 
 namespace {
-class NumbersTest : public ::testing::Test {
- protected:
-  void SetUp() override { nb::SetLetterValues(); }
-};
+class NumbersTest : public ::testing::Test {};
 
 QString repeated(char c, int n) { return QString(n, QLatin1Char(c)); }
 }  // namespace

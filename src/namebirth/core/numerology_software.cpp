@@ -9,14 +9,6 @@
 #include "web_pages.h"
 
 namespace modNumerologySoftware {
-LetterValueTable LetterValues;
-
-void SetLetterValues() {
-  // A-I 1-9, J-R 1-9, S-Z 1-8; the blank counts nothing.
-  for (int i = 0; i < 26; ++i) LetterValues.letter[i] = i % 9 + 1;
-  LetterValues.blank = 0;
-}
-
 QString ComputeNameNumber(const QString& name) {
   qint64 total = 0;
   for (const QChar c : name) {

@@ -11,9 +11,13 @@ struct LetterValueTable {
   std::array<int, 26> letter{};
   int blank = 0;
 };
-// Set afresh before every calculation (SetLetterValues); read by the number passes.
-extern LetterValueTable LetterValues;
-void SetLetterValues();
+// The values the name number counts: A-I 1-9, J-R 1-9, S-Z 1-8; the blank counts nothing.
+inline constexpr LetterValueTable LetterValues = [] {
+  LetterValueTable table;
+  for (int i = 0; i < 26; ++i) table.letter[i] = i % 9 + 1;
+  table.blank = 0;
+  return table;
+}();
 
 // The name number as decimal text: the letter total, then exactly two digit-sum passes.
 // Letters "A" to "Z" in either case count their value, a blank counts the blank's value,

@@ -93,7 +93,6 @@ void DictionaryTest::SetUp() {
   dictionary::SetWebViewFactory(&browser);
   dictionary::SetConnectionTest([this] { return connected; });
   SetSearchEngineAddress(QString());
-  DictionaryLink.clear();
 }
 
 void DictionaryTest::TearDown() {
@@ -107,6 +106,8 @@ void DictionaryTest::TearDown() {
   dictionary::SetUserDataFolder(QString());
   dictionary::SetProgramFolderWritable(std::nullopt);
 }
+
+QString& WebViewLink() { return frmNumerologyDictionaryMain::instance().DictionaryLink; }
 
 QList<DictionaryRow> SampleRows() {
   return {

@@ -122,7 +122,7 @@ class DictionaryWebView : public DictionaryTest {
 };
 
 TEST_F(DictionaryWebView, ShowsEntriesWalksHistoryAndSearches) {
-  DictionaryLink = server.address() + "/first";
+  WebViewLink() = server.address() + "/first";
   frmNumerologyDictionaryMain::instance().Show();
   ASSERT_TRUE(view());
   watchLoads();
@@ -149,11 +149,11 @@ TEST_F(DictionaryWebView, ShowsEntriesWalksHistoryAndSearches) {
 
 TEST_F(DictionaryWebView, NotConnectedShowsTheNoticeAndKeepsTheLink) {
   connected = false;
-  DictionaryLink = server.address() + "/kept";
+  WebViewLink() = server.address() + "/kept";
   frmNumerologyDictionaryMain::instance().Show();
   QTest::qWait(300);
   EXPECT_TRUE(server.requests.isEmpty());
-  EXPECT_EQ(DictionaryLink, server.address() + "/kept");
+  EXPECT_EQ(WebViewLink(), server.address() + "/kept");
   frmNumerologyDictionaryMain::instance().Unload();
   connected = true;
   frmNumerologyDictionaryMain::instance().Show();
@@ -171,7 +171,7 @@ TEST_F(DictionaryWebView, FollowsWebLinksOnlyAndHandsNothingToTheDesktop) {
     page += "<a style='display:block;height:40px;margin:0' href=\"" + link.toUtf8() + "\">" + link.toUtf8() + "</a>";
   page += "</body></html>";
   server.pages.insert("/links", page);
-  DictionaryLink = server.address() + "/links";
+  WebViewLink() = server.address() + "/links";
   frmNumerologyDictionaryMain::instance().Show();
   // The frame at the size of its load (the test's screen may be smaller).
   MDI::instance().window()->resize(MDI::instance().DefaultSize());

@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
   dictionary::SetUserDataFolder(programDir + "/shot-user");
   dictionary::SetWebViewPluginFolder(programDir);
   dictionary::SetConnectionTest([] { return true; });
-  DictionaryLink = QStringLiteral("http://127.0.0.1:%1/lo-shu").arg(server.serverPort());
+  frmNumerologyDictionaryMain::instance().DictionaryLink = QStringLiteral("http://127.0.0.1:%1/lo-shu").arg(server.serverPort());
   frmNumerologyDictionaryMain::instance().Show();
   MDI::instance().control<QLineEdit>("txtKey")->setText("Lo Shu Square");
   QMainWindow* frame = MDI::instance().window();

@@ -59,6 +59,17 @@ QString TempPath(const QString& name) {
   return QDir(dir.path()).filePath(name);
 }
 
+QByteArray ReadAll(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
 void SeamEnvironment::SetUp() {
   ui::SetMsgBoxHandler([](const ui::MsgBoxCall& call) {
     seams().messages.push_back(call);

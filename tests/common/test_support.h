@@ -64,6 +64,9 @@ void RestoreProgramFolder();
 
 // A temporary folder for files a test writes.
 QString TempPath(const QString& name);
+// A file's bytes (empty when it cannot be read), and a file written with the given bytes.
+QByteArray ReadAll(const QString& path);
+void WriteAll(const QString& path, const QByteArray& bytes);
 
 // Installs every seam before each test and resets what they recorded.
 class SeamEnvironment : public ::testing::Environment {

@@ -4,5 +4,5 @@
 #include "tool_registry.h"
 
 void RegisterChineseTool() {
-  shell::RegisterTool(0, [] { frmChineseNumerologyMain::instance().Show(); });
+  shell::RegisterTool(shell::Tool::Chinese, [] { frmChineseNumerologyMain::instance().Show(); });
 }

@@ -16,5 +16,5 @@ const bool kShareContexts = [] {
 
 void RegisterDictionaryTool() {
   Q_UNUSED(kShareContexts);
-  shell::RegisterTool(3, [] { frmNumerologyDictionaryMain::instance().Show(); });
+  shell::RegisterTool(shell::Tool::Dictionary, [] { frmNumerologyDictionaryMain::instance().Show(); });
 }

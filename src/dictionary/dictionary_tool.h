@@ -1,3 +1,3 @@
 #pragma once
-// The numerology dictionary, the launcher's button 3.
+// The numerology dictionary on the launcher.
 void RegisterDictionaryTool();

@@ -462,13 +462,7 @@ void MDI::cmdSearch_Click() {
   const auto rows = openDictionary(true);
   if (!rows) return;
   auto& webView = frmNumerologyDictionaryMain::instance();
-  if (optExact->isChecked()) {
-    fillList(ExactKeys(rows->rows, rows->lowerKeys(), term));
-  } else {
-    const QString pattern = SearchPattern(box);
-    DictionaryLink = pattern;
-    fillList(WildcardKeys(rows->rows, rows->lowerKeys(), pattern));
-  }
+  listMatches(*rows, box);
   if (keys->rowCount() > 0) {
     webView.Load();
     webView.Navigate(VbTrim(box));
@@ -492,17 +486,21 @@ void MDI::txtKey_KeyPress(int keyAscii) {
     askForTerm();
     return;
   }
-  if (optExact->isChecked()) {
-    fillList(ExactKeys(rows->rows, rows->lowerKeys(), SearchTerm(box)));
-  } else {
-    const QString pattern = SearchPattern(box);
-    DictionaryLink = pattern;
-    fillList(WildcardKeys(rows->rows, rows->lowerKeys(), pattern));
-  }
+  listMatches(*rows, box);
   if (keys->rowCount() > 0)
     frmNumerologyDictionaryMain::instance().Show();
   else
     reportNotFound();
+}
+
+void MDI::listMatches(const DictionaryRows& rows, const QString& box) {
+  if (optExact->isChecked()) {
+    fillList(ExactKeys(rows.rows, rows.lowerKeys(), SearchTerm(box)));
+  } else {
+    const QString pattern = SearchPattern(box);
+    frmNumerologyDictionaryMain::instance().DictionaryLink = pattern;
+    fillList(WildcardKeys(rows.rows, rows.lowerKeys(), pattern));
+  }
 }
 
 void MDI::txtKey_Change() {
@@ -529,11 +527,13 @@ void MDI::cmdDisplay_Click() {
   }
   const QString keyword = lstKeys->currentIndex().isValid() ? selectedKey() : keys->index(0).data().toString();
   txtKey->setText(keyword);
-  DictionaryLink = LowerText(VbTrim(txtKey->text()));
-  if (const auto link = FindLink(rows->rows, rows->lowerKeys(), DictionaryLink)) DictionaryLink = *link;
+  // The entry's Link, or the keyword itself when no row holds it.
+  QString link = LowerText(VbTrim(txtKey->text()));
+  if (const auto found = FindLink(rows->rows, rows->lowerKeys(), link)) link = *found;
   auto& webView = frmNumerologyDictionaryMain::instance();
+  webView.DictionaryLink = link;
   webView.Load();
-  webView.Navigate(DictionaryLink);
+  webView.Navigate(webView.DictionaryLink);
   webView.Show();
 }
 
@@ -546,16 +546,17 @@ void MDI::lstKeys_DblClick() {
   // A dictionary that cannot be read leaves the keyword as it stands.
   const auto rows = openDictionary(false);
   if (lstKeys->currentIndex().isValid()) txtKey->setText(selectedKey());
-  DictionaryLink = VbTrim(txtKey->text());
+  QString link = VbTrim(txtKey->text());
   if (rows)
-    if (const auto link = FindLink(rows->rows, rows->lowerKeys(), DictionaryLink)) DictionaryLink = *link;
+    if (const auto found = FindLink(rows->rows, rows->lowerKeys(), link)) link = *found;
+  auto& webView = frmNumerologyDictionaryMain::instance();
+  webView.DictionaryLink = link;
   if (keys->rowCount() == 0) {
     reportNotFound();
     return;
   }
-  auto& webView = frmNumerologyDictionaryMain::instance();
   webView.Load();
-  webView.Navigate(DictionaryLink);
+  webView.Navigate(webView.DictionaryLink);
   webView.Show();
 }
 

@@ -81,6 +81,9 @@ class MDI : public ui::FormOf<MDI> {
   // is told so and the focus goes back to the search box.
   std::shared_ptr<const dictionary::DictionaryRows> openDictionary(bool report);
   void fillList(const QStringList& keys);
+  // Lists the keys that the box text finds in the exact or the wildcard mode; the wildcard
+  // pattern becomes the web view's DictionaryLink.
+  void listMatches(const dictionary::DictionaryRows& rows, const QString& box);
   QString selectedKey() const;
   void reportNotFound();
   void askForTerm();

@@ -22,6 +22,12 @@ class frmNumerologyDictionaryMain : public ui::FormOf<frmNumerologyDictionaryMai
   void ToolbarRequest(const QString& key);
 
   void Form_Resize();
+  // The address the window is to show next: written by the frame (an entry's Link, the keyword
+  // when no row holds it, or the wildcard pattern), navigated to and emptied by the next
+  // connected load. It outlives the window.
+  QString DictionaryLink;
+  // 1 when the last load's connection test found a connection to the internet, 0 otherwise.
+  int internetConnected() const { return InternetConnected; }
   // The browser (null when the plugin could not be loaded).
   IWebView* browser() const { return view_; }
   QMdiSubWindow* subWindow() const;
@@ -39,4 +45,5 @@ class frmNumerologyDictionaryMain : public ui::FormOf<frmNumerologyDictionaryMai
   QPointer<QPlainTextEdit> Text1;
   QPointer<QMdiSubWindow> sub_;
   IWebView* view_ = nullptr;
+  int InternetConnected = 0;
 };

@@ -2,10 +2,10 @@
 
 #include <unistd.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QPluginLoader>
 
+#include "platform.h"
 #include "web_view_interface.h"
 
 namespace dictionary {
@@ -33,7 +33,7 @@ IWebViewFactory* WebViewFactory(QString* error) {
   // The browser's sandbox refuses to run as root; it reads this before its first view.
   if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-  const QString folder = pluginFolder().isEmpty() ? QCoreApplication::applicationDirPath() : pluginFolder();
+  const QString folder = pluginFolder().isEmpty() ? platform::ProgramFolder() : pluginFolder();
   QPluginLoader loader(QDir(folder).filePath(kWebViewPluginName));
   QObject* instance = loader.instance();
   loaded = instance ? qobject_cast<IWebViewFactory*>(instance) : nullptr;

@@ -10,7 +10,7 @@ extern const QString kWebViewPluginName;
 // The factory of the plugin (loaded now if it is not yet); null when it cannot be loaded,
 // with the reason in *error.
 IWebViewFactory* WebViewFactory(QString* error = nullptr);
-// Where the plugin is looked for (empty: the executable's folder).
+// Tests: where the plugin is looked for (empty: the program folder).
 void SetWebViewPluginFolder(const QString& folder);
 // Tests: a factory of their own in place of the plugin (null: the plugin).
 void SetWebViewFactory(IWebViewFactory* factory);

@@ -4,5 +4,5 @@
 #include "tool_registry.h"
 
 void RegisterIchingTool() {
-  shell::RegisterTool(1, [] { frmIChingNumerologyMain::instance().Show(); });
+  shell::RegisterTool(shell::Tool::IChing, [] { frmIChingNumerologyMain::instance().Show(); });
 }

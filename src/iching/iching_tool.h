@@ -1,3 +1,3 @@
 #pragma once
-// The I Ching name luck tool: registers its window with the launcher (button 1).
+// The I Ching name luck tool: registers its window with the launcher.
 void RegisterIchingTool();

@@ -29,14 +29,14 @@ const char* const kCaptionPrefixes[6] = {"Lucky Number is",
 const char* const kInitialTexts[6] = {"Lucky No", "LuckyColor", "Money No", "First Health Indication",
                                       "First Health Influence", "Second Health Indication"};
 
-QString captionValue(int tab) {
+QString captionValue(const kabbalah::KabbalahResults& r, int tab) {
   switch (tab) {
-    case 0: return kabbalah::LuckyNumber;
-    case 1: return kabbalah::LuckyColor;
-    case 2: return kabbalah::MoneyNumber;
-    case 3: return kabbalah::FirstHealthIndication;
-    case 4: return QString::number(kabbalah::FirstHealthInfluence);
-    default: return kabbalah::SecondHealthIndication;
+    case 0: return r.LuckyNumber;
+    case 1: return r.LuckyColor;
+    case 2: return r.MoneyNumber;
+    case 3: return r.FirstHealthIndication;
+    case 4: return QString::number(r.FirstHealthInfluence);
+    default: return r.SecondHealthIndication;
   }
 }
 }  // namespace
@@ -153,7 +153,7 @@ void frmKabbalahNumerologyDisplay::TScript_Click() {
   const int tab = TScript->currentIndex();
   if (tab < 0 || tab >= boxes.size()) return;
   for (int i = 0; i < boxes.size(); ++i) boxes[i]->setVisible(i == tab);
-  lblCaption->setText(QString::fromLatin1(kCaptionPrefixes[tab]) + QStringLiteral("  ") + captionValue(tab));
+  lblCaption->setText(QString::fromLatin1(kCaptionPrefixes[tab]) + QStringLiteral("  ") + captionValue(results_, tab));
 }
 
 void frmKabbalahNumerologyDisplay::cmdBack_Click() {

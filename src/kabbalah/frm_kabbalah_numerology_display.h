@@ -1,6 +1,7 @@
 #pragma once
 // The Kabbalah tool's result window: one tab per result, its caption line and its text.
 #include "form.h"
+#include "kabbalah_numbers.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -9,6 +10,11 @@ class QTabBar;
 class frmKabbalahNumerologyDisplay : public ui::FormOf<frmKabbalahNumerologyDisplay> {
  public:
   frmKabbalahNumerologyDisplay() : FormOf("frmKabbalahNumerologyDisplay") {}
+
+  // The results of the last calculation, which the caption line and the report show; kept
+  // for the rest of the run.
+  const kabbalah::KabbalahResults& Results() const { return results_; }
+  void SetResults(const kabbalah::KabbalahResults& results) { results_ = results; }
 
   // Box names in tab order.
   static const QStringList& BoxNames();
@@ -35,4 +41,5 @@ class frmKabbalahNumerologyDisplay : public ui::FormOf<frmKabbalahNumerologyDisp
   QTabBar* TScript = nullptr;
   QLabel* lblCaption = nullptr;
   QList<QPlainTextEdit*> boxes;
+  kabbalah::KabbalahResults results_;
 };

@@ -191,21 +191,23 @@ void frmKabbalahNumerologyMain::cmdNext_Click() {
   const int year = VbTrim(cmbYear->currentText()).toInt();
   const QString month = VbTrim(cmbMonth->currentText());
   const int day = VbTrim(cmbDate->currentText()).toInt();
-  kabbalah::BirthWeekDay = kabbalah::GetDayOfWeek(year, month, day);
-  kabbalah::BirthHour = cboMHH->currentText().toInt();
+  const int birthWeekDay = kabbalah::GetDayOfWeek(year, month, day);
+  const int birthHour = cboMHH->currentText().toInt();
   FirstName = VbTrim(txtFirstName->text());
   LastName = VbTrim(txtLastName->text());
   MiddleName = VbTrim(txtMiddleName->text());
-  kabbalah::ComputeKabbalahResults(FirstName, MiddleName, LastName, kabbalah::BirthHour, kabbalah::BirthWeekDay);
+  const kabbalah::KabbalahResults results =
+      kabbalah::ComputeKabbalahResults(FirstName, MiddleName, LastName, birthHour, birthWeekDay);
 
   // Every box is written for the person on screen, also when a number has no text.
   frmKabbalahNumerologyDisplay& display = frmKabbalahNumerologyDisplay::instance();
+  display.SetResults(results);
   display.SetBoxText(0, kabbalah::LuckyNumberBoxText());
   display.SetBoxText(1, kabbalah::LuckyColorBoxText());
-  display.SetBoxText(2, kabbalah::MoneyBoxText(kabbalah::MoneyNumber));
-  display.SetBoxText(3, kabbalah::HealthBoxText(kabbalah::FirstHealthIndication));
-  display.SetBoxText(4, kabbalah::HealthBoxText(QString::number(kabbalah::FirstHealthInfluence)));
-  display.SetBoxText(5, kabbalah::HealthBoxText(kabbalah::SecondHealthIndication));
+  display.SetBoxText(2, kabbalah::MoneyBoxText(results.MoneyNumber));
+  display.SetBoxText(3, kabbalah::HealthBoxText(results.FirstHealthIndication));
+  display.SetBoxText(4, kabbalah::HealthBoxText(QString::number(results.FirstHealthInfluence)));
+  display.SetBoxText(5, kabbalah::HealthBoxText(results.SecondHealthIndication));
   display.ShowFirstTab();
   display.Show();
   Hide();

@@ -69,7 +69,7 @@ void frmKabbalahNumerologySave::Form_Load() {
   QList<QString> boxTexts;
   for (int i = 0; i < 6; ++i) boxTexts.append(display.BoxText(i));
   RTB->SetSelStart(0);
-  for (const kabbalah::ReportRun& run : kabbalah::BuildReport(boxTexts)) RTB->AppendText(run.text, run.bold, run.color);
+  for (const kabbalah::ReportRun& run : kabbalah::BuildReport(display.Results(), boxTexts)) RTB->AppendText(run.text, run.bold, run.color);
   RTB->SetSelStart(0);
   // The promotion labels wrap at the width the report gives them: as high as their lines
   // there, so no empty band is left below them.

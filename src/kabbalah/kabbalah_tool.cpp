@@ -4,5 +4,5 @@
 #include "tool_registry.h"
 
 void RegisterKabbalahTool() {
-  shell::RegisterTool(2, [] { frmKabbalahNumerologyMain::instance().Show(); });
+  shell::RegisterTool(shell::Tool::Kabbalah, [] { frmKabbalahNumerologyMain::instance().Show(); });
 }

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "calendar.h"
 #include "common_menu.h"
 #include "controls.h"
 #include "file_io.h"
@@ -29,14 +30,6 @@ int px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
 
 void place(QWidget* widget, int left, int top, int width, int height) {
   widget->setGeometry(px(left), px(top), px(width), px(height));
-}
-
-const QStringList& monthNames() {
-  static const QStringList names{
-      QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),     QStringLiteral("April"),
-      QStringLiteral("May"),     QStringLiteral("June"),     QStringLiteral("July"),      QStringLiteral("August"),
-      QStringLiteral("September"), QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
-  return names;
 }
 
 const QString kInvalidBirthdate = QStringLiteral("You Have Entered An Invalid Birthdate.  Please Retry.");
@@ -145,7 +138,7 @@ void frmNumerologySoftwareOne::CreateControls(QMainWindow* w) {
   myday = editableCombo(client, QStringLiteral("myday"));
   place(myday, 120, 1470, 735, 360);
   Combo1 = editableCombo(client, QStringLiteral("Combo1"));
-  Combo1->addItems(monthNames());
+  Combo1->addItems(calendar::MonthNames());
   place(Combo1, 840, 1470, 1695, 360);
   myyear = editableCombo(client, QStringLiteral("myyear"));
   place(myyear, 2520, 1470, 1335, 360);
@@ -310,7 +303,7 @@ void frmNumerologySoftwareOne::option1_Click() {
   // The date text: month number, day, year. It starts empty on every calculation, so a
   // month that is not one of the names never leaves an earlier date in front.
   Text6->clear();
-  const qsizetype month = monthNames().indexOf(Combo1->currentText());
+  const qsizetype month = calendar::MonthNames().indexOf(Combo1->currentText());
   if (month >= 0) Text6->setText(QStringLiteral("%1").arg(month + 1, 2, 10, QLatin1Char('0')));
   if (myday->currentText().size() == 1) myday->setEditText(QStringLiteral("0") + myday->currentText());
   Text6->setText(Text6->text() + myday->currentText() + myyear->currentText());
@@ -329,7 +322,6 @@ void frmNumerologySoftwareOne::option1_Click() {
     return;
   }
 
-  nb::SetLetterValues();
   ComputeNameNumber();
   ComputeBirthNumber();
   ShowNameNumberMeaning();

@@ -4,5 +4,5 @@
 #include "tool_registry.h"
 
 void RegisterNamebirthTool() {
-  shell::RegisterTool(5, [] { frmNumerologySoftwareOne::instance().Show(); });
+  shell::RegisterTool(shell::Tool::NameBirth, [] { frmNumerologySoftwareOne::instance().Show(); });
 }

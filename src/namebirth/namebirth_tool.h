@@ -1,3 +1,3 @@
 #pragma once
-// Registers the name and birth numbers window with the launcher (button 5).
+// Registers the name and birth numbers window with the launcher.
 void RegisterNamebirthTool();

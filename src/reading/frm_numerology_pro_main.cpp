@@ -13,7 +13,6 @@
 #include "controls.h"
 #include "frm_numerology_pro_result.h"
 #include "frm_numerology_pro_save.h"
-#include "mod_numerology_pro.h"
 #include "msgbox.h"
 #include "reading_file.h"
 #include "rich_text_box.h"
@@ -178,6 +177,10 @@ void frmNumerologyProMain::Form_Load() {
 }
 
 void frmNumerologyProMain::Form_Unload() { frmMain::instance().Show(); }
+
+reading::Person frmNumerologyProMain::SavedPerson() const {
+  return reading::Person{ProFirstName, ProMiddleName, ProLastName, ProBirthMonth, ProBirthDate, ProBirthYear};
+}
 
 reading::Person frmNumerologyProMain::PersonOnScreen() {
   Load();

@@ -14,6 +14,9 @@ class frmNumerologyProMain : public ui::FormOf<frmNumerologyProMain> {
 
   // The person on screen: the six controls' texts as they stand (untrimmed).
   reading::Person PersonOnScreen();
+  // The six fields of the last successful Next, trimmed, in file order: what the display and
+  // comprehensive windows save. Kept for the rest of the run, whatever happens to the window.
+  reading::Person SavedPerson() const;
 
   bool ValidateInput();
   void cmdNext_Click();
@@ -41,6 +44,13 @@ class frmNumerologyProMain : public ui::FormOf<frmNumerologyProMain> {
   QPushButton* cmdExit = nullptr;
   QPushButton* cmdOpen = nullptr;
   ui::CommonDialog CD;
+
+  QString ProFirstName;
+  QString ProMiddleName;
+  QString ProLastName;
+  QString ProBirthMonth;
+  QString ProBirthDate;
+  QString ProBirthYear;
 
   void InstallNameFilter(QLineEdit* box);
 };

@@ -8,9 +8,9 @@
 #include "common_menu.h"
 #include "controls.h"
 #include "frm_numerology_pro_disp.h"
+#include "frm_numerology_pro_main.h"
 #include "frm_numerology_pro_result.h"
 #include "frm_numerology_pro_save.h"
-#include "mod_numerology_pro.h"
 #include "msgbox.h"
 #include "save_warning.h"
 #include "reading_file.h"
@@ -125,7 +125,7 @@ void ReadingReportWindow::cmdPrint_Click() {
 
 void ReadingReportWindow::cmdSave_Click() {
   Load();
-  const reading::Person person = reading::SavedPerson();
+  const reading::Person person = frmNumerologyProMain::instance().SavedPerson();
   // The file keeps one byte per character; some characters cannot be among them.
   if (!ConfirmSavingWithout(reading::ReadingFile::UnsavableCharacters(person), QStringLiteral("reading file")))
     return;

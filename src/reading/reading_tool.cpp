@@ -3,10 +3,6 @@
 #include "frm_numerology_pro_main.h"
 #include "tool_registry.h"
 
-namespace {
-constexpr int kLauncherIndex = 4;
-}
-
 void RegisterReadingTool() {
-  shell::RegisterTool(kLauncherIndex, [] { frmNumerologyProMain::instance().Show(); });
+  shell::RegisterTool(shell::Tool::Reading, [] { frmNumerologyProMain::instance().Show(); });
 }

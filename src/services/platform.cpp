@@ -1,5 +1,6 @@
 #include "platform.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 #include <deque>
 
@@ -20,6 +21,10 @@ QRandomGenerator& generator() {
 std::deque<float>& queued() {
   static std::deque<float> q;
   return q;
+}
+QString& programFolderOverride() {
+  static QString folder;
+  return folder;
 }
 }  // namespace
 
@@ -61,4 +66,10 @@ QUrl WebPageUrl(const QString& address) {
 }
 
 void SetShellOpener(std::function<void(const QString&)> o) { opener() = std::move(o); }
+
+QString ProgramFolder() {
+  if (!programFolderOverride().isEmpty()) return programFolderOverride();
+  return QCoreApplication::applicationDirPath();
+}
+void SetProgramFolder(const QString& folder) { programFolderOverride() = folder; }
 }  // namespace platform

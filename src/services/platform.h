@@ -28,4 +28,10 @@ void ShellOpen(const QString& address);
 // not then an http or https address with a host gives an empty QUrl and opens nothing.
 QUrl WebPageUrl(const QString& address);
 void SetShellOpener(std::function<void(const QString&)> opener);
+
+// The program's folder, where the picture folder, the dictionary and the web view plugin lie:
+// the executable's folder.
+QString ProgramFolder();
+// Tests: another program folder; an empty text restores the executable's folder.
+void SetProgramFolder(const QString& folder);
 }  // namespace platform

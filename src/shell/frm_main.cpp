@@ -28,16 +28,17 @@ int RoundHalfEven(double x) {
 int CoBrandDraw(float r) { return RoundHalfEven(static_cast<double>(r) * 6 + 1); }
 
 namespace {
+using shell::Tool;
 struct ToolFrame {
   const char* frame;
-  int index;
+  Tool tool;
   const char* caption;
 };
 // Top to bottom, two to a row.
 constexpr ToolFrame kFrames[] = {
-    {"Frame6", 4, "Vidovuzovo Zed Software"}, {"Frame7", 5, "Numerology Software"},
-    {"Frame4", 2, "Kabbalah Numerology"},     {"Frame3", 1, "IChing Numerology"},
-    {"Frame1", 0, "Chinese Numerology"},      {"Frame5", 3, "Numerology Dictionary"},
+    {"Frame6", Tool::Reading, "Vidovuzovo Zed Software"}, {"Frame7", Tool::NameBirth, "Numerology Software"},
+    {"Frame4", Tool::Kabbalah, "Kabbalah Numerology"},     {"Frame3", Tool::IChing, "IChing Numerology"},
+    {"Frame1", Tool::Chinese, "Chinese Numerology"},      {"Frame5", Tool::Dictionary, "Numerology Dictionary"},
 };
 
 const char* kWelcome =
@@ -78,34 +79,35 @@ void frmMain::CreateControls(QMainWindow* w) {
 
   auto* grid = new QGridLayout();
   grid->setSpacing(10);
-  for (int i = 0; i < 6; ++i) {
+  for (int i = 0; i < shell::kToolCount; ++i) {
     const ToolFrame& t = kFrames[i];
+    const int index = shell::ToolIndex(t.tool);
     auto* frame = new ui::Frame(QString::fromUtf8(t.caption), central);
     frame->setObjectName(QString::fromUtf8(t.frame));
     auto* row = new QHBoxLayout(frame);
     for (int variant = 0; variant < 2; ++variant) {
       auto* picture = new QLabel(frame);
       picture->setObjectName(QStringLiteral("picIcon"));
-      picture->setProperty("Index", t.index * 2 + variant);
-      picture->setPixmap(ui::ToolPicture(t.index, variant));
+      picture->setProperty("Index", index * 2 + variant);
+      picture->setPixmap(ui::ToolPicture(index, variant));
       picture->setFixedSize(44, 44);
       picture->setAlignment(Qt::AlignCenter);
       if (variant == 0) {
         row->addWidget(picture);
         auto* button = new QPushButton(QString::fromUtf8(t.caption), frame);
         button->setObjectName(QStringLiteral("cmdSelectOption"));
-        button->setProperty("Index", t.index);
+        button->setProperty("Index", index);
         button->setMinimumHeight(36);
-        const int index = t.index;
-        QObject::connect(button, &QPushButton::clicked, w, [this, index] { cmdSelectOption_Click(index); });
+        const Tool tool = t.tool;
+        QObject::connect(button, &QPushButton::clicked, w, [this, tool] { cmdSelectOption_Click(tool); });
         row->addWidget(button, 1);
       } else {
         row->addWidget(picture);
       }
     }
     grid->addWidget(frame, i / 2, i % 2);
-    if (t.index == 0) QObject::connect(frame, &ui::Frame::mouseMoved, w, [this] { Frame1_MouseMove(); });
-    if (t.index == 1) QObject::connect(frame, &ui::Frame::mouseMoved, w, [this] { Frame3_MouseMove(); });
+    if (t.tool == Tool::Chinese) QObject::connect(frame, &ui::Frame::mouseMoved, w, [this] { Frame1_MouseMove(); });
+    if (t.tool == Tool::IChing) QObject::connect(frame, &ui::Frame::mouseMoved, w, [this] { Frame3_MouseMove(); });
   }
   layout->addLayout(grid);
 
@@ -125,9 +127,9 @@ void frmMain::CreateControls(QMainWindow* w) {
   central->setMinimumWidth(640);
 }
 
-QPushButton* frmMain::cmdSelectOption(int index) {
+QPushButton* frmMain::cmdSelectOption(shell::Tool tool) {
   for (QPushButton* b : window()->findChildren<QPushButton*>(QStringLiteral("cmdSelectOption")))
-    if (b->property("Index").toInt() == index) return b;
+    if (b->property("Index").toInt() == shell::ToolIndex(tool)) return b;
   return nullptr;
 }
 
@@ -138,8 +140,8 @@ void frmMain::CoBrand_Randomize() {
   else if (n == 1 || n == 3 || n == 5) shell::BringToFront(promotion, shell::PromoFront::CoBrand);
 }
 
-void frmMain::cmdSelectOption_Click(int index) {
-  if (!shell::ShowTool(index)) return;
+void frmMain::cmdSelectOption_Click(shell::Tool tool) {
+  if (!shell::ShowTool(tool)) return;
   Hide();
   frmNagScreen2::instance().Hide();
 }

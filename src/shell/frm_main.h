@@ -1,6 +1,7 @@
 #pragma once
 // The launcher: one button per tool, the blinking forum banner and the promotion labels.
 #include "form.h"
+#include "tool_registry.h"
 
 class QPushButton;
 namespace ui {
@@ -19,7 +20,7 @@ class frmMain : public ui::FormOf<frmMain> {
   frmMain() : FormOf("frmMain") {}
 
   void CoBrand_Randomize();
-  void cmdSelectOption_Click(int index);
+  void cmdSelectOption_Click(shell::Tool tool);
   void Timer1_Timer();
   void Timer2_Timer();
   void Frame1_MouseMove();
@@ -27,8 +28,9 @@ class frmMain : public ui::FormOf<frmMain> {
   void Frame3_MouseMove();
   void lblVeltrasse_MouseMove();
 
-  // The button of the array cmdSelectOption with that index (objectName "cmdSelectOption").
-  QPushButton* cmdSelectOption(int index);
+  // The tool's button of the array cmdSelectOption (objectName "cmdSelectOption", property
+  // "Index" the tool's index).
+  QPushButton* cmdSelectOption(shell::Tool tool);
 
  protected:
   void CreateControls(QMainWindow* window) override;

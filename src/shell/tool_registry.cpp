@@ -4,19 +4,20 @@
 
 namespace shell {
 namespace {
-std::array<std::function<void()>, 6>& tools() {
-  static std::array<std::function<void()>, 6> t;
+std::array<std::function<void()>, kToolCount>& tools() {
+  static std::array<std::function<void()>, kToolCount> t;
   return t;
 }
 }  // namespace
 
-void RegisterTool(int index, std::function<void()> showEntryWindow) {
-  if (index >= 0 && index < 6) tools()[index] = std::move(showEntryWindow);
+void RegisterTool(Tool tool, std::function<void()> showEntryWindow) {
+  tools().at(ToolIndex(tool)) = std::move(showEntryWindow);
 }
 
-bool ShowTool(int index) {
-  if (index < 0 || index >= 6 || !tools()[index]) return false;
-  tools()[index]();
+bool ShowTool(Tool tool) {
+  const auto& show = tools().at(ToolIndex(tool));
+  if (!show) return false;
+  show();
   return true;
 }
 }  // namespace shell

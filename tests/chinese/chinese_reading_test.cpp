@@ -12,17 +12,6 @@ using namespace chinese;
 
 namespace {
 QByteArray hex(const char* text) { return QByteArray::fromHex(QByteArray(text).replace(' ', "")); }
-
-QByteArray readAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
 }  // namespace
 
 TEST(ChineseDateCheck, FebruaryFollowsTheGregorianCalendar) {
@@ -86,11 +75,11 @@ TEST(ChineseReadingFileBytes, CharactersTheFileCannotHold) {
 
 TEST(ChineseReadingFileIo, WritesWholeFilesAndReadsThemBack) {
   const QString path = qztest::TempPath("io-round-trip.cnu");
-  writeAll(path, QByteArray(500, 'x'));
+  qztest::WriteAll(path, QByteArray(500, 'x'));
   const ChineseReadingFile reading{"Hugh", "18", "December", "2008"};
   QString error;
   ASSERT_TRUE(WriteChineseReadingFile(path, reading, &error)) << error.toStdString();
-  EXPECT_EQ(readAll(path), EncodeChineseReading(reading));  // replaced, nothing of the old file left
+  EXPECT_EQ(qztest::ReadAll(path), EncodeChineseReading(reading));  // replaced, nothing of the old file left
   EXPECT_EQ(ReadChineseReadingFile(path), reading);
 
   EXPECT_FALSE(ReadChineseReadingFile(qztest::TempPath("missing.cnu")).has_value());

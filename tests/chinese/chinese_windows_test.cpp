@@ -39,17 +39,6 @@ T* find(ui::Form& form, const char* name) {
   return widget;
 }
 
-QByteArray readAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
-
 // The favourable number box for 1 January 1970: digit 1 three times, its meaning, North.
 QString january1970Text() {
   return "Most Favorable Number by Chinese Numerology\n1\nNumber of occurrence: 3\n\n" +
@@ -281,7 +270,7 @@ TEST_F(ChineseWindows, SaveThenOpenGivesTheSameChart) {
   EXPECT_EQ(save.defaultExt, "cnu");
   EXPECT_EQ(save.flags, 34822);
   EXPECT_TRUE(qztest::seams().messages.empty());
-  EXPECT_EQ(readAll(path + ".cnu"),
+  EXPECT_EQ(qztest::ReadAll(path + ".cnu"),
             QByteArray::fromHex("9DCABCBD0D0A8D0D0A96CABCCAC8C90D0A868E8D8D0D0A"));
 
   // Back to a fresh input window, then open the file by Alt+O: the same person and chart.
@@ -311,7 +300,7 @@ TEST_F(ChineseWindows, SaveThenOpenGivesTheSameChart) {
 TEST_F(ChineseWindows, OpenChecksTheExtensionAndKeepsUnmatchedSelections) {
   input().Show();
   const QString upper = qztest::TempPath("shout.CNU");
-  writeAll(upper, chinese::EncodeChineseReading({"Ann", "1", "January", "1970"}));
+  qztest::WriteAll(upper, chinese::EncodeChineseReading({"Ann", "1", "January", "1970"}));
   qztest::seams().fileAnswers.push_back(upper);
   QTest::mouseClick(find<QPushButton>(input(), "cmdOpen"), Qt::LeftButton);
   ASSERT_EQ(qztest::seams().messages.size(), 1u);
@@ -326,7 +315,7 @@ TEST_F(ChineseWindows, OpenChecksTheExtensionAndKeepsUnmatchedSelections) {
 
   // Two lines: name and day filled, month and year keep their selection, Calculate runs.
   const QString twoLines = qztest::TempPath("two-lines.cnu");
-  writeAll(twoLines, QByteArray::fromHex("96C3C30D0A87860D0A"));  // "Ann", "21"
+  qztest::WriteAll(twoLines, QByteArray::fromHex("96C3C30D0A87860D0A"));  // "Ann", "21"
   find<QComboBox>(input(), "cboMonth")->setCurrentText("March");
   qztest::seams().fileAnswers.push_back(twoLines);
   QTest::mouseClick(find<QPushButton>(input(), "cmdOpen"), Qt::LeftButton);
@@ -438,9 +427,9 @@ TEST_F(ChineseWindows, HiddenOpenByItsAccessKeySilentlyKeepsTheReportUnlessItRea
   enter("Ann", "1", "January", "1970");
   calculate();
   const QString good = qztest::TempPath("saved.qzs");
-  writeAll(good, QByteArray::fromHex("229DBE7596C3C3225A9F0D0A"));  // "Hi Ann" quoted, then another field
+  qztest::WriteAll(good, QByteArray::fromHex("229DBE7596C3C3225A9F0D0A"));  // "Hi Ann" quoted, then another field
   const QString empty = qztest::TempPath("empty.qzs");
-  writeAll(empty, QByteArray());
+  qztest::WriteAll(empty, QByteArray());
   QString before, afterCancel, afterMissing, afterEmpty, afterGood;
   QRect area, buttonArea;
   openReport([&] {

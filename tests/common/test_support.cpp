@@ -46,6 +46,9 @@ void Seams::reset() {
   SetToday(QDate());
 }
 
+QString BuiltProgramFolder() { return qEnvironmentVariable("QZ_PROGRAM_DIR"); }
+void RestoreProgramFolder() { platform::SetProgramFolder(BuiltProgramFolder()); }
+
 void SetToday(const QDate& date, const QTime& time) {
   if (!date.isValid()) {
     platform::SetClock(nullptr);
@@ -63,6 +66,17 @@ QString TempPath(const QString& name) {
 ::testing::AssertionResult WaitFor(const std::function<bool()>& condition, int timeoutMs) {
   if (QTest::qWaitFor(condition, timeoutMs)) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "the condition did not hold within " << timeoutMs << " ms";
+}
+
+QByteArray ReadAll(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
 }
 
 void SeamEnvironment::SetUp() {
@@ -101,6 +115,7 @@ void SeamEnvironment::SetUp() {
   });
   ui::SetEndProcessHandler([](int code) { seams().endCalls.push_back(code); });
   platform::SetShellOpener([](const QString& address) { seams().opened << address; });
+  RestoreProgramFolder();
   seams().reset();
 }
 

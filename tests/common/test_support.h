@@ -57,8 +57,16 @@ Seams& seams();
 // Fixes today's date (and the time of day) for the clock seam; an invalid date restores the real clock.
 void SetToday(const QDate& date, const QTime& time = QTime(12, 0));
 
+// The program folder of the build, from QZ_PROGRAM_DIR (ctest sets it); every test starts with
+// it as platform::ProgramFolder(), and a test that points elsewhere puts it back with this.
+QString BuiltProgramFolder();
+void RestoreProgramFolder();
+
 // A temporary folder for files a test writes.
 QString TempPath(const QString& name);
+// A file's bytes (empty when it cannot be read), and a file written with the given bytes.
+QByteArray ReadAll(const QString& path);
+void WriteAll(const QString& path, const QByteArray& bytes);
 
 // Installs every seam before each test and resets what they recorded.
 class SeamEnvironment : public ::testing::Environment {
@@ -72,7 +80,10 @@ void UnloadAllWindows();
 // A test fixture that resets the seams before each test.
 class SeamTest : public ::testing::Test {
  protected:
-  void SetUp() override { seams().reset(); }
+  void SetUp() override {
+    seams().reset();
+    RestoreProgramFolder();
+  }
   // Every window the test loaded is unloaded, so the next test in the process starts afresh.
   void TearDown() override { UnloadAllWindows(); }
 };

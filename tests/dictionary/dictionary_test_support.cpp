@@ -12,6 +12,7 @@
 #include "frm_mdi.h"
 #include "frm_numerology_dictionary_main.h"
 #include "frm_numerology_dictionary_pb.h"
+#include "platform.h"
 #include "web_view_loader.h"
 
 namespace dicttest {
@@ -101,13 +102,12 @@ void DictionaryTest::SetUp() {
   userDir = dir.filePath("user");
   QDir().mkpath(programDir);
   QDir().mkpath(userDir);
-  dictionary::SetProgramFolder(programDir);
+  platform::SetProgramFolder(programDir);
   dictionary::SetUserDataFolder(userDir);
   dictionary::SetProgramFolderWritable(std::nullopt);
   dictionary::SetWebViewFactory(&browser);
   dictionary::SetConnectionTest([this] { return connected; });
   SetSearchEngineAddress(QString());
-  DictionaryLink.clear();
 }
 
 void DictionaryTest::TearDown() {
@@ -117,10 +117,12 @@ void DictionaryTest::TearDown() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   dictionary::SetWebViewFactory(nullptr);
   dictionary::SetConnectionTest(nullptr);
-  dictionary::SetProgramFolder(QString());
+  qztest::RestoreProgramFolder();
   dictionary::SetUserDataFolder(QString());
   dictionary::SetProgramFolderWritable(std::nullopt);
 }
+
+QString& WebViewLink() { return frmNumerologyDictionaryMain::instance().DictionaryLink; }
 
 QList<DictionaryRow> SampleRows() {
   return {

@@ -48,6 +48,9 @@ class DictionaryTest : public qztest::SeamTest {
   bool connected = true;
 };
 
+// The web view's DictionaryLink, the address it shows at its next load.
+QString& WebViewLink();
+
 // The rows most frame tests use.
 QList<DictionaryRow> SampleRows();
 }  // namespace dicttest

@@ -133,13 +133,13 @@ TEST_F(DictionaryFrame, SearchButtonInEachMode) {
   type("ac*US");
   frame().cmdSearch_Click();
   EXPECT_EQ(frame().ListedKeys(), QStringList({"Abacus"}));
-  EXPECT_EQ(DictionaryLink, "acus");
+  EXPECT_EQ(WebViewLink(), "acus");
   // Not found: the message, an empty list, the text kept.
   type("zz*z");
   frame().cmdSearch_Click();
   EXPECT_TRUE(frame().ListedKeys().isEmpty());
   EXPECT_EQ(box()->text(), "zz*z");
-  EXPECT_EQ(DictionaryLink, "zzz");
+  EXPECT_EQ(WebViewLink(), "zzz");
   // Blanks only ask for a term.
   type("   ");
   qztest::seams().messages.clear();
@@ -200,7 +200,7 @@ TEST_F(DictionaryFrame, DisplayShowsTheSelectedEntry) {
   frame().cmdDisplay_Click();
   EXPECT_EQ(box()->text(), "lifetime");
   EXPECT_EQ(browser.requests, QStringList({"navigate https://example.org/lifetime"}));
-  EXPECT_TRUE(DictionaryLink.isEmpty() || DictionaryLink == "https://example.org/lifetime");
+  EXPECT_TRUE(WebViewLink().isEmpty() || WebViewLink() == "https://example.org/lifetime");
   // A keyword whose link is the search engine: a web search for the keyword.
   browser.requests.clear();
   type("soul");
@@ -243,7 +243,7 @@ TEST_F(DictionaryFrame, DisplayLoadsAClosedWebViewWithoutAnEmptyNavigation) {
   // The load navigates to the entry and empties DictionaryLink; the request that caused it
   // then carries an empty address, which is ignored.
   EXPECT_EQ(browser.requests, QStringList({"navigate https://example.org/destiny"}));
-  EXPECT_TRUE(DictionaryLink.isEmpty());
+  EXPECT_TRUE(WebViewLink().isEmpty());
   EXPECT_TRUE(frmNumerologyDictionaryMain::instance().IsVisible());
 }
 
@@ -368,41 +368,41 @@ TEST_F(DictionaryFrame, WebViewLoadSteps) {
   // Connected, empty link: the site's root page; the link stays empty.
   web.Show();
   EXPECT_EQ(browser.requests, QStringList({"navigate " + SiteAddress}));
-  EXPECT_TRUE(DictionaryLink.isEmpty());
-  EXPECT_EQ(InternetConnected, 1);
+  EXPECT_TRUE(WebViewLink().isEmpty());
+  EXPECT_EQ(web.internetConnected(), 1);
   EXPECT_FALSE(web.control<QLabel>("lblCaption")->isVisibleTo(web.window()));
   // Not connected: the notice in place of the browser; the link is kept.
   web.Unload();
   connected = false;
-  DictionaryLink = "https://example.org/kept";
+  WebViewLink() = "https://example.org/kept";
   browser.requests.clear();
   web.Show();
-  EXPECT_EQ(InternetConnected, 0);
+  EXPECT_EQ(web.internetConnected(), 0);
   EXPECT_TRUE(web.control<QLabel>("lblCaption")->isVisibleTo(web.window()));
   EXPECT_EQ(web.control<QLabel>("lblCaption")->text(),
             "You must be connected to the internet in order to use this software.");
   EXPECT_FALSE(web.control<QWidget>("WB")->isVisibleTo(web.window()));
   EXPECT_TRUE(browser.requests.isEmpty());
-  EXPECT_EQ(DictionaryLink, "https://example.org/kept");
+  EXPECT_EQ(WebViewLink(), "https://example.org/kept");
   EXPECT_TRUE(qztest::seams().messages.empty());
   // Connected at the next load: the kept page.
   web.Unload();
   connected = true;
   web.Show();
   EXPECT_EQ(browser.requests, QStringList({"navigate https://example.org/kept"}));
-  EXPECT_TRUE(DictionaryLink.isEmpty());
+  EXPECT_TRUE(WebViewLink().isEmpty());
   // The search engine's address: the search form with the trimmed search box text.
   web.Unload();
   browser.requests.clear();
   box()->setText("  Lo Shu ");
-  DictionaryLink = SearchEngineAddress();
+  WebViewLink() = SearchEngineAddress();
   web.Show();
   EXPECT_EQ(browser.requests, QStringList({"form q=Lo Shu sa"}));
-  EXPECT_TRUE(DictionaryLink.isEmpty());
+  EXPECT_TRUE(WebViewLink().isEmpty());
   // An address that differs by a trailing slash is an ordinary address.
   web.Unload();
   browser.requests.clear();
-  DictionaryLink = SearchEngineAddress() + "/";
+  WebViewLink() = SearchEngineAddress() + "/";
   web.Show();
   EXPECT_EQ(browser.requests, QStringList({"navigate https://www.google.com/"}));
 }

@@ -133,7 +133,7 @@ class DictionaryWebView : public DictionaryTest {
 };
 
 TEST_F(DictionaryWebView, ShowsEntriesWalksHistoryAndSearches) {
-  DictionaryLink = server.address() + "/first";
+  WebViewLink() = server.address() + "/first";
   frmNumerologyDictionaryMain::instance().Show();
   ASSERT_TRUE(view());
   watchLoads();
@@ -160,7 +160,7 @@ TEST_F(DictionaryWebView, ShowsEntriesWalksHistoryAndSearches) {
 
 TEST_F(DictionaryWebView, NotConnectedShowsTheNoticeAndKeepsTheLink) {
   connected = false;
-  DictionaryLink = server.address() + "/kept";
+  WebViewLink() = server.address() + "/kept";
   frmNumerologyDictionaryMain::instance().Show();
   // A page the test then opens in the view comes first, and alone: the window asked for none
   // (one it had asked for would have loaded, or ended as the test's began).
@@ -170,7 +170,7 @@ TEST_F(DictionaryWebView, NotConnectedShowsTheNoticeAndKeepsTheLink) {
   ASSERT_TRUE(qztest::WaitFor([&] { return loaded.contains("/probe"); }, 20000));
   EXPECT_EQ(loaded, QStringList({"/probe"}));
   EXPECT_EQ(requestedPaths(), QStringList({"/probe"}));
-  EXPECT_EQ(DictionaryLink, server.address() + "/kept");
+  EXPECT_EQ(WebViewLink(), server.address() + "/kept");
   frmNumerologyDictionaryMain::instance().Unload();
   connected = true;
   frmNumerologyDictionaryMain::instance().Show();
@@ -192,7 +192,7 @@ TEST_F(DictionaryWebView, FollowsWebLinksOnlyAndHandsNothingToTheDesktop) {
   // The page again under a new address each time, so that no cache answers for the server.
   for (int row = 0; row < links.size(); ++row) server.pages.insert("/links?" + QString::number(row), page);
   server.pages.insert("/links", page);
-  DictionaryLink = server.address() + "/links";
+  WebViewLink() = server.address() + "/links";
   frmNumerologyDictionaryMain::instance().Show();
   // The frame at the size of its load (the test's screen may be smaller).
   MDI::instance().window()->resize(MDI::instance().DefaultSize());
@@ -262,7 +262,7 @@ TEST_F(DictionaryWebView, APageShowsNoDialogsAndCannotHoldTheView) {
                       "<html><body style='margin:0'><div style='height:400px'>stay</div><script>"
                       "addEventListener('beforeunload',function(e){e.preventDefault();e.returnValue='stay';"
                       "return 'stay';});</script></body></html>");
-  DictionaryLink = server.address() + "/dialogs";
+  WebViewLink() = server.address() + "/dialogs";
   frmNumerologyDictionaryMain::instance().Show();
   MDI::instance().window()->resize(MDI::instance().DefaultSize());
   qztest::Activate(MDI::instance().window());

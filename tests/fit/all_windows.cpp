@@ -38,10 +38,10 @@ void type(ui::Form& form, const char* box, const char* text) {
   if (auto* edit = find<QLineEdit>(form, box)) QTest::keyClicks(edit, QString::fromLatin1(text));
 }
 
-void launch(int index) {
+using shell::Tool;
+void launch(Tool tool) {
   frmMain::instance().Show();
-  for (QPushButton* b : frmMain::instance().window()->findChildren<QPushButton*>(QStringLiteral("cmdSelectOption")))
-    if (b->property("Index").toInt() == index) QTest::mouseClick(b, Qt::LeftButton);
+  QTest::mouseClick(frmMain::instance().cmdSelectOption(tool), Qt::LeftButton);
 }
 
 }  // namespace
@@ -59,10 +59,10 @@ std::vector<Scenario> Scenarios() {
       // The referral form's message box lies below the frame's visible area.
       {"ExitDialog", [] () -> ui::Form& { frmNagScreen2::instance().Show(); return frmNagScreen2::instance(); },
        {"txtMessage"}},
-      {"ReadingInput", [] () -> ui::Form& { launch(4); return frmNumerologyProMain::instance(); }, {}},
+      {"ReadingInput", [] () -> ui::Form& { launch(Tool::Reading); return frmNumerologyProMain::instance(); }, {}},
       {"ReadingWindow",
        []() -> ui::Form& {
-         launch(4);
+         launch(Tool::Reading);
          type(frmNumerologyProMain::instance(), "txtFirstName", "JOHN");
          type(frmNumerologyProMain::instance(), "txtLastName", "SMITH");
          click(frmNumerologyProMain::instance(), "cmdNext");
@@ -71,7 +71,7 @@ std::vector<Scenario> Scenarios() {
        {}},
       {"ReadingDisplay",
        []() -> ui::Form& {
-         launch(4);
+         launch(Tool::Reading);
          type(frmNumerologyProMain::instance(), "txtFirstName", "JOHN");
          type(frmNumerologyProMain::instance(), "txtLastName", "SMITH");
          click(frmNumerologyProMain::instance(), "cmdNext");
@@ -81,7 +81,7 @@ std::vector<Scenario> Scenarios() {
        {}},
       {"ReadingComprehensive",
        []() -> ui::Form& {
-         launch(4);
+         launch(Tool::Reading);
          type(frmNumerologyProMain::instance(), "txtFirstName", "JOHN");
          type(frmNumerologyProMain::instance(), "txtLastName", "SMITH");
          click(frmNumerologyProMain::instance(), "cmdNext");
@@ -89,10 +89,10 @@ std::vector<Scenario> Scenarios() {
          return frmNumerologyProsave::instance();
        },
        {}},
-      {"KabbalahInput", [] () -> ui::Form& { launch(2); return frmKabbalahNumerologyMain::instance(); }, {}},
+      {"KabbalahInput", [] () -> ui::Form& { launch(Tool::Kabbalah); return frmKabbalahNumerologyMain::instance(); }, {}},
       {"KabbalahResult",
        []() -> ui::Form& {
-         launch(2);
+         launch(Tool::Kabbalah);
          type(frmKabbalahNumerologyMain::instance(), "txtFirstName", "JOHN");
          type(frmKabbalahNumerologyMain::instance(), "txtLastName", "SMITH");
          click(frmKabbalahNumerologyMain::instance(), "cmdNext");
@@ -101,7 +101,7 @@ std::vector<Scenario> Scenarios() {
        {}},
       {"KabbalahReport",
        []() -> ui::Form& {
-         launch(2);
+         launch(Tool::Kabbalah);
          type(frmKabbalahNumerologyMain::instance(), "txtFirstName", "JOHN");
          type(frmKabbalahNumerologyMain::instance(), "txtLastName", "SMITH");
          click(frmKabbalahNumerologyMain::instance(), "cmdNext");
@@ -109,10 +109,10 @@ std::vector<Scenario> Scenarios() {
          return frmKabbalahNumerologySave::instance();
        },
        {}},
-      {"ChineseInput", [] () -> ui::Form& { launch(0); return frmChineseNumerologyMain::instance(); }, {}},
+      {"ChineseInput", [] () -> ui::Form& { launch(Tool::Chinese); return frmChineseNumerologyMain::instance(); }, {}},
       {"ChineseResult",
        []() -> ui::Form& {
-         launch(0);
+         launch(Tool::Chinese);
          type(frmChineseNumerologyMain::instance(), "txtName", "JOHN SMITH");
          click(frmChineseNumerologyMain::instance(), "cmdProceed");
          return frmChineseNumerologyDisplay::instance();
@@ -121,7 +121,7 @@ std::vector<Scenario> Scenarios() {
       // The report's Open button is hidden behind its other controls.
       {"ChineseReport",
        []() -> ui::Form& {
-         launch(0);
+         launch(Tool::Chinese);
          type(frmChineseNumerologyMain::instance(), "txtName", "JOHN SMITH");
          click(frmChineseNumerologyMain::instance(), "cmdProceed");
          click(frmChineseNumerologyDisplay::instance(), "cmdSave");
@@ -130,12 +130,12 @@ std::vector<Scenario> Scenarios() {
        {"cmdOpen"}},
       // Collapsed, the window shows only its input: the result area lies beyond it until
       // Calculate expands it.
-      {"NameAndBirthNumbers", [] () -> ui::Form& { launch(5); return frmNumerologySoftwareOne::instance(); },
+      {"NameAndBirthNumbers", [] () -> ui::Form& { launch(Tool::NameBirth); return frmNumerologySoftwareOne::instance(); },
        {"planet", "Image1", "Label3", "elements", "Label6", "letters", "zodiac", "Image2", "Label9", "pcolors",
         "Label11", "scolors", "Label2", "Label12", "promotionHolder", "lblFullBrand", "lblCobrand"}},
       {"NameAndBirthNumbersExpanded",
        []() -> ui::Form& {
-         launch(5);
+         launch(Tool::NameBirth);
          frmNumerologySoftwareOne& form = frmNumerologySoftwareOne::instance();
          type(form, "Text1", "JOHN SMITH");
          EXPECT_TRUE(qztest::Choose(form.control<QComboBox>(QStringLiteral("myday")), QStringLiteral("15")));
@@ -147,20 +147,20 @@ std::vector<Scenario> Scenarios() {
        },
        {}},
       // The Open button lies below the window's client area.
-      {"IChingInput", [] () -> ui::Form& { launch(1); return frmIChingNumerologyMain::instance(); }, {"cmdOpen"}},
+      {"IChingInput", [] () -> ui::Form& { launch(Tool::IChing); return frmIChingNumerologyMain::instance(); }, {"cmdOpen"}},
       {"IChingResult",
        []() -> ui::Form& {
-         launch(1);
+         launch(Tool::IChing);
          type(frmIChingNumerologyMain::instance(), "txtNameFirst", "John");
          type(frmIChingNumerologyMain::instance(), "txtNameLast", "Smith");
          click(frmIChingNumerologyMain::instance(), "cmdNext");
          return frmIChingNumerologyMain::instance();
        },
        {"cmdOpen"}},
-      {"DictionaryFrame", [] () -> ui::Form& { launch(3); return MDI::instance(); }, {}},
+      {"DictionaryFrame", [] () -> ui::Form& { launch(Tool::Dictionary); return MDI::instance(); }, {}},
       {"DictionaryProgress",
        []() -> ui::Form& {
-         launch(3);
+         launch(Tool::Dictionary);
          frmNumerologyDictionaryPB::instance().Show();
          return frmNumerologyDictionaryPB::instance();
        },

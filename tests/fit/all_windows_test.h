@@ -2,6 +2,8 @@
 // The fixture of the tests that reach every window of the suite: every tool registered, the
 // sample dictionary in the program folder, a fixed date, and every window unloaded afterwards.
 #include <QDate>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <functional>
 #include <ostream>
@@ -42,6 +44,10 @@ class AllWindowsTest : public dicttest::DictionaryTest {
     }();
     (void)registered;
     dicttest::WriteDictionary(programDictionary(), dicttest::SampleRows());
+    // The program folder holds the sample dictionary; the name and birth window's pictures are
+    // the built ones.
+    const QString programDir = QFileInfo(programDictionary()).absolutePath();
+    QFile::link(qztest::BuiltProgramFolder() + QStringLiteral("/pu"), programDir + QStringLiteral("/pu"));
     qztest::SetToday(QDate(2024, 3, 15));
   }
   void TearDown() override {

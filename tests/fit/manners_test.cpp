@@ -54,25 +54,26 @@ void type(ui::Form& form, const char* box, const char* text) {
   QTest::keyClicks(edit, QString::fromLatin1(text));
 }
 
-void launch(int index) {
+using shell::Tool;
+void launch(Tool tool) {
   frmMain::instance().Show();
-  QTest::mouseClick(frmMain::instance().cmdSelectOption(index), Qt::LeftButton);
+  QTest::mouseClick(frmMain::instance().cmdSelectOption(tool), Qt::LeftButton);
 }
 
 void readingWindow() {
-  launch(4);
+  launch(Tool::Reading);
   type(frmNumerologyProMain::instance(), "txtFirstName", "JOHN");
   type(frmNumerologyProMain::instance(), "txtLastName", "SMITH");
   click(frmNumerologyProMain::instance(), "cmdNext");
 }
 void kabbalahResult() {
-  launch(2);
+  launch(Tool::Kabbalah);
   type(frmKabbalahNumerologyMain::instance(), "txtFirstName", "JOHN");
   type(frmKabbalahNumerologyMain::instance(), "txtLastName", "SMITH");
   click(frmKabbalahNumerologyMain::instance(), "cmdNext");
 }
 void chineseResult() {
-  launch(0);
+  launch(Tool::Chinese);
   type(frmChineseNumerologyMain::instance(), "txtName", "JOHN SMITH");
   click(frmChineseNumerologyMain::instance(), "cmdProceed");
 }
@@ -128,7 +129,7 @@ TEST_F(WindowManners, EachLauncherButtonOpensItsTool) {
     browser.requests.clear();
     frmMain& launcher = frmMain::instance();
     launcher.Show();
-    QPushButton* button = launcher.cmdSelectOption(t.index);
+    QPushButton* button = launcher.cmdSelectOption(shell::Tool(t.index));
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->text(), QString::fromLatin1(t.caption));
     EXPECT_TRUE(qztest::Click(button));
@@ -155,7 +156,7 @@ TEST_F(WindowManners, ModalWindowsAreDialogsOfTheWindowThatOpenedThem) {
   const std::vector<ModalCase> cases = {
       {"about box over the launcher", [] { frmMain::instance().Show(); }, []() -> ui::Form& { return frmMain::instance(); },
        [] { aboutFromMenu(frmMain::instance()); }, []() -> ui::Form& { return frmAbout::instance(); }},
-      {"about box over the Chinese input", [] { launch(0); },
+      {"about box over the Chinese input", [] { launch(Tool::Chinese); },
        []() -> ui::Form& { return frmChineseNumerologyMain::instance(); },
        [] { aboutFromMenu(frmChineseNumerologyMain::instance()); }, []() -> ui::Form& { return frmAbout::instance(); }},
       {"reading display", readingWindow, []() -> ui::Form& { return frmNumerologyProResult::instance(); },
@@ -172,7 +173,7 @@ TEST_F(WindowManners, ModalWindowsAreDialogsOfTheWindowThatOpenedThem) {
        []() -> ui::Form& { return frmChineseNumerologySave::instance(); }},
       {"dictionary progress",
        [this] {
-         launch(3);
+         launch(Tool::Dictionary);
          const QString update = tempFile("update.any");
          dicttest::WriteDictionary(update, {{"Zodiac", "https://example.org/zodiac", "astro"}});
          seams().fileAnswers.push_back(update);
@@ -235,7 +236,7 @@ TEST_F(WindowManners, FileDialogsNameEachPatternOnce) {
     QStringList filters;  // as the dialog shows them
   };
   const std::vector<Case> cases = {
-      {"reading input Open", [] { launch(4); click(frmNumerologyProMain::instance(), "cmdOpen"); },
+      {"reading input Open", [] { launch(Tool::Reading); click(frmNumerologyProMain::instance(), "cmdOpen"); },
        {"RI Voze Ravudevede Rod (*.num)"}},
       {"reading Save",
        [] {
@@ -246,11 +247,11 @@ TEST_F(WindowManners, FileDialogsNameEachPatternOnce) {
        {"Rich Text Format (*.num)"}},
       {"I Ching Open",
        [] {
-         launch(1);
+         launch(Tool::IChing);
          pressAltO(frmIChingNumerologyMain::instance());
        },
        {"RI Voze Ravudevede Rod (*.num)"}},
-      {"Chinese input Open", [] { launch(0); click(frmChineseNumerologyMain::instance(), "cmdOpen"); },
+      {"Chinese input Open", [] { launch(Tool::Chinese); click(frmChineseNumerologyMain::instance(), "cmdOpen"); },
        {"QZ Chinese Numerology (*.cnu)"}},
       {"Chinese report Save",
        [] {
@@ -364,7 +365,7 @@ bool RealDisplay() { return QGuiApplication::platformName() == QLatin1String("xc
 
 // The name and birth numbers window after a calculation, with every result shown.
 void nameWindowExpanded() {
-  launch(5);
+  launch(Tool::NameBirth);
   ui::Form& form = frmNumerologySoftwareOne::instance();
   type(form, "Text1", "JOHN SMITH");
   for (const auto& [box, text] : {std::pair{"myday", "06"}, {"Combo1", "August"}, {"myyear", "1979"}}) {
@@ -392,7 +393,7 @@ TEST_F(WindowManners, FixedWindowsCannotBeMaximisedOrResized) {
          return frmChineseNumerologySave::instance();
        }},
       {"name and birth numbers", []() -> ui::Form& { nameWindowExpanded(); return frmNumerologySoftwareOne::instance(); }},
-      {"I Ching", []() -> ui::Form& { launch(1); return frmIChingNumerologyMain::instance(); }},
+      {"I Ching", []() -> ui::Form& { launch(Tool::IChing); return frmIChingNumerologyMain::instance(); }},
   };
   for (const auto& [name, open] : cases) {
     SCOPED_TRACE(name);
@@ -479,7 +480,7 @@ TEST_F(WindowManners, TooltipsLookLikeTheDesktopsWhateverControlTheyBelongTo) {
 
 TEST_F(WindowManners, AMessageBoxIsAtLeastAsWideAsItsTitle) {
   // Calculate with a birth date and no name.
-  launch(5);
+  launch(Tool::NameBirth);
   for (const auto& [box, text] : {std::pair{"myday", "06"}, {"Combo1", "August"}, {"myyear", "1979"}})
     QTest::keyClicks(frmNumerologySoftwareOne::instance().control<QComboBox>(QString::fromLatin1(box))->lineEdit(),
                      QString::fromLatin1(text));

@@ -138,13 +138,14 @@ class OnScreen : public fittest::AllWindowsTest {
     if (folder.isEmpty()) folder = QStringLiteral(QZ_TEST_PROGRAM_DIR);
     dictionary::SetWebViewFactory(nullptr);
     dictionary::SetWebViewPluginFolder(folder);
-    DictionaryLink = server.address() + QStringLiteral("/life-path");
+    dicttest::WebViewLink() = server.address() + QStringLiteral("/life-path");
   }
 };
 
-void launch(int index) {
+using shell::Tool;
+void launch(Tool tool) {
   frmMain::instance().Show();
-  EXPECT_TRUE(qztest::Click(frmMain::instance().cmdSelectOption(index)));
+  EXPECT_TRUE(qztest::Click(frmMain::instance().cmdSelectOption(tool)));
 }
 void click(ui::Form& form, const char* name) {
   EXPECT_TRUE(qztest::Click(form.control<QPushButton>(QString::fromLatin1(name)))) << name;
@@ -153,25 +154,25 @@ void enter(ui::Form& form, const char* box, const char* text) {
   EXPECT_TRUE(qztest::Enter(form.control<QLineEdit>(QString::fromLatin1(box)), QString::fromLatin1(text))) << box;
 }
 void readingWindow() {
-  launch(4);
+  launch(Tool::Reading);
   enter(frmNumerologyProMain::instance(), "txtFirstName", "JOHN");
   enter(frmNumerologyProMain::instance(), "txtLastName", "SMITH");
   click(frmNumerologyProMain::instance(), "cmdNext");
 }
 void kabbalahResult() {
-  launch(2);
+  launch(Tool::Kabbalah);
   enter(frmKabbalahNumerologyMain::instance(), "txtFirstName", "JOHN");
   enter(frmKabbalahNumerologyMain::instance(), "txtLastName", "SMITH");
   click(frmKabbalahNumerologyMain::instance(), "cmdNext");
 }
 void chineseResult() {
-  launch(0);
+  launch(Tool::Chinese);
   enter(frmChineseNumerologyMain::instance(), "txtName", "JOHN SMITH");
   click(frmChineseNumerologyMain::instance(), "cmdProceed");
 }
 // A birth date chosen and the name typed (none: left empty), then Calculate.
 void nameAndBirth(const char* name) {
-  launch(5);
+  launch(Tool::NameBirth);
   frmNumerologySoftwareOne& form = frmNumerologySoftwareOne::instance();
   if (*name) enter(form, "Text1", name);
   EXPECT_TRUE(qztest::Choose(form.control<QComboBox>(QStringLiteral("myday")), QStringLiteral("15")));
@@ -195,7 +196,7 @@ std::vector<Scenario> Scenarios() {
          frmMain::instance().window()->close();
          return frmNagScreen2::instance().window();
        }},
-      {"ReadingInput", [](OnScreen&) -> QWidget* { launch(4); return frmNumerologyProMain::instance().window(); }},
+      {"ReadingInput", [](OnScreen&) -> QWidget* { launch(Tool::Reading); return frmNumerologyProMain::instance().window(); }},
       {"ReadingWindow", [](OnScreen&) -> QWidget* { readingWindow(); return frmNumerologyProResult::instance().window(); }},
       {"ReadingDisplay",
        [](OnScreen&) -> QWidget* {
@@ -209,7 +210,7 @@ std::vector<Scenario> Scenarios() {
          click(frmNumerologyProResult::instance(), "cmdComprehensiveReading");
          return frmNumerologyProsave::instance().window();
        }},
-      {"KabbalahInput", [](OnScreen&) -> QWidget* { launch(2); return frmKabbalahNumerologyMain::instance().window(); }},
+      {"KabbalahInput", [](OnScreen&) -> QWidget* { launch(Tool::Kabbalah); return frmKabbalahNumerologyMain::instance().window(); }},
       {"KabbalahResult", [](OnScreen&) -> QWidget* { kabbalahResult(); return frmKabbalahNumerologyDisplay::instance().window(); }},
       {"KabbalahReport",
        [](OnScreen&) -> QWidget* {
@@ -217,7 +218,7 @@ std::vector<Scenario> Scenarios() {
          click(frmKabbalahNumerologyDisplay::instance(), "cmdPrint");
          return frmKabbalahNumerologySave::instance().window();
        }},
-      {"ChineseInput", [](OnScreen&) -> QWidget* { launch(0); return frmChineseNumerologyMain::instance().window(); }},
+      {"ChineseInput", [](OnScreen&) -> QWidget* { launch(Tool::Chinese); return frmChineseNumerologyMain::instance().window(); }},
       {"ChineseResult", [](OnScreen&) -> QWidget* { chineseResult(); return frmChineseNumerologyDisplay::instance().window(); }},
       {"ChineseReport",
        [](OnScreen&) -> QWidget* {
@@ -225,13 +226,13 @@ std::vector<Scenario> Scenarios() {
          click(frmChineseNumerologyDisplay::instance(), "cmdSave");
          return frmChineseNumerologySave::instance().window();
        }},
-      {"NameAndBirthNumbers", [](OnScreen&) -> QWidget* { launch(5); return frmNumerologySoftwareOne::instance().window(); }},
+      {"NameAndBirthNumbers", [](OnScreen&) -> QWidget* { launch(Tool::NameBirth); return frmNumerologySoftwareOne::instance().window(); }},
       {"NameAndBirthNumbersExpanded",
        [](OnScreen&) -> QWidget* { nameAndBirth("JOHN SMITH"); return frmNumerologySoftwareOne::instance().window(); }},
-      {"IChingInput", [](OnScreen&) -> QWidget* { launch(1); return frmIChingNumerologyMain::instance().window(); }},
+      {"IChingInput", [](OnScreen&) -> QWidget* { launch(Tool::IChing); return frmIChingNumerologyMain::instance().window(); }},
       {"IChingResult",
        [](OnScreen&) -> QWidget* {
-         launch(1);
+         launch(Tool::IChing);
          enter(frmIChingNumerologyMain::instance(), "txtNameFirst", "John");
          enter(frmIChingNumerologyMain::instance(), "txtNameLast", "Smith");
          click(frmIChingNumerologyMain::instance(), "cmdNext");
@@ -241,7 +242,7 @@ std::vector<Scenario> Scenarios() {
       {"DictionaryFrame",
        [](OnScreen& test) -> QWidget* {
          test.UseRealBrowser();
-         launch(3);
+         launch(Tool::Dictionary);
          IWebView* view = frmNumerologyDictionaryMain::instance().browser();
          EXPECT_NE(view, nullptr) << "the browser plugin did not load";
          if (!view) return MDI::instance().window();
@@ -253,7 +254,7 @@ std::vector<Scenario> Scenarios() {
        }},
       {"DictionaryProgress",
        [](OnScreen&) -> QWidget* {
-         launch(3);
+         launch(Tool::Dictionary);
          frmNumerologyDictionaryPB::instance().Show();
          return frmNumerologyDictionaryPB::instance().window();
        }},
@@ -262,13 +263,13 @@ std::vector<Scenario> Scenarios() {
        [](OnScreen& test) -> QWidget* { nameAndBirth(""); return test.box.get(); }},
       {"MessageInformation",
        [](OnScreen& test) -> QWidget* {
-         launch(2);
+         launch(Tool::Kabbalah);
          click(frmKabbalahNumerologyMain::instance(), "cmdNext");
          return test.box.get();
        }},
       {"MessageCritical",
        [](OnScreen& test) -> QWidget* {
-         launch(1);
+         launch(Tool::IChing);
          click(frmIChingNumerologyMain::instance(), "cmdNext");
          return test.box.get();
        }},

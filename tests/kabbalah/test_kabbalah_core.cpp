@@ -84,9 +84,9 @@ TEST(KabbalahNumbers, LongNamesDoNotOverflow) {
   EXPECT_EQ(GetKabbalahNameValue(QString(2000, 'T')), 8);
   // 100000 letters of Z: 700000 -> 7.
   EXPECT_EQ(GetKabbalahNameValue(QString(100000, 'Z')), 7);
-  ComputeKabbalahResults(QString(2000, 'T'), QString(2000, 'T'), QString(1490, 'T'), 0, 1);
-  EXPECT_EQ(FullNameTotal, 8 + 8 + 20);  // 32780 -> 20
-  EXPECT_EQ(MoneyNumber, "9");
+  const KabbalahResults r = ComputeKabbalahResults(QString(2000, 'T'), QString(2000, 'T'), QString(1490, 'T'), 0, 1);
+  EXPECT_EQ(r.FullNameTotal, 8 + 8 + 20);  // 32780 -> 20
+  EXPECT_EQ(r.MoneyNumber, "9");
 }
 
 TEST(KabbalahNumbers, FirstHealthIndicationOpenings) {
@@ -147,32 +147,34 @@ TEST(KabbalahNumbers, MoneyNumberReducesOnce) {
 }
 
 TEST(KabbalahNumbers, WorkedExample) {
-  ComputeKabbalahResults("ANN", "", "LEE", 0, 2);
-  EXPECT_EQ(FullNameTotal, 33);
-  EXPECT_EQ(MoneyNumber, "6");
-  EXPECT_EQ(SecondHealthIndication, "6");
-  EXPECT_EQ(LuckyNumber, "7");
-  EXPECT_EQ(FirstHealthIndication, "11");
-  EXPECT_EQ(FirstHealthInfluence, 11);
-  EXPECT_EQ(LuckyColor, "Mauve");
+  const KabbalahResults r = ComputeKabbalahResults("ANN", "", "LEE", 0, 2);
+  EXPECT_EQ(r.BirthHour, 0);
+  EXPECT_EQ(r.BirthWeekDay, 2);
+  EXPECT_EQ(r.FullNameTotal, 33);
+  EXPECT_EQ(r.MoneyNumber, "6");
+  EXPECT_EQ(r.SecondHealthIndication, "6");
+  EXPECT_EQ(r.LuckyNumber, "7");
+  EXPECT_EQ(r.FirstHealthIndication, "11");
+  EXPECT_EQ(r.FirstHealthInfluence, 11);
+  EXPECT_EQ(r.LuckyColor, "Mauve");
 }
 
 TEST(KabbalahNumbers, OpeningsSplitIndicationFromInfluence) {
-  ComputeKabbalahResults("TSAR", "", "LEE", 10, 4);
-  EXPECT_EQ(FirstHealthIndication, "18");
-  EXPECT_EQ(FirstHealthInfluence, 10);
-  EXPECT_EQ(LuckyColor, "Black,White,Brown");
+  KabbalahResults r = ComputeKabbalahResults("TSAR", "", "LEE", 10, 4);
+  EXPECT_EQ(r.FirstHealthIndication, "18");
+  EXPECT_EQ(r.FirstHealthInfluence, 10);
+  EXPECT_EQ(r.LuckyColor, "Black,White,Brown");
   EXPECT_EQ(HealthText(18), HealthText(8));
-  ComputeKabbalahResults("THEO", "", "LEE", 10, 4);
-  EXPECT_EQ(FirstHealthIndication, "9");
-  EXPECT_EQ(FirstHealthInfluence, 6);
-  EXPECT_EQ(LuckyColor, "Blue");
-  ComputeKabbalahResults("LEE", "", "LEE", 10, 4);
-  EXPECT_EQ(LuckyColor, "Greenish Blue");
-  ComputeKabbalahResults("john", "", "lee", 10, 4);
-  EXPECT_EQ(MoneyNumber, "0");
-  EXPECT_EQ(FirstHealthIndication, "0");
-  EXPECT_EQ(LuckyColor, "Greenish Blue");
+  r = ComputeKabbalahResults("THEO", "", "LEE", 10, 4);
+  EXPECT_EQ(r.FirstHealthIndication, "9");
+  EXPECT_EQ(r.FirstHealthInfluence, 6);
+  EXPECT_EQ(r.LuckyColor, "Blue");
+  r = ComputeKabbalahResults("LEE", "", "LEE", 10, 4);
+  EXPECT_EQ(r.LuckyColor, "Greenish Blue");
+  r = ComputeKabbalahResults("john", "", "lee", 10, 4);
+  EXPECT_EQ(r.MoneyNumber, "0");
+  EXPECT_EQ(r.FirstHealthIndication, "0");
+  EXPECT_EQ(r.LuckyColor, "Greenish Blue");
 }
 
 TEST(KabbalahTexts, TablesAreComplete) {
@@ -211,9 +213,9 @@ TEST(KabbalahTexts, BoxTextsAlwaysSayWhatTheNumberHas) {
 }
 
 TEST(KabbalahReport, Layout) {
-  ComputeKabbalahResults("ANN", "", "LEE", 0, 2);
+  const KabbalahResults r = ComputeKabbalahResults("ANN", "", "LEE", 0, 2);
   const QList<QString> boxes = {"\r\nA", "\r\nB", "\r\nC", "\r\nD", "\r\nE", "\r\nF"};
-  const QList<ReportRun> runs = BuildReport(boxes);
+  const QList<ReportRun> runs = BuildReport(r, boxes);
   ASSERT_EQ(runs.size(), 13);
   EXPECT_EQ(runs[0], (ReportRun{QString(28, ' ') + "QZ Free Kabbalah Numerology Interpretation\r\n\r\n", true, 12}));
   const char* const labels[] = {"Lucky Number :-7", "Lucky Color :-Mauve", "Money Number :-6",

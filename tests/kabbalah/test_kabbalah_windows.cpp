@@ -110,8 +110,8 @@ TEST_F(KabbalahWindows, WorkedExampleShowsTheLuckyNumberTab) {
   EXPECT_FALSE(input().IsVisible());
   EXPECT_TRUE(input().IsLoaded());
   ASSERT_TRUE(display().IsVisible());
-  EXPECT_EQ(kabbalah::BirthWeekDay, 2);
-  EXPECT_EQ(kabbalah::BirthHour, 0);
+  EXPECT_EQ(display().Results().BirthWeekDay, 2);
+  EXPECT_EQ(display().Results().BirthHour, 0);
   EXPECT_EQ(caption(), "Lucky Number is  7");
   EXPECT_EQ(tabs()->currentIndex(), 0);
   for (int i = 0; i < 6; ++i) EXPECT_EQ(!resultBox(i)->isHidden(), i == 0) << i;
@@ -340,7 +340,7 @@ TEST_F(KabbalahWindows, BackKeepsTheDateAndANewCalculationShowsTheFirstTab) {
   EXPECT_EQ(tabs()->currentIndex(), 0);
   EXPECT_FALSE(resultBox(0)->isHidden());
   EXPECT_TRUE(resultBox(3)->isHidden());
-  EXPECT_EQ(caption(), "Lucky Number is  " + kabbalah::LuckyNumber);
+  EXPECT_EQ(caption(), "Lucky Number is  " + display().Results().LuckyNumber);
 }
 
 TEST_F(KabbalahWindows, NumbersWithoutTextNeverKeepThePreviousPersonsText) {
@@ -349,7 +349,7 @@ TEST_F(KabbalahWindows, NumbersWithoutTextNeverKeepThePreviousPersonsText) {
   QTest::mouseClick(display().control<QPushButton>("cmdBack"), Qt::LeftButton);
   // Small letters pasted past the key filter have no value: every number is 0.
   interpret("ann", "lee");
-  EXPECT_EQ(kabbalah::MoneyNumber, "0");
+  EXPECT_EQ(display().Results().MoneyNumber, "0");
   const QString none = "\n" + kabbalah::NoInterpretationText;
   for (int tab : {2, 3, 4, 5}) EXPECT_EQ(resultBox(tab)->toPlainText(), none) << tab;
   EXPECT_EQ(resultBox(0)->toPlainText(), "\n" + kabbalah::LuckyNumberText);
@@ -358,7 +358,7 @@ TEST_F(KabbalahWindows, NumbersWithoutTextNeverKeepThePreviousPersonsText) {
   // A first name whose sum is 599 has the value 23: no text for its health numbers.
   QTest::mouseClick(display().control<QPushButton>("cmdBack"), Qt::LeftButton);
   interpret(QString(27, 'T') + "DA", "LEE");
-  EXPECT_EQ(kabbalah::FirstHealthIndication, "23");
+  EXPECT_EQ(display().Results().FirstHealthIndication, "23");
   EXPECT_EQ(resultBox(3)->toPlainText(), none);
   EXPECT_EQ(resultBox(4)->toPlainText(), none);
   EXPECT_EQ(resultBox(2)->toPlainText(), "\n" + kabbalah::MoneyText(9));  // 23 + 22 = 45 -> 9
@@ -367,8 +367,8 @@ TEST_F(KabbalahWindows, NumbersWithoutTextNeverKeepThePreviousPersonsText) {
 TEST_F(KabbalahWindows, VeryLongNamesAreValued) {
   interpret(QString(3000, 'T'), QString(3000, 'Z'));
   EXPECT_TRUE(display().IsVisible());
-  EXPECT_EQ(kabbalah::FirstHealthInfluence, 12);  // 66000 -> 12
-  EXPECT_EQ(kabbalah::FullNameTotal, 12 + 3);     // 21000 -> 3
+  EXPECT_EQ(display().Results().FirstHealthInfluence, 12);  // 66000 -> 12
+  EXPECT_EQ(display().Results().FullNameTotal, 12 + 3);     // 21000 -> 3
 }
 
 TEST_F(KabbalahWindows, ExitUnloadsAndShowsTheLauncher) {

@@ -8,6 +8,7 @@
 #include "frm_numerology_software_one.h"
 #include "non_regular_files.h"
 #include "numerology_software.h"
+#include "platform.h"
 #include "test_support.h"
 
 namespace nb = modNumerologySoftware;
@@ -21,7 +22,7 @@ TEST(NamebirthNonRegularPictures, ASunPictureOfTheWrongKindEndsTheProgramAtOnce)
   const QString socketPath = QDir(folder.path()).filePath(QStringLiteral("socket"));
   qztest::SocketFile socket(socketPath);
   ASSERT_TRUE(socket.ok());
-  nb::SetProgramFolder(folder.path());
+  platform::SetProgramFolder(folder.path());
   frmNumerologySoftwareOne& form = frmNumerologySoftwareOne::instance();
   for (const QString& target : {fifo, socketPath, QStringLiteral("/dev/zero")}) {
     SCOPED_TRACE(target.toStdString());
@@ -38,6 +39,6 @@ TEST(NamebirthNonRegularPictures, ASunPictureOfTheWrongKindEndsTheProgramAtOnce)
     EXPECT_EQ(qztest::seams().endCalls, std::vector<int>{0});
     form.Unload();
   }
-  nb::SetProgramFolder(QString());
+  qztest::RestoreProgramFolder();
   qztest::UnloadAllWindows();
 }

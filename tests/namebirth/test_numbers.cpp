@@ -1,20 +1,19 @@
 // The name number, the birth number, the attribute table and the zodiac ranges.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 
 #include "numerology_software.h"
+#include "platform.h"
 #include "test_support.h"
 #include "web_pages.h"
 
 namespace nb = modNumerologySoftware;
 
 namespace {
-class NumbersTest : public ::testing::Test {
- protected:
-  void SetUp() override { nb::SetLetterValues(); }
-};
+class NumbersTest : public ::testing::Test {};
 
 QString repeated(char c, int n) { return QString(n, QLatin1Char(c)); }
 }  // namespace
@@ -215,7 +214,6 @@ TEST(ZodiacTest, RangesDoNotOverlapAndRunInOrder) {
 }
 
 TEST(PictureFolderTest, EveryPictureIsBuiltAndReadable) {
-  nb::SetProgramFolder(QString());
   const QStringList names = nb::PictureFileNames();
   EXPECT_EQ(names.size(), 21);
   EXPECT_TRUE(names.contains(QStringLiteral("Neptune.jpg")));
@@ -231,10 +229,11 @@ TEST(PictureFolderTest, EveryPictureIsBuiltAndReadable) {
 }
 
 TEST(PictureFolderTest, TheSeamPointsAtAnotherFolder) {
-  nb::SetProgramFolder(QStringLiteral("/some/where"));
+  platform::SetProgramFolder(QStringLiteral("/some/where"));
   EXPECT_EQ(nb::PicturePath(QStringLiteral("sun.jpg")), QStringLiteral("/some/where/pu/sun.jpg"));
-  nb::SetProgramFolder(QString());
-  EXPECT_EQ(nb::ProgramFolder(), qEnvironmentVariable("QZ_PROGRAM_DIR"));
+  platform::SetProgramFolder(QString());
+  EXPECT_EQ(platform::ProgramFolder(), QCoreApplication::applicationDirPath());
+  qztest::RestoreProgramFolder();
 }
 
 TEST(PagesTest, TheToolsOwnPagesAreFullAddresses) {

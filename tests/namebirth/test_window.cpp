@@ -19,6 +19,7 @@
 
 #include "frm_numerology_software_one.h"
 #include "numerology_software.h"
+#include "platform.h"
 #include "shell_windows.h"
 #include "test_support.h"
 #include "web_pages.h"
@@ -32,14 +33,10 @@ class NamebirthWindowTest : public qztest::SeamTest {
  protected:
   frmNumerologySoftwareOne& form = frmNumerologySoftwareOne::instance();
 
-  void SetUp() override {
-    qztest::SeamTest::SetUp();
-    nb::SetProgramFolder(QString());
-  }
   void TearDown() override {
     form.Unload();
     if (frmMain::instance().IsLoaded()) frmMain::instance().Hide();
-    nb::SetProgramFolder(QString());
+    qztest::RestoreProgramFolder();
   }
 
   QLineEdit* box(const char* name) { return form.control<QLineEdit>(QLatin1String(name)); }
@@ -103,7 +100,7 @@ class NamebirthWindowTest : public qztest::SeamTest {
   QString folderWithout(const QStringList& missing) {
     auto* dir = folders.emplace_back(std::make_unique<QTemporaryDir>()).get();
     QDir(dir->path()).mkpath(QStringLiteral("pu"));
-    const QString source = QDir(qEnvironmentVariable("QZ_PROGRAM_DIR")).filePath(QStringLiteral("pu"));
+    const QString source = QDir(qztest::BuiltProgramFolder()).filePath(QStringLiteral("pu"));
     for (const QString& name : nb::PictureFileNames()) {
       if (missing.contains(name)) continue;
       EXPECT_TRUE(QFile::copy(QDir(source).filePath(name), QDir(dir->path()).filePath(QStringLiteral("pu/") + name)));
@@ -352,7 +349,7 @@ TEST_F(NamebirthWindowTest, ASecondCalculateStartsTheDateTextAfresh) {
 }
 
 TEST_F(NamebirthWindowTest, AMissingPlanetOrSignPictureShowsNoPictureButEveryLabel) {
-  nb::SetProgramFolder(folderWithout({QStringLiteral("jupiter.jpg"), QStringLiteral("leo.jpg")}));
+  platform::SetProgramFolder(folderWithout({QStringLiteral("jupiter.jpg"), QStringLiteral("leo.jpg")}));
   enter(QStringLiteral("Anna"), QStringLiteral("6"), QStringLiteral("August"), QStringLiteral("1979"));
   calculate();
   EXPECT_TRUE(qztest::seams().messages.empty());
@@ -380,7 +377,7 @@ TEST_F(NamebirthWindowTest, WithoutTheSunPictureTheProgramEnds) {
   for (const QString& folder : {noSun, noFolder}) {
     SCOPED_TRACE(folder.toStdString());
     qztest::seams().reset();
-    nb::SetProgramFolder(folder);
+    platform::SetProgramFolder(folder);
     form.Load();
     ASSERT_EQ(qztest::seams().messages.size(), 1u);
     EXPECT_EQ(qztest::seams().messages[0].prompt,

@@ -13,17 +13,8 @@ using reading::ReadingFile;
 namespace {
 const Person kJohn{"JOHN", "", "SMITH", "August", "6", "1979"};
 
-QByteArray ReadAll(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  return f.readAll();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
+using qztest::ReadAll;
+using qztest::WriteAll;
 }  // namespace
 
 TEST(ReadingFile, SavedBytesAreSixEncodedLines) {

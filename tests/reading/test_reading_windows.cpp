@@ -20,7 +20,6 @@
 #include "frm_numerology_pro_main.h"
 #include "frm_numerology_pro_result.h"
 #include "frm_numerology_pro_save.h"
-#include "mod_numerology_pro.h"
 #include "planted_links.h"
 #include "reading_file.h"
 #include "reading_numbers.h"
@@ -49,7 +48,6 @@ class ReadingWindows : public qztest::SeamTest {
   void SetUp() override {
     SeamTest::SetUp();
     qztest::SetToday(QDate(2024, 3, 15));
-    ProFirstName = ProMiddleName = ProLastName = ProBirthMonth = ProBirthDate = ProBirthYear = QString();
     input().Show();
     seams().messages.clear();
     seams().onModal = [this](ui::Form& form) {
@@ -68,6 +66,9 @@ class ReadingWindows : public qztest::SeamTest {
   }
 
   static frmNumerologyProMain& input() { return frmNumerologyProMain::instance(); }
+  static QStringList saved(const reading::Person& p) {
+    return {p.firstName, p.middleName, p.lastName, p.monthName, p.day, p.year};
+  }
   static frmNumerologyProResult& result() { return frmNumerologyProResult::instance(); }
   static QLineEdit* box(const char* name) { return input().control<QLineEdit>(name); }
   static QComboBox* list(const char* name) { return input().control<QComboBox>(name); }
@@ -209,7 +210,7 @@ TEST_F(ReadingWindows, ChecksShowTheirMessagesAndMoveTheFocus) {
     result().Unload();
     input().Show();
     seams().messages.clear();
-    ProFirstName.clear();
+    const reading::Person before = input().SavedPerson();
     Enter(c.fields);
     // Tab on to Open, then Next from the File menu (Alt+F, N): the focus stays on Open unless
     // a check moves it.
@@ -228,7 +229,8 @@ TEST_F(ReadingWindows, ChecksShowTheirMessagesAndMoveTheFocus) {
     ASSERT_NE(input().window()->focusWidget(), nullptr) << what;
     EXPECT_EQ(input().window()->focusWidget()->objectName(), c.focus) << what;
     EXPECT_FALSE(result().IsLoaded() && result().IsVisible()) << what;
-    EXPECT_TRUE(ProFirstName.isEmpty()) << what;
+    // A failed check keeps the fields of the last successful Next.
+    EXPECT_EQ(saved(input().SavedPerson()), saved(before)) << what;
   }
 }
 
@@ -236,12 +238,7 @@ TEST_F(ReadingWindows, NextKeepsTheTrimmedFieldsAndShowsTheReadingWindow) {
   Enter({"  JOHN ", "   ", " SMITH", "October", "29", "1999"});
   ASSERT_NE(input().window()->findChild<QAction*>("mnuNext"), nullptr);
   ASSERT_TRUE(qztest::MenuItem(input().window(), Qt::Key_F, Qt::Key_N));
-  EXPECT_EQ(ProFirstName, "JOHN");
-  EXPECT_EQ(ProMiddleName, "");
-  EXPECT_EQ(ProLastName, "SMITH");
-  EXPECT_EQ(ProBirthMonth, "October");
-  EXPECT_EQ(ProBirthDate, "29");
-  EXPECT_EQ(ProBirthYear, "1999");
+  EXPECT_EQ(saved(input().SavedPerson()), QStringList({"JOHN", "", "SMITH", "October", "29", "1999"}));
   EXPECT_TRUE(result().IsVisible());
   // Hidden, not unloaded: the launcher later shows the same contents.
   EXPECT_TRUE(input().IsLoaded());
@@ -281,7 +278,7 @@ TEST_F(ReadingWindows, ExitUnloadsAndTheNextShowStartsAfresh) {
   EXPECT_TRUE(frmMain::instance().IsVisible());
 
   RegisterReadingTool();
-  EXPECT_TRUE(qztest::Click(frmMain::instance().cmdSelectOption(4)));
+  EXPECT_TRUE(qztest::Click(frmMain::instance().cmdSelectOption(shell::Tool::Reading)));
   EXPECT_TRUE(input().IsVisible());
   EXPECT_TRUE(box("txtFirstName")->text().isEmpty());
   EXPECT_EQ(list("cboMonth")->currentText(), "August");
@@ -764,7 +761,7 @@ TEST_F(ReadingWindows, LauncherShowsTheInputWindowWithTheFirstNameFocused) {
   frmMain& launcher = frmMain::instance();
   launcher.Show();
   qztest::Activate(launcher.window());
-  QTest::mouseClick(launcher.cmdSelectOption(4), Qt::LeftButton);
+  QTest::mouseClick(launcher.cmdSelectOption(shell::Tool::Reading), Qt::LeftButton);
   ASSERT_TRUE(input().IsVisible());
   ASSERT_TRUE(QTest::qWaitForWindowActive(input().window()));
   QWidget* focused = QApplication::focusWidget();

@@ -55,8 +55,8 @@ TEST_F(Launcher, WindowAndButtons) {
   const char* captions[] = {"Chinese Numerology",    "IChing Numerology",       "Kabbalah Numerology",
                             "Numerology Dictionary", "Vidovuzovo Zed Software", "Numerology Software"};
   for (int i = 0; i < 6; ++i) {
-    ASSERT_NE(launcher.cmdSelectOption(i), nullptr);
-    EXPECT_EQ(launcher.cmdSelectOption(i)->text(), QString::fromLatin1(captions[i]));
+    ASSERT_NE(launcher.cmdSelectOption(shell::Tool(i)), nullptr);
+    EXPECT_EQ(launcher.cmdSelectOption(shell::Tool(i))->text(), QString::fromLatin1(captions[i]));
   }
   EXPECT_TRUE(launcher.control<QWidget>(QStringLiteral("Label1"))
                   ->property("text").toString().endsWith(QStringLiteral("QZ Orbalint.")));
@@ -183,13 +183,13 @@ TEST_F(Launcher, MovingOverTheBannerStopsTheBlinkAndOnlyThreeFramesRestartIt) {
 TEST_F(Launcher, ToolButtonShowsTheToolThenHidesLauncherAndLoadsTheExitDialogHidden) {
   bool launcherVisibleAtShow = false;
   bool dialogLoadedAtShow = true;
-  shell::RegisterTool(0, [&] {
+  shell::RegisterTool(shell::Tool::Chinese, [&] {
     launcherVisibleAtShow = launcher.IsVisible();
     dialogLoadedAtShow = frmNagScreen2::instance().IsLoaded();
   });
   launcher.Show();
   platform::QueueRandom({0.6f});  // the exit dialog's support text: index 2
-  EXPECT_TRUE(qztest::Click(launcher.cmdSelectOption(0)));
+  EXPECT_TRUE(qztest::Click(launcher.cmdSelectOption(shell::Tool::Chinese)));
   EXPECT_TRUE(launcherVisibleAtShow);
   EXPECT_FALSE(dialogLoadedAtShow);
   EXPECT_FALSE(launcher.IsVisible());

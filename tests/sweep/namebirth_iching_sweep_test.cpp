@@ -34,7 +34,7 @@ class NamebirthSweep : public qztest::SeamTest {
   frmNumerologySoftwareOne& form = frmNumerologySoftwareOne::instance();
   void SetUp() override {
     SeamTest::SetUp();
-    modNumerologySoftware::SetProgramFolder(QString());
+    qztest::RestoreProgramFolder();
   }
   void TearDown() override {
     form.Unload();

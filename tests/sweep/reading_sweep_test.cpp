@@ -14,7 +14,6 @@
 #include "frm_numerology_pro_main.h"
 #include "frm_numerology_pro_result.h"
 #include "frm_numerology_pro_save.h"
-#include "mod_numerology_pro.h"
 #include "reading_file.h"
 #include "reading_numbers.h"
 #include "rich_text_box.h"

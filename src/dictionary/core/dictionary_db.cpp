@@ -181,6 +181,10 @@ std::string_view columnUtf8(sqlite3_stmt* st, int column) {
   if (!text) return {};  // NULL reads as empty text
   return {reinterpret_cast<const char*>(text), size_t(engine().column_bytes(st, column))};
 }
+QString columnText(sqlite3_stmt* st, int column) {
+  const std::string_view text = columnUtf8(st, column);
+  return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 // Settings that make the engine treat a file's schema as data: no code of the file runs, and
 // nothing it holds is larger than the program could show.

@@ -7,9 +7,6 @@
 
 #include "platform.h"
 
-QString DictionaryLink;
-int InternetConnected = 0;
-
 const QString kSearchEngineAddress = QStringLiteral("https://www.google.com");
 
 namespace {

@@ -1,11 +1,6 @@
 #pragma once
-// The dictionary's shared state and its web search.
+// The dictionary's web addresses and its web search.
 #include <QString>
-
-// The address the web view is to show next.
-extern QString DictionaryLink;
-// 1 when the last connection test found a connection to the internet, 0 otherwise.
-extern int InternetConnected;
 
 // The search engine whose search form the web view carries. A Link equal to it asks for a
 // web search of the keyword.

@@ -3,7 +3,6 @@
 #include <arpa/inet.h>
 #include <sys/stat.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,15 +16,12 @@
 
 #include "dictionary_module.h"
 #include "dictionary_search.h"
+#include "platform.h"
 
 namespace dictionary {
 const QString kDictionaryFileName = QStringLiteral("numerology.dll");
 
 namespace {
-QString& programFolderOverride() {
-  static QString s;
-  return s;
-}
 QString& userFolderOverride() {
   static QString s;
   return s;
@@ -62,14 +58,6 @@ Cache& cache() {
 }
 }  // namespace
 
-QString ProgramFolder() {
-  if (!programFolderOverride().isEmpty()) return programFolderOverride();
-  return QCoreApplication::applicationDirPath();
-}
-void SetProgramFolder(const QString& folder) {
-  programFolderOverride() = folder;
-  ForgetDictionaryRows();
-}
 QString UserDataFolder() {
   if (!userFolderOverride().isEmpty()) return userFolderOverride();
   return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -80,7 +68,7 @@ void SetUserDataFolder(const QString& folder) {
 }
 void SetProgramFolderWritable(std::optional<bool> writable) { writableOverride() = writable; }
 
-QString ProgramDictionaryPath() { return QDir(ProgramFolder()).filePath(kDictionaryFileName); }
+QString ProgramDictionaryPath() { return QDir(platform::ProgramFolder()).filePath(kDictionaryFileName); }
 QString UserDictionaryPath() { return QDir(UserDataFolder()).filePath(kDictionaryFileName); }
 
 QString DictionaryPath() {
@@ -92,7 +80,7 @@ QString DictionaryPath() {
 static bool programFolderWritable() {
   if (writableOverride()) return *writableOverride();
   // The engine writes a journal beside the file, so the folder must be writable too.
-  const QFileInfo folder(ProgramFolder());
+  const QFileInfo folder(platform::ProgramFolder());
   const QFileInfo file(ProgramDictionaryPath());
   return folder.isWritable() && (!file.exists() || file.isWritable());
 }

@@ -11,9 +11,7 @@
 namespace dictionary {
 extern const QString kDictionaryFileName;  // "numerology.dll"
 
-// The program's folder (the executable's) and the user's data folder; tests set their own.
-QString ProgramFolder();
-void SetProgramFolder(const QString& folder);  // empty: the executable's folder
+// The user's data folder; tests set their own. The program's folder is platform::ProgramFolder().
 QString UserDataFolder();
 void SetUserDataFolder(const QString& folder);  // empty: the platform's application data folder
 // Tests: whether the program folder counts as writable (nullopt: ask the file system).

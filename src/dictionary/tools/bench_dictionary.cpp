@@ -22,6 +22,7 @@
 #include "frm_mdi.h"
 #include "frm_numerology_dictionary_main.h"
 #include "msgbox.h"
+#include "platform.h"
 #include "web_view_loader.h"
 
 using namespace dictionary;
@@ -111,7 +112,7 @@ int main(int argc, char** argv) {
   const QString maker = args[1];
   const QString work = args[2];
   QDir().mkpath(work + "/program");
-  SetProgramFolder(work + "/program");
+  platform::SetProgramFolder(work + "/program");
   SetUserDataFolder(work + "/user");
   SetWebViewPluginFolder(work + "/no-plugin");  // the frame alone: no browser
   SetConnectionTest([] { return false; });

@@ -17,6 +17,7 @@
 #include "dictionary_store.h"
 #include "frm_mdi.h"
 #include "frm_numerology_dictionary_main.h"
+#include "platform.h"
 #include "web_view_loader.h"
 
 int main(int argc, char** argv) {
@@ -42,11 +43,11 @@ int main(int argc, char** argv) {
         s->disconnectFromHost();
       });
   });
-  dictionary::SetProgramFolder(programDir);
+  platform::SetProgramFolder(programDir);
   dictionary::SetUserDataFolder(programDir + "/shot-user");
   dictionary::SetWebViewPluginFolder(programDir);
   dictionary::SetConnectionTest([] { return true; });
-  DictionaryLink = QStringLiteral("http://127.0.0.1:%1/lo-shu").arg(server.serverPort());
+  frmNumerologyDictionaryMain::instance().DictionaryLink = QStringLiteral("http://127.0.0.1:%1/lo-shu").arg(server.serverPort());
   frmNumerologyDictionaryMain::instance().Show();
   MDI::instance().control<QLineEdit>("txtKey")->setText("Lo Shu Square");
   QMainWindow* frame = MDI::instance().window();

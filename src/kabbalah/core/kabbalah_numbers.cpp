@@ -2,17 +2,9 @@
 
 #include <array>
 
-namespace kabbalah {
-int BirthHour = 0;
-int BirthWeekDay = 0;
-int FullNameTotal = 0;
-QString MoneyNumber;
-QString SecondHealthIndication;
-QString LuckyNumber;
-QString FirstHealthIndication;
-int FirstHealthInfluence = 0;
-QString LuckyColor;
+#include "digits.h"
 
+namespace kabbalah {
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 
@@ -34,12 +26,6 @@ const char* const kLuckyColorNames[21] = {
     "Grey",      "Dark Brown,Dark Blue", "Black,White,Brown", "Mauve", "Dazzling White", "Light Red", "Dark Blue",
     "Black",     "Red",             "Greenish Yellow", "Green", "Gold",     "Silver",         "Orange"};
 
-int digitSum(int n) {
-  int sum = 0;
-  for (long long v = n < 0 ? -static_cast<long long>(n) : n; v > 0; v /= 10) sum += static_cast<int>(v % 10);
-  return sum;
-}
-
 int numberIn(const QString& decimal) {
   bool ok = false;
   const int n = decimal.toInt(&ok);
@@ -57,7 +43,7 @@ int GetKabbalahNameValue(const QString& name) {
   // An int holds the sum of any name a text box can hold (values are at most 22 a letter).
   int total = 0;
   for (const QChar ch : name) total += GetKabbalahLetterValue(ch);
-  return total > 22 ? digitSum(total) : total;
+  return total > 22 ? DigitSum(total) : total;
 }
 
 int GetFirstHealthIndication(const QString& name) {
@@ -77,18 +63,22 @@ QString LuckyColorName(int value) {
   return QString::fromLatin1(kLuckyColorNames[value - 1]);
 }
 
-int MoneyNumberOf(int fullNameTotal) { return fullNameTotal <= 22 ? fullNameTotal : digitSum(fullNameTotal); }
+int MoneyNumberOf(int fullNameTotal) { return fullNameTotal <= 22 ? fullNameTotal : DigitSum(fullNameTotal); }
 
-void ComputeKabbalahResults(const QString& first, const QString& middle, const QString& last, int hour,
-                            int weekday) {
-  FullNameTotal = GetKabbalahNameValue(first) + GetKabbalahNameValue(middle) + GetKabbalahNameValue(last);
-  const int m = MoneyNumberOf(FullNameTotal);
-  MoneyNumber = QString::number(m);
-  LuckyNumber = QString::number(GetLuckyNumber(hour, weekday));
-  SecondHealthIndication = QString::number(m);
-  FirstHealthIndication = QString::number(GetFirstHealthIndication(first));
-  FirstHealthInfluence = GetKabbalahNameValue(first);
-  LuckyColor = LuckyColorName(FirstHealthInfluence);
+KabbalahResults ComputeKabbalahResults(const QString& first, const QString& middle, const QString& last, int hour,
+                                       int weekday) {
+  KabbalahResults r;
+  r.BirthHour = hour;
+  r.BirthWeekDay = weekday;
+  r.FullNameTotal = GetKabbalahNameValue(first) + GetKabbalahNameValue(middle) + GetKabbalahNameValue(last);
+  const int m = MoneyNumberOf(r.FullNameTotal);
+  r.MoneyNumber = QString::number(m);
+  r.LuckyNumber = QString::number(GetLuckyNumber(hour, weekday));
+  r.SecondHealthIndication = QString::number(m);
+  r.FirstHealthIndication = QString::number(GetFirstHealthIndication(first));
+  r.FirstHealthInfluence = GetKabbalahNameValue(first);
+  r.LuckyColor = LuckyColorName(r.FirstHealthInfluence);
+  return r;
 }
 
 QString LuckyNumberBoxText() { return kCrLf + LuckyNumberText; }
@@ -106,13 +96,13 @@ QString HealthBoxText(const QString& number) {
 
 const QString ReportHeading = QStringLiteral("QZ Free Kabbalah Numerology Interpretation");
 
-QList<ReportRun> BuildReport(const QList<QString>& boxTexts) {
+QList<ReportRun> BuildReport(const KabbalahResults& results, const QList<QString>& boxTexts) {
   const QString labels[6] = {QStringLiteral("Lucky Number :-"),           QStringLiteral("Lucky Color :-"),
                              QStringLiteral("Money Number :-"),           QStringLiteral("First Health Indication :-"),
                              QStringLiteral("First Health Influence :-"), QStringLiteral("Second Health Indication :-")};
-  const QString values[6] = {LuckyNumber,           LuckyColor,
-                             MoneyNumber,           FirstHealthIndication,
-                             QString::number(FirstHealthInfluence), SecondHealthIndication};
+  const QString values[6] = {results.LuckyNumber,           results.LuckyColor,
+                             results.MoneyNumber,           results.FirstHealthIndication,
+                             QString::number(results.FirstHealthInfluence), results.SecondHealthIndication};
   QList<ReportRun> runs;
   runs.append({QString(28, QLatin1Char(' ')) + ReportHeading + kCrLf + kCrLf, true, kReportHeadingColor});
   for (int i = 0; i < 6; ++i) {

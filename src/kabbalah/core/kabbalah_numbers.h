@@ -5,16 +5,18 @@
 #include <QString>
 
 namespace kabbalah {
-// Results of the last calculation; they live for the whole run of the program.
-extern int BirthHour;               // 0..23
-extern int BirthWeekDay;            // 1..7, Sunday = 1
-extern int FullNameTotal;           // sum of the three name values
-extern QString MoneyNumber;         // decimal text
-extern QString SecondHealthIndication;  // decimal text, the same number as MoneyNumber
-extern QString LuckyNumber;         // decimal text
-extern QString FirstHealthIndication;   // decimal text
-extern int FirstHealthInfluence;    // name value of the first name
-extern QString LuckyColor;          // a name from the colour table
+// The results of one calculation (numbers 0 and texts empty before the first).
+struct KabbalahResults {
+  int BirthHour = 0;               // 0..23
+  int BirthWeekDay = 0;            // 1..7, Sunday = 1
+  int FullNameTotal = 0;           // sum of the three name values
+  QString MoneyNumber;             // decimal text
+  QString SecondHealthIndication;  // decimal text, the same number as MoneyNumber
+  QString LuckyNumber;             // decimal text
+  QString FirstHealthIndication;   // decimal text
+  int FirstHealthInfluence = 0;    // name value of the first name
+  QString LuckyColor;              // a name from the colour table
+};
 
 // Value 1..22 of a capital letter A..Z; every other character is worth 0.
 int GetKabbalahLetterValue(QChar letter);
@@ -36,9 +38,9 @@ QString LuckyColorName(int value);
 // The money number of a full-name total: the total if 22 or less, else its digit sum once.
 int MoneyNumberOf(int fullNameTotal);
 
-// Sets every result variable from the trimmed name parts, the hour and the weekday.
-void ComputeKabbalahResults(const QString& first, const QString& middle, const QString& last, int hour,
-                            int weekday);
+// The results of the trimmed name parts, the hour and the weekday.
+KabbalahResults ComputeKabbalahResults(const QString& first, const QString& middle, const QString& last, int hour,
+                                       int weekday);
 
 // Interpretation texts.
 extern const QString LuckyNumberText;
@@ -50,7 +52,7 @@ QString HealthText(int number);
 extern const QString NoInterpretationText;
 
 // The contents of the result window's boxes: CR LF, then the text for the number
-// (a decimal text as in the result variables), or the notice that there is none.
+// (a decimal text as in the results), or the notice that there is none.
 QString LuckyNumberBoxText();
 QString LuckyColorBoxText();
 QString MoneyBoxText(const QString& number);
@@ -70,5 +72,5 @@ constexpr int kReportBodyColor = 0;
 extern const QString ReportHeading;
 // The boxes' texts in tab order: lucky number, lucky colour, money number, first health
 // indication, first health influence, second health indication.
-QList<ReportRun> BuildReport(const QList<QString>& boxTexts);
+QList<ReportRun> BuildReport(const KabbalahResults& results, const QList<QString>& boxTexts);
 }  // namespace kabbalah

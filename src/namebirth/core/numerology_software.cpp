@@ -1,32 +1,14 @@
 #include "numerology_software.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QStringList>
 #include <cmath>
 
+#include "digits.h"
 #include "platform.h"
 #include "web_pages.h"
 
 namespace modNumerologySoftware {
-LetterValueTable LetterValues;
-
-void SetLetterValues() {
-  // A-I 1-9, J-R 1-9, S-Z 1-8; the blank counts nothing.
-  for (int i = 0; i < 26; ++i) LetterValues.letter[i] = i % 9 + 1;
-  LetterValues.blank = 0;
-}
-
-int DigitSum(const QString& text) {
-  int sum = 0;
-  for (const QChar c : text) {
-    const char16_t u = c.unicode();
-    // "0" adds nothing; "1" to "9" count as the letters "A" to "I".
-    if (u >= u'1' && u <= u'9') sum += LetterValues.letter[u - u'1'];
-  }
-  return sum;
-}
-
 QString ComputeNameNumber(const QString& name) {
   qint64 total = 0;
   for (const QChar c : name) {
@@ -110,11 +92,6 @@ const std::array<NameNumberAttributes, 9>& attributeTable() {
   }};
   return rows;
 }
-
-QString& programFolderOverride() {
-  static QString folder;
-  return folder;
-}
 }  // namespace
 
 std::optional<NameNumberAttributes> AttributesOf(const QString& nameNumber) {
@@ -196,17 +173,8 @@ QStringList PictureFileNames() {
   return names;
 }
 
-QString ProgramFolder() {
-  if (!programFolderOverride().isEmpty()) return programFolderOverride();
-  const QString fromEnvironment = qEnvironmentVariable("QZ_PROGRAM_DIR");
-  if (!fromEnvironment.isEmpty()) return fromEnvironment;
-  return QCoreApplication::applicationDirPath();
-}
-
-void SetProgramFolder(const QString& folder) { programFolderOverride() = folder; }
-
 QString PicturePath(const QString& fileName) {
-  return QDir(ProgramFolder()).filePath(QStringLiteral("pu/") + fileName);
+  return QDir(platform::ProgramFolder()).filePath(QStringLiteral("pu/") + fileName);
 }
 }  // namespace modNumerologySoftware
 

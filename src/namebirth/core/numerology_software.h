@@ -11,12 +11,13 @@ struct LetterValueTable {
   std::array<int, 26> letter{};
   int blank = 0;
 };
-// Set afresh before every calculation (SetLetterValues); read by the number passes.
-extern LetterValueTable LetterValues;
-void SetLetterValues();
-
-// Adds up the ASCII digits "0" to "9" of a text; every other character adds nothing.
-int DigitSum(const QString& text);
+// The values the name number counts: A-I 1-9, J-R 1-9, S-Z 1-8; the blank counts nothing.
+inline constexpr LetterValueTable LetterValues = [] {
+  LetterValueTable table;
+  for (int i = 0; i < 26; ++i) table.letter[i] = i % 9 + 1;
+  table.blank = 0;
+  return table;
+}();
 
 // The name number as decimal text: the letter total, then exactly two digit-sum passes.
 // Letters "A" to "Z" in either case count their value, a blank counts the blank's value,
@@ -69,10 +70,6 @@ std::optional<ZodiacRow> ZodiacSignOf(const QString& dateText);
 // Every picture file name the tool reads, planets first.
 QStringList PictureFileNames();
 
-// The program's folder: the executable's folder, or QZ_PROGRAM_DIR when that is set.
-QString ProgramFolder();
-// Tests: points the tool at another program folder; an empty text restores the default.
-void SetProgramFolder(const QString& folder);
 // The full path of a picture: the program's folder, then "pu", then the file name.
 QString PicturePath(const QString& fileName);
 }  // namespace modNumerologySoftware

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "calendar.h"
+
 namespace reading {
 
 namespace {
@@ -24,16 +26,6 @@ int GetNameValue(const QString& name) {
   for (QChar c : name) total += GetLetterValue(c);
   return total;
 }
-
-int DigitSum(const QString& digits) {
-  int total = 0;
-  for (QChar c : digits) {
-    if (c >= u'0' && c <= u'9') total += c.unicode() - u'0';
-  }
-  return total;
-}
-
-int DigitSum(int n) { return DigitSum(QString::number(std::abs(n))); }
 
 int FirstAndLastStep(int n) {
   const QString text = QString::number(std::abs(n));
@@ -67,14 +59,6 @@ int ReduceDigitsOnce(const QString& digits) {
   return FirstAndLastStep(s);
 }
 
-int GetMonthNumber(const QString& monthName) {
-  static const char* const kMonths[] = {"January", "February", "March",     "April",
-                                        "May",     "June",     "July",      "August",
-                                        "September", "October", "November", "December"};
-  for (int i = 0; i < 12; ++i) {
-    if (monthName == QLatin1String(kMonths[i])) return DigitSum(i + 1);
-  }
-  return 0;
-}
+int GetMonthNumber(const QString& monthName) { return DigitSum(calendar::MonthNumber(monthName)); }
 
 }  // namespace reading

@@ -3,6 +3,8 @@
 // Master numbers 11 and 22 are kept where a reduction says so.
 #include <QString>
 
+#include "digits.h"
+
 namespace reading {
 
 // Pythagorean value of one capital letter A..Z (1..9); anything else, including lower case,
@@ -28,10 +30,6 @@ int ReduceDigitsOnce(const QString& digits);
 // "January" 1 .. "September" 9, "October" 1, "November" 2, "December" 3; anything else 0.
 int GetMonthNumber(const QString& monthName);
 
-// Sum of the decimal digits of a string (non-digits count nothing).
-int DigitSum(const QString& digits);
-// Sum of the decimal digits of |n|.
-int DigitSum(int n);
 // One first-and-last step: a value of two or more digits becomes its first digit plus its
 // last digit; a single digit stays as it is.
 int FirstAndLastStep(int n);

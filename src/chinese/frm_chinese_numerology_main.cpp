@@ -141,7 +141,7 @@ void frmChineseNumerologyMain::Form_Unload() { frmMain::instance().Show(); }
 bool frmChineseNumerologyMain::ValidateInput() {
   // A name of blanks only is no name: the saved reading could not be opened again.
   if (VbTrim(txtName->text()).isEmpty()) {
-    ui::MsgBox(chinese::kNameMissing, ui::vbCritical);
+    ui::MsgBox(chinese::kNameMissing, ui::MsgStyle::Critical);
     txtName->setFocus();
     return false;
   }
@@ -150,10 +150,10 @@ bool frmChineseNumerologyMain::ValidateInput() {
   const int year = cboYear->currentText().toInt();
   switch (chinese::CheckBirthDate(day, month, year)) {
     case chinese::DateFault::February:
-      ui::MsgBox(chinese::kFebruaryRefused, ui::vbInformation);
+      ui::MsgBox(chinese::kFebruaryRefused, ui::MsgStyle::Information);
       return false;
     case chinese::DateFault::ThirtyDayMonth:
-      ui::MsgBox(chinese::kThirtyDayMonthRefused, ui::vbInformation);
+      ui::MsgBox(chinese::kThirtyDayMonthRefused, ui::MsgStyle::Information);
       return false;
     case chinese::DateFault::None:
       break;
@@ -184,7 +184,7 @@ void frmChineseNumerologyMain::cmdOpen_Click() {
   CD.CancelError = true;
   if (!CD.ShowOpen() || CD.FileName.isEmpty()) return;
   if (CD.FileName.right(3) != QLatin1String("cnu")) {
-    ui::MsgBox(QStringLiteral("Please Check The File."), ui::vbCritical);
+    ui::MsgBox(QStringLiteral("Please Check The File."), ui::MsgStyle::Critical);
     return;
   }
   // An unreadable file reads as four empty fields: the name box empties and Calculate says so.

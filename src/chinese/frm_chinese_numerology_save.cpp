@@ -142,14 +142,14 @@ void frmChineseNumerologySave::cmdSave_Click() {
   if (!chinese::WriteChineseReadingFile(CD.FileName, reading, &error)) {
     ui::MsgBox(QStringLiteral("The reading could not be saved to ") + CD.FileName + QStringLiteral(".") + kCrLf +
                    error,
-               ui::vbCritical);
+               ui::MsgStyle::Critical);
   }
 }
 
 void frmChineseNumerologySave::cmdPrint_Click() {
   std::unique_ptr<QPrinter> printer = ui::DefaultPrinter();
   if (!printer) {
-    ui::MsgBox(ui::NoPrinterMessage(), ui::vbInformation);
+    ui::MsgBox(ui::NoPrinterMessage(), ui::MsgStyle::Information);
     return;
   }
   // The buffer holds this one copy only.

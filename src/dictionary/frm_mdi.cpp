@@ -355,7 +355,7 @@ std::shared_ptr<const DictionaryRows> MDI::openDictionary(bool report) {
                    ? QStringLiteral("The numerology dictionary could not be opened.") + Cr() +
                          QStringLiteral("Please check that \"numerology.dll\" is in the program's folder.")
                    : engineProblem,
-               ui::vbInformation);
+               ui::MsgStyle::Information);
     focusSearchBox();
   }
   return rows;
@@ -379,12 +379,12 @@ void MDI::focusSearchBox() {
 void MDI::reportNotFound() {
   ui::MsgBox(QStringLiteral("Keyword not found - Please search in google") + Cr() +
                  QStringLiteral("Or write to us so that we can add the term in our dictionary"),
-             ui::vbInformation);
+             ui::MsgStyle::Information);
   focusSearchBox();
 }
 
 void MDI::askForTerm() {
-  ui::MsgBox(QStringLiteral("Please Enter Search Term"), ui::vbInformation);
+  ui::MsgBox(QStringLiteral("Please Enter Search Term"), ui::MsgStyle::Information);
   focusSearchBox();
 }
 
@@ -570,17 +570,17 @@ void MDI::mnuUpdate_Click() {
   const MergeResult result = MergeUpdateFile(CD.FileName);
   switch (result.outcome) {
     case MergeOutcome::NothingToUpdate:
-      ui::MsgBox(QStringLiteral("There is nothing to Update"), ui::vbInformation);
+      ui::MsgBox(QStringLiteral("There is nothing to Update"), ui::MsgStyle::Information);
       focusSearchBox();
       return;
     case MergeOutcome::WrongFile:
-      ui::MsgBox(QStringLiteral("This is the wrong file! Lookup online help"), ui::vbInformation);
+      ui::MsgBox(QStringLiteral("This is the wrong file! Lookup online help"), ui::MsgStyle::Information);
       focusSearchBox();
       return;
     case MergeOutcome::NotChanged:
       ui::MsgBox(QStringLiteral("The Numerology Dictionary could not be updated.") + Cr() +
                      QStringLiteral("The dictionary was not changed."),
-                 ui::vbInformation);
+                 ui::MsgStyle::Information);
       focusSearchBox();
       return;
     case MergeOutcome::Updated:
@@ -590,7 +590,7 @@ void MDI::mnuUpdate_Click() {
   lstKeys->viewport()->update();
   ui::MsgBox(QStringLiteral("Numerology Dictionary Successfully Updated") + Cr() +
                  QStringLiteral("Please restart dictionary "),
-             ui::vbInformation);
+             ui::MsgStyle::Information);
   focusSearchBox();
 }
 

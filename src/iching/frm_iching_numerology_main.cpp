@@ -243,19 +243,19 @@ bool frmIChingNumerologyMain::txtName_KeyPress(QLineEdit* box, QKeyEvent* event)
 }
 
 void frmIChingNumerologyMain::refuseTyped(QLineEdit* box) {
-  ui::MsgBox(QStringLiteral("Please enter character only"), ui::vbCritical);
+  ui::MsgBox(QStringLiteral("Please enter character only"), ui::MsgStyle::Critical);
   box->setFocus();
 }
 
 bool frmIChingNumerologyMain::ValidateNames() {
   // The test is on the text as typed: blanks count as a name here.
   if (txtNameFirst->text().isEmpty()) {
-    ui::MsgBox(QStringLiteral("Please enter your first name"), ui::vbCritical);
+    ui::MsgBox(QStringLiteral("Please enter your first name"), ui::MsgStyle::Critical);
     txtNameFirst->setFocus();
     return false;
   }
   if (txtNameLast->text().isEmpty()) {
-    ui::MsgBox(QStringLiteral("Please enter your last name"), ui::vbCritical);
+    ui::MsgBox(QStringLiteral("Please enter your last name"), ui::MsgStyle::Critical);
     txtNameLast->setFocus();
     return false;
   }
@@ -293,12 +293,12 @@ void frmIChingNumerologyMain::cmdOpen_Click() {
   if (!CD.ShowOpen() || CD.FileName.isEmpty()) return;
   const QString path = CD.FileName;
   if (!iching::HasReadingFileEnding(path)) {
-    ui::MsgBox(QStringLiteral("Please Check The File."), ui::vbCritical);
+    ui::MsgBox(QStringLiteral("Please Check The File."), ui::MsgStyle::Critical);
     return;
   }
   const iching::SavedNames names = iching::ReadSavedNames(path);
   if (names.status != iching::SavedNamesStatus::Ok) {
-    ui::MsgBox(iching::SavedNamesMessage(names.status), ui::vbCritical);
+    ui::MsgBox(iching::SavedNamesMessage(names.status), ui::MsgStyle::Critical);
     return;
   }
   txtNameFirst->setText(names.first);

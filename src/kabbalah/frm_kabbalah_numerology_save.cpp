@@ -85,7 +85,7 @@ void frmKabbalahNumerologySave::cmdSave_Click() {
   if (!RTB->SaveFile(CD.FileName, &error)) {
     QString prompt = QStringLiteral("The report could not be saved to \"%1\".").arg(CD.FileName);
     if (!error.isEmpty()) prompt += QStringLiteral("\r\n") + error;
-    ui::MsgBox(prompt, ui::vbCritical);
+    ui::MsgBox(prompt, ui::MsgStyle::Critical);
   }
 }
 
@@ -107,5 +107,5 @@ void frmKabbalahNumerologySave::cmdPrint_Click() {
     RTB->SelPrint(printer);
   }
   if (printer->printerState() == QPrinter::Error)
-    ui::MsgBox(QStringLiteral("The report could not be printed."), ui::vbCritical);
+    ui::MsgBox(QStringLiteral("The report could not be printed."), ui::MsgStyle::Critical);
 }

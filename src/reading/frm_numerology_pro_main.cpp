@@ -188,7 +188,7 @@ reading::Person frmNumerologyProMain::PersonOnScreen() {
 bool frmNumerologyProMain::ValidateInput() {
   Load();
   auto fail = [](const QString& message, QWidget* focus) {
-    ui::MsgBox(message, ui::vbInformation);
+    ui::MsgBox(message, ui::MsgStyle::Information);
     if (focus) focus->setFocus(Qt::OtherFocusReason);
     return false;
   };
@@ -238,7 +238,7 @@ void frmNumerologyProMain::cmdOpen_Click() {
   const QString path = CD.FileName;
   if (path.isEmpty()) return;
 
-  auto refuse = [] { ui::MsgBox(kCheckFileMessage, ui::vbCritical); };
+  auto refuse = [] { ui::MsgBox(kCheckFileMessage, ui::MsgStyle::Critical); };
   if (!reading::ReadingFile::HasReadingExtension(path)) return refuse();
   const std::optional<reading::Person> read = reading::ReadingFile::Read(path);
   if (!read) return refuse();

@@ -116,11 +116,11 @@ void ReadingReportWindow::cmdPrint_Click() {
   box->SetSelLength(0);
   std::unique_ptr<QPrinter> printer = ui::DefaultPrinter();
   if (!printer) {
-    ui::MsgBox(ui::NoPrinterMessage(), ui::vbInformation);
+    ui::MsgBox(ui::NoPrinterMessage(), ui::MsgStyle::Information);
     return;
   }
   box->SelPrint(printer.get());
-  if (printer->printerState() == QPrinter::Error) ui::MsgBox(kPrintFailedMessage, ui::vbCritical);
+  if (printer->printerState() == QPrinter::Error) ui::MsgBox(kPrintFailedMessage, ui::MsgStyle::Critical);
 }
 
 void ReadingReportWindow::cmdSave_Click() {
@@ -143,6 +143,6 @@ void ReadingReportWindow::cmdSave_Click() {
   if (!reading::ReadingFile::Write(CD.FileName, person, &error)) {
     QString prompt = kSaveFailedMessage;
     if (!error.isEmpty()) prompt += QStringLiteral("\r\n") + error;
-    ui::MsgBox(prompt, ui::vbCritical);
+    ui::MsgBox(prompt, ui::MsgStyle::Critical);
   }
 }

@@ -5,15 +5,15 @@
 
 namespace ui {
 namespace {
-std::function<int(const MsgBoxCall&)>& handler() {
-  static std::function<int(const MsgBoxCall&)> h;
+std::function<MsgAnswer(const MsgBoxCall&)>& handler() {
+  static std::function<MsgAnswer(const MsgBoxCall&)> h;
   return h;
 }
 }  // namespace
 
 QString AppTitle() { return QStringLiteral("QZ Orbalinth"); }
 
-int MsgBox(const QString& prompt, int style, const QString& title) {
+MsgAnswer MsgBox(const QString& prompt, MsgStyle style, const QString& title) {
   const MsgBoxCall call{prompt, style, title.isEmpty() ? AppTitle() : title};
   if (handler()) return handler()(call);
 
@@ -25,10 +25,10 @@ int MsgBox(const QString& prompt, int style, const QString& title) {
   box.setWindowTitle(call.title);
   box.setTextFormat(Qt::PlainText);
   box.setText(text);
-  if (style & vbCritical) box.setIcon(QMessageBox::Critical);
-  else if (style & vbInformation) box.setIcon(QMessageBox::Information);
-  else box.setIcon(QMessageBox::NoIcon);
-  const bool yesNo = (style & 0x7) == vbYesNo;
+  if (style == MsgStyle::Critical) box.setIcon(QMessageBox::Critical);
+  else if (style == MsgStyle::OkOnly) box.setIcon(QMessageBox::NoIcon);
+  else box.setIcon(QMessageBox::Information);
+  const bool yesNo = style == MsgStyle::YesNoInformation;
   if (yesNo) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
@@ -36,9 +36,9 @@ int MsgBox(const QString& prompt, int style, const QString& title) {
     box.setStandardButtons(QMessageBox::Ok);
   }
   const int result = box.exec();
-  if (yesNo) return result == QMessageBox::Yes ? vbYes : vbNo;
-  return vbOK;
+  if (yesNo) return result == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+  return MsgAnswer::Ok;
 }
 
-void SetMsgBoxHandler(std::function<int(const MsgBoxCall&)> h) { handler() = std::move(h); }
+void SetMsgBoxHandler(std::function<MsgAnswer(const MsgBoxCall&)> h) { handler() = std::move(h); }
 }  // namespace ui

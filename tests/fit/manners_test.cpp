@@ -350,7 +350,7 @@ TEST_F(WindowManners, EveryToolSaysTheSameWhenThereIsNoPrinter) {
     print();
     ASSERT_EQ(seams().messages.size(), 1u);
     EXPECT_EQ(seams().messages[0].prompt, ui::NoPrinterMessage());
-    EXPECT_EQ(seams().messages[0].style, ui::vbInformation);
+    EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::Information);
   }
 }
 }  // namespace

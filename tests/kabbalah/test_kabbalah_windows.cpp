@@ -172,7 +172,7 @@ TEST_F(KabbalahWindows, KeyFilter) {
     QTest::keyClick(first, r.key, r.mods);
     ASSERT_EQ(seams().messages.size(), 1u) << r.text;
     EXPECT_EQ(seams().messages[0].prompt, "Please Enter Only Alphabet");
-    EXPECT_EQ(seams().messages[0].style, 64);
+    EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::Information);
     EXPECT_EQ(seams().messages[0].title, "QZ Orbalinth");
     EXPECT_EQ(first->text(), "JO ") << r.text;
   }
@@ -232,7 +232,7 @@ TEST_F(KabbalahWindows, InputMethodTextGoesThroughTheKeyFilter) {
     if (c.refused) {
       ASSERT_EQ(seams().messages.size(), 1u) << c.commit.toStdString();
       EXPECT_EQ(seams().messages[0].prompt, "Please Enter Only Alphabet");
-      EXPECT_EQ(seams().messages[0].style, 64);
+      EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::Information);
     } else {
       EXPECT_TRUE(seams().messages.empty()) << c.commit.toStdString();
     }
@@ -311,7 +311,7 @@ TEST_F(KabbalahWindows, ChecksWithTheirMessagesAndFocus) {
     }
     ASSERT_EQ(seams().messages.size(), 1u);
     EXPECT_EQ(seams().messages[0].prompt, c.message);
-    EXPECT_EQ(seams().messages[0].style, 64);
+    EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::Information);
     EXPECT_FALSE(display().IsLoaded());
     EXPECT_TRUE(input().IsVisible());
     EXPECT_EQ(input().window()->focusWidget()->objectName(), c.focus);
@@ -513,7 +513,7 @@ TEST_F(KabbalahWindows, SaveCancelIsSilentAndAFailedWriteSaysSo) {
   seams().fileAnswers.push_back(blocker + "/report.rtf");
   QTest::mouseClick(report().control<QPushButton>("cmdSave"), Qt::LeftButton);
   ASSERT_EQ(seams().messages.size(), 1u);
-  EXPECT_EQ(seams().messages[0].style, 16);
+  EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::Critical);
   EXPECT_TRUE(seams().messages[0].prompt.contains("could not be saved"));
   EXPECT_FALSE(QFile::exists(blocker + "/report.rtf"));
 }
@@ -645,7 +645,7 @@ TEST_F(KabbalahWindows, APrintThatFailsSaysSo) {
   QTest::mouseClick(report().control<QPushButton>("cmdPrint"), Qt::LeftButton);
   ASSERT_EQ(seams().messages.size(), 1u);
   EXPECT_EQ(seams().messages[0].prompt, "The report could not be printed.");
-  EXPECT_EQ(seams().messages[0].style, 16);
+  EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::Critical);
 }
 
 // Renders the three windows to PNG files in QZ_SCREENSHOT_DIR when it is set.

@@ -14,6 +14,7 @@
 #include "app_icon.h"
 #include "calendar.h"
 #include "chinese_reading.h"
+#include "common_dialog.h"
 #include "common_menu.h"
 #include "controls.h"
 #include "frm_chinese_numerology_display.h"
@@ -175,21 +176,15 @@ void frmChineseNumerologyMain::cmdProceed_Click() {
 
 void frmChineseNumerologyMain::cmdOpen_Click() {
   if (!IsLoaded()) return;
-  CD.Filter = QStringLiteral("QZ Chinese Numerology (*.cnu)|*.cnu");
-  CD.FilterIndex = 2;
-  CD.DefaultExt = QStringLiteral("cnu");
-  CD.Flags = ui::cdlOpenFlags;
-  CD.DialogTitle = QStringLiteral("Select the source file");
-  CD.FileName.clear();
-  CD.CancelError = true;
-  if (!CD.ShowOpen() || CD.FileName.isEmpty()) return;
-  if (CD.FileName.right(3) != QLatin1String("cnu")) {
+  const std::optional<QString> path = ui::AskOpenFile(ui::FileKind::ChineseReading);
+  if (!path) return;
+  if (path->right(3) != QLatin1String("cnu")) {
     ui::MsgBox(QStringLiteral("Please Check The File."), ui::MsgStyle::Critical);
     return;
   }
   // An unreadable file reads as four empty fields: the name box empties and Calculate says so.
   const chinese::ChineseReadingFile reading =
-      chinese::ReadChineseReadingFile(CD.FileName).value_or(chinese::ChineseReadingFile{});
+      chinese::ReadChineseReadingFile(*path).value_or(chinese::ChineseReadingFile{});
   txtName->setText(reading.personName);
   auto select = [](QComboBox* box, const QString& text) {
     const int index = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);

@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "common_dialog.h"
 #include "common_menu.h"
 #include "controls.h"
 #include "dictionary_module.h"
@@ -565,9 +566,9 @@ void MDI::mnuExit_Click() { Unload(); }
 
 void MDI::mnuUpdate_Click() {
   Load();
-  CD.FileName.clear();
-  if (!CD.ShowOpen() || CD.FileName.isEmpty()) return;
-  const MergeResult result = MergeUpdateFile(CD.FileName);
+  const std::optional<QString> path = ui::AskOpenFile(ui::FileKind::AnyFile);
+  if (!path) return;
+  const MergeResult result = MergeUpdateFile(*path);
   switch (result.outcome) {
     case MergeOutcome::NothingToUpdate:
       ui::MsgBox(QStringLiteral("There is nothing to Update"), ui::MsgStyle::Information);

@@ -10,6 +10,7 @@
 #include <QStackedWidget>
 #include <limits>
 
+#include "common_dialog.h"
 #include "common_menu.h"
 #include "controls.h"
 #include "msgbox.h"
@@ -284,14 +285,9 @@ void frmIChingNumerologyMain::cmdBack_Click() {
 }
 
 void frmIChingNumerologyMain::cmdOpen_Click() {
-  CD.FileName.clear();
-  CD.Filter = QStringLiteral("RI Voze Ravudevede Rod (*.num)|*.num");
-  CD.FilterIndex = 2;
-  CD.DefaultExt = QStringLiteral("num");
-  CD.Flags = ui::cdlOpenFlags;
-  CD.DialogTitle = QStringLiteral("Select the source file");
-  if (!CD.ShowOpen() || CD.FileName.isEmpty()) return;
-  const QString path = CD.FileName;
+  const std::optional<QString> chosen = ui::AskOpenFile(ui::FileKind::Reading);
+  if (!chosen) return;
+  const QString& path = *chosen;
   if (!iching::HasReadingFileEnding(path)) {
     ui::MsgBox(QStringLiteral("Please Check The File."), ui::MsgStyle::Critical);
     return;

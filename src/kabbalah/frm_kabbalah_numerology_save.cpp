@@ -73,17 +73,11 @@ void frmKabbalahNumerologySave::Form_Load() {
 void frmKabbalahNumerologySave::Form_Unload() { UnhookRTBLinks(window()); }
 
 void frmKabbalahNumerologySave::cmdSave_Click() {
-  CD.Filter = QStringLiteral("Rich Text Format | *.rtf ");
-  CD.FilterIndex = 2;
-  CD.DefaultExt = QStringLiteral("rtf");
-  CD.Flags = ui::cdlSaveFlags;
-  CD.DialogTitle = ui::AppTitle();
-  CD.FileName.clear();
-  CD.CancelError = true;
-  if (!CD.ShowSave()) return;  // Cancel: nothing written, nothing said
+  const std::optional<QString> path = ui::AskSaveFile(ui::FileKind::Report);
+  if (!path) return;  // Cancel: nothing written, nothing said
   QString error;
-  if (!RTB->SaveFile(CD.FileName, &error)) {
-    QString prompt = QStringLiteral("The report could not be saved to \"%1\".").arg(CD.FileName);
+  if (!RTB->SaveFile(*path, &error)) {
+    QString prompt = QStringLiteral("The report could not be saved to \"%1\".").arg(*path);
     if (!error.isEmpty()) prompt += QStringLiteral("\r\n") + error;
     ui::MsgBox(prompt, ui::MsgStyle::Critical);
   }

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common_dialog.h"
 #include "common_menu.h"
 #include "controls.h"
 #include "frm_numerology_pro_disp.h"
@@ -130,17 +131,11 @@ void ReadingReportWindow::cmdSave_Click() {
   if (!ConfirmSavingWithout(reading::ReadingFile::UnsavableCharacters(person), QStringLiteral("reading file")))
     return;
 
-  CD.Filter = QStringLiteral("Rich Text Format | *.num");
-  CD.FilterIndex = 2;
-  CD.DefaultExt = QStringLiteral("num");
-  CD.Flags = ui::cdlSaveFlags;
-  CD.DialogTitle = QStringLiteral("Save Your Vidovuzovo Zed Result ....");
-  CD.FileName.clear();
-  CD.CancelError = true;
-  if (!CD.ShowSave() || CD.FileName.isEmpty()) return;
+  const std::optional<QString> path = ui::AskSaveFile(ui::FileKind::Reading);
+  if (!path) return;
 
   QString error;
-  if (!reading::ReadingFile::Write(CD.FileName, person, &error)) {
+  if (!reading::ReadingFile::Write(*path, person, &error)) {
     QString prompt = kSaveFailedMessage;
     if (!error.isEmpty()) prompt += QStringLiteral("\r\n") + error;
     ui::MsgBox(prompt, ui::MsgStyle::Critical);

@@ -552,7 +552,8 @@ TEST_F(DictionaryMerge, CancelDoesNothing) {
   ASSERT_EQ(qztest::seams().fileRequests.size(), 1u);
   EXPECT_TRUE(qztest::seams().fileRequests[0].filter.isEmpty());
   EXPECT_TRUE(qztest::seams().fileRequests[0].title.isEmpty());
-  EXPECT_EQ(frame().CD.OfferedFilters(), QStringList({"All files (*)"}));
+  EXPECT_FALSE(qztest::seams().fileRequests[0].mustExist);
+  EXPECT_EQ(ui::OfferedFilters(qztest::seams().fileRequests[0].filter), QStringList({"All files (*)"}));
   EXPECT_TRUE(qztest::seams().messages.empty());
   EXPECT_TRUE(modalShows.isEmpty());
 }

@@ -446,7 +446,7 @@ TEST_F(ReadingWindows, SaveWritesTheReadingFileOfTheLastNext) {
   EXPECT_EQ(request.title, "Save Your Vidovuzovo Zed Result ....");
   EXPECT_EQ(request.filter, "Rich Text Format | *.num");
   EXPECT_EQ(request.defaultExt, "num");
-  EXPECT_EQ(request.flags, 0x8806);
+  EXPECT_TRUE(request.confirmOverwrite);
   EXPECT_TRUE(seams().messages.empty());
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));

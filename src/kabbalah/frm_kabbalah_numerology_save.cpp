@@ -6,6 +6,7 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include "common_dialog.h"
 #include "common_menu.h"
 #include "controls.h"
 #include "frm_kabbalah_numerology_display.h"
@@ -84,12 +85,11 @@ void frmKabbalahNumerologySave::cmdSave_Click() {
 }
 
 void frmKabbalahNumerologySave::cmdPrint_Click() {
-  CD.Flags = ui::cdlPDReturnDC | ui::cdlPDNoPageNums;
   const bool hasSelection = RTB->SelLength() != 0;
-  if (hasSelection) CD.Flags += ui::cdlPDSelection;
-  QPrinter* printer = CD.ShowPrinter();
+  const ui::PrinterChoice choice = ui::AskPrinter({.selection = hasSelection, .pageNumbers = false});
+  QPrinter* printer = choice.printer.get();
   if (!printer) return;
-  if (hasSelection && !CD.PrintSelection()) {
+  if (hasSelection && !choice.selection) {
     // The user asked for the whole report: print it, then give the selection back.
     const QTextCursor kept = RTB->textCursor();
     QTextCursor none = kept;

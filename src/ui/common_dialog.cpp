@@ -15,8 +15,8 @@ std::function<std::optional<QString>(const FileDialogRequest&)>& fileHandler() {
   static std::function<std::optional<QString>(const FileDialogRequest&)> h;
   return h;
 }
-std::function<bool(QPrinter&, int)>& printerHandler() {
-  static std::function<bool(QPrinter&, int)> h;
+std::function<bool(QPrinter&, const PrintOptions&)>& printerHandler() {
+  static std::function<bool(QPrinter&, const PrintOptions&)> h;
   return h;
 }
 std::function<bool(QPrinter&)>& defaultPrinterHandler() {
@@ -73,7 +73,7 @@ FileDialogRequest requestFor(FileDialogKind dialog, FileKind file) {
   return {dialog, QString(), QString(), 1, QString(), false, false};
 }
 
-// The printer dialog without the page choices its flags leave out: Qt leaves "Pages from" and
+// The printer dialog without the page choices its options leave out: Qt leaves "Pages from" and
 // "Pages" on offer whatever its options say, so they are hidden after Qt set up its widgets.
 class PrinterDialog : public QPrintDialog {
  public:
@@ -153,37 +153,33 @@ std::optional<QString> AskSaveFile(FileKind kind) {
   return chosen;
 }
 
-QPrinter* CommonDialog::ShowPrinter() {
-  printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  printSelection_ = false;
+PrinterChoice AskPrinter(const PrintOptions& options) {
+  PrinterChoice choice{std::make_unique<QPrinter>(QPrinter::HighResolution), false};
+  QPrinter& printer = *choice.printer;
   if (printerHandler() && !dialogDriver()) {
-    if (!printerHandler()(*printer_, Flags)) {
-      printer_.reset();
-      return nullptr;
-    }
-    printSelection_ = (Flags & cdlPDSelection) && printer_->printRange() == QPrinter::Selection;
-    return printer_.get();
+    if (!printerHandler()(printer, options)) return {};
+    choice.selection = options.selection && printer.printRange() == QPrinter::Selection;
+    return choice;
   }
-  PrinterDialog dialog(printer_.get(), QApplication::activeWindow(), !(Flags & cdlPDNoPageNums));
+  PrinterDialog dialog(&printer, QApplication::activeWindow(), options.pageNumbers);
   // The title of a file dialog set before does not carry over.
   dialog.setWindowTitle(QStringLiteral("Print"));
-  QAbstractPrintDialog::PrintDialogOptions options = dialog.options();
-  options.setFlag(QAbstractPrintDialog::PrintSelection, (Flags & cdlPDSelection) != 0);
-  options.setFlag(QAbstractPrintDialog::PrintPageRange, !(Flags & cdlPDNoPageNums));
-  dialog.setOptions(options);
-  if (Flags & cdlPDSelection) printer_->setPrintRange(QPrinter::Selection);
-  if (execDialog(dialog) != QDialog::Accepted) {
-    printer_.reset();
-    return nullptr;
-  }
-  printSelection_ = printer_->printRange() == QPrinter::Selection;
-  return printer_.get();
+  QAbstractPrintDialog::PrintDialogOptions qtOptions = dialog.options();
+  qtOptions.setFlag(QAbstractPrintDialog::PrintSelection, options.selection);
+  qtOptions.setFlag(QAbstractPrintDialog::PrintPageRange, options.pageNumbers);
+  dialog.setOptions(qtOptions);
+  if (options.selection) printer.setPrintRange(QPrinter::Selection);
+  if (execDialog(dialog) != QDialog::Accepted) return {};
+  choice.selection = printer.printRange() == QPrinter::Selection;
+  return choice;
 }
 
 void SetFileDialogHandler(std::function<std::optional<QString>(const FileDialogRequest&)> h) {
   fileHandler() = std::move(h);
 }
-void SetPrinterDialogHandler(std::function<bool(QPrinter&, int)> h) { printerHandler() = std::move(h); }
+void SetPrinterDialogHandler(std::function<bool(QPrinter&, const PrintOptions&)> h) {
+  printerHandler() = std::move(h);
+}
 void SetDefaultPrinterHandler(std::function<bool(QPrinter&)> h) { defaultPrinterHandler() = std::move(h); }
 void SetDialogDriver(std::function<void(QDialog&)> driver) { dialogDriver() = std::move(driver); }
 

@@ -37,38 +37,32 @@ enum class FileDialogKind { Open, Save };
 struct FileDialogRequest {
   FileDialogKind kind;
   QString title;
-  QString filter;  // "description|pattern|..."
-  int filterIndex;   // 1-based
-  QString defaultExt;
+  QString filter;         // "description|pattern|..."
+  int filterIndex;        // 1-based
+  QString defaultExt;     // added to a name typed without extension in a save
   bool mustExist;         // Open: only an existing file can be chosen
   bool confirmOverwrite;  // Save: choosing an existing file asks before replacing it
 };
 
-constexpr int cdlPDSelection = 0x1;
-constexpr int cdlPDNoPageNums = 0x8;
-constexpr int cdlPDReturnDC = 0x100;
-
-// The printer dialog.
-class CommonDialog {
- public:
-  int Flags = 0;
-
-  // The chosen printer, or null on Cancel. With cdlPDSelection in Flags the dialog
-  // offers to print the selection; PrintSelection() tells whether the user chose it.
-  QPrinter* ShowPrinter();
-  QPrinter* Printer() const { return printer_.get(); }
-  bool PrintSelection() const { return printSelection_; }
-
- private:
-  std::unique_ptr<QPrinter> printer_;
-  bool printSelection_ = false;
+// What the printer dialog offers besides the printer.
+struct PrintOptions {
+  bool selection = false;   // printing the selected text only
+  bool pageNumbers = true;  // printing a range of pages
+  bool operator==(const PrintOptions&) const = default;
 };
+// The printer chosen in the printer dialog (null on Cancel), and whether the user chose to
+// print the selection.
+struct PrinterChoice {
+  std::unique_ptr<QPrinter> printer;
+  bool selection = false;
+};
+PrinterChoice AskPrinter(const PrintOptions& options);
 
 // Tests: answer a file dialog (a path, or nullopt for Cancel).
 void SetFileDialogHandler(std::function<std::optional<QString>(const FileDialogRequest&)> handler);
 // Tests: answer a printer dialog by setting up the printer (for instance PDF output);
 // return false for Cancel.
-void SetPrinterDialogHandler(std::function<bool(QPrinter& printer, int flags)> handler);
+void SetPrinterDialogHandler(std::function<bool(QPrinter& printer, const PrintOptions& options)> handler);
 
 // Tests: when set, the real file and printer dialogs are shown (the handlers above are not asked)
 // and the driver is called with the dialog once it shows, to answer it with keys and clicks;

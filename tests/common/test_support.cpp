@@ -41,6 +41,10 @@ void PrintTo(MsgAnswer answer, std::ostream* os) {
   }
   *os << "MsgAnswer(" << static_cast<int>(answer) << ")";
 }
+void PrintTo(const PrintOptions& options, std::ostream* os) {
+  *os << "{selection " << (options.selection ? "true" : "false") << ", pageNumbers "
+      << (options.pageNumbers ? "true" : "false") << "}";
+}
 }  // namespace ui
 
 namespace qztest {
@@ -57,7 +61,7 @@ void Seams::reset() {
   defaultPrinterPdf.clear();
   dialogPrinterPdf.clear();
   dialogPrintSelection = false;
-  printerDialogFlags = -1;
+  printerDialog.reset();
   opened.clear();
   endCalls.clear();
   onModal = nullptr;
@@ -108,8 +112,8 @@ void SeamEnvironment::SetUp() {
     printer.setOutputFileName(seams().defaultPrinterPdf);
     return true;
   });
-  ui::SetPrinterDialogHandler([](QPrinter& printer, int flags) {
-    seams().printerDialogFlags = flags;
+  ui::SetPrinterDialogHandler([](QPrinter& printer, const ui::PrintOptions& options) {
+    seams().printerDialog = options;
     if (seams().dialogPrinterPdf.isEmpty()) return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(seams().dialogPrinterPdf);

@@ -25,11 +25,12 @@ class QWidget;
 #include "form.h"
 #include "msgbox.h"
 
-// Readable QStrings, message-box styles and answers in failure messages.
+// Readable QStrings, message-box styles and answers, and printer options in failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 namespace ui {
 void PrintTo(MsgStyle style, std::ostream* os);
 void PrintTo(MsgAnswer answer, std::ostream* os);
+void PrintTo(const PrintOptions& options, std::ostream* os);
 }  // namespace ui
 
 namespace qztest {
@@ -44,7 +45,7 @@ struct Seams {
   QString defaultPrinterPdf;  // empty: "no printer is available"
   QString dialogPrinterPdf;   // empty: the printer dialog is cancelled
   bool dialogPrintSelection = false;
-  int printerDialogFlags = -1;
+  std::optional<ui::PrintOptions> printerDialog;  // what the last printer dialog offered
   // Addresses handed to the browser.
   QStringList opened;
   // Run when a window is shown modally (the window stays as it leaves it).

@@ -550,7 +550,7 @@ TEST_F(KabbalahWindows, PrintTheWholeReportThroughThePrinterDialog) {
   QFile::remove(pdf);
   seams().dialogPrinterPdf = pdf;
   QTest::mouseClick(report().control<QPushButton>("cmdPrint"), Qt::LeftButton);
-  EXPECT_EQ(seams().printerDialogFlags, 0x108);
+  EXPECT_EQ(seams().printerDialog, (ui::PrintOptions{.selection = false, .pageNumbers = false}));
   const QString text = qztest::PdfText(pdf).simplified();
   EXPECT_TRUE(text.contains("QZ Free Kabbalah Numerology Interpretation"));
   EXPECT_TRUE(text.contains("Lucky Number :-7"));
@@ -570,7 +570,7 @@ TEST_F(KabbalahWindows, PrintHonoursTheRangeChosenInTheDialog) {
   seams().dialogPrinterPdf = selectionPdf;
   seams().dialogPrintSelection = true;
   QTest::mouseClick(report().control<QPushButton>("cmdPrint"), Qt::LeftButton);
-  EXPECT_EQ(seams().printerDialogFlags, 0x109);
+  EXPECT_EQ(seams().printerDialog, (ui::PrintOptions{.selection = true, .pageNumbers = false}));
   const QString selection = qztest::PdfText(selectionPdf).simplified();
   EXPECT_TRUE(selection.startsWith("Money Number :-6")) << selection.toStdString();
   EXPECT_FALSE(selection.contains("Lucky"));
@@ -581,7 +581,7 @@ TEST_F(KabbalahWindows, PrintHonoursTheRangeChosenInTheDialog) {
   seams().dialogPrinterPdf = allPdf;
   seams().dialogPrintSelection = false;
   QTest::mouseClick(report().control<QPushButton>("cmdPrint"), Qt::LeftButton);
-  EXPECT_EQ(seams().printerDialogFlags, 0x109);
+  EXPECT_EQ(seams().printerDialog, (ui::PrintOptions{.selection = true, .pageNumbers = false}));
   const QString all = qztest::PdfText(allPdf).simplified();
   EXPECT_TRUE(all.contains("QZ Free Kabbalah Numerology Interpretation"));
   EXPECT_TRUE(all.contains("Second Health Indication :-6"));

@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
   runs = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
   ui::SetMsgBoxHandler([](const ui::MsgBoxCall& call) {
     said = call.prompt;
-    return ui::vbOK;
+    return ui::MsgAnswer::Ok;
   });
   ui::SetModalHandler([](ui::Form&) {});
   ui::SetEndProcessHandler([](int) {});  // closing a tool's last window does not end the run

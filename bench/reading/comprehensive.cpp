@@ -17,7 +17,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 21;
-  ui::SetMsgBoxHandler([](const ui::MsgBoxCall&) { return ui::vbOK; });
+  ui::SetMsgBoxHandler([](const ui::MsgBoxCall&) { return ui::MsgAnswer::Ok; });
   ui::SetModalHandler([](ui::Form&) {});
 
   frmNumerologyProMain& input = frmNumerologyProMain::instance();

@@ -14,6 +14,7 @@
 #include "app_icon.h"
 #include "calendar.h"
 #include "chinese_reading.h"
+#include "common_dialog.h"
 #include "common_menu.h"
 #include "controls.h"
 #include "frm_chinese_numerology_display.h"
@@ -142,7 +143,7 @@ void frmChineseNumerologyMain::Form_Unload() { frmMain::instance().Show(); }
 bool frmChineseNumerologyMain::ValidateInput() {
   // A name of blanks only is no name: the saved reading could not be opened again.
   if (VbTrim(txtName->text()).isEmpty()) {
-    ui::MsgBox(chinese::kNameMissing, ui::vbCritical);
+    ui::MsgBox(chinese::kNameMissing, ui::MsgStyle::Critical);
     txtName->setFocus();
     return false;
   }
@@ -151,10 +152,10 @@ bool frmChineseNumerologyMain::ValidateInput() {
   const int year = cboYear->currentText().toInt();
   switch (chinese::CheckBirthDate(day, month, year)) {
     case chinese::DateFault::February:
-      ui::MsgBox(chinese::kFebruaryRefused, ui::vbInformation);
+      ui::MsgBox(chinese::kFebruaryRefused, ui::MsgStyle::Information);
       return false;
     case chinese::DateFault::ThirtyDayMonth:
-      ui::MsgBox(chinese::kThirtyDayMonthRefused, ui::vbInformation);
+      ui::MsgBox(chinese::kThirtyDayMonthRefused, ui::MsgStyle::Information);
       return false;
     case chinese::DateFault::None:
       break;
@@ -176,21 +177,15 @@ void frmChineseNumerologyMain::cmdProceed_Click() {
 
 void frmChineseNumerologyMain::cmdOpen_Click() {
   if (!IsLoaded()) return;
-  CD.Filter = QStringLiteral("QZ Chinese Numerology (*.cnu)|*.cnu");
-  CD.FilterIndex = 2;
-  CD.DefaultExt = QStringLiteral("cnu");
-  CD.Flags = ui::cdlOpenFlags;
-  CD.DialogTitle = QStringLiteral("Select the source file");
-  CD.FileName.clear();
-  CD.CancelError = true;
-  if (!CD.ShowOpen() || CD.FileName.isEmpty()) return;
-  if (CD.FileName.right(3) != QLatin1String("cnu")) {
-    ui::MsgBox(QStringLiteral("Please Check The File."), ui::vbCritical);
+  const std::optional<QString> path = ui::AskOpenFile(ui::FileKind::ChineseReading);
+  if (!path) return;
+  if (path->right(3) != QLatin1String("cnu")) {
+    ui::MsgBox(QStringLiteral("Please Check The File."), ui::MsgStyle::Critical);
     return;
   }
   // An unreadable file reads as four empty fields: the name box empties and Calculate says so.
   const chinese::ChineseReadingFile reading =
-      chinese::ReadChineseReadingFile(CD.FileName).value_or(chinese::ChineseReadingFile{});
+      chinese::ReadChineseReadingFile(*path).value_or(chinese::ChineseReadingFile{});
   txtName->setText(reading.personName);
   auto select = [](QComboBox* box, const QString& text) {
     const int index = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);

@@ -1,7 +1,6 @@
 #pragma once
 // The Chinese numerology tool's entry window: the name and birth date, Calculate, and the
 // Open of a saved Chinese reading file.
-#include "common_dialog.h"
 #include "form.h"
 
 class QComboBox;
@@ -30,5 +29,4 @@ class frmChineseNumerologyMain : public ui::FormOf<frmChineseNumerologyMain> {
   QComboBox* cboDate = nullptr;
   QComboBox* cboMonth = nullptr;
   QComboBox* cboYear = nullptr;
-  ui::CommonDialog CD;
 };

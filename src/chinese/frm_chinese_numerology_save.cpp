@@ -8,6 +8,7 @@
 #include "app_icon.h"
 #include "calendar.h"
 #include "chinese_reading.h"
+#include "common_dialog.h"
 #include "common_menu.h"
 #include "controls.h"
 #include "frm_chinese_numerology_display.h"
@@ -128,29 +129,23 @@ void frmChineseNumerologySave::cmdSave_Click() {
   if (!ConfirmSavingWithout(chinese::UnsavableCharacters(chinese::PersonName), QStringLiteral("Chinese reading file")))
     return;
 
-  CD.Filter = QStringLiteral("QZ Chinese Numerology | *.cnu");
-  CD.FilterIndex = 2;
-  CD.DefaultExt = QStringLiteral("cnu");
-  CD.Flags = ui::cdlSaveFlags;
-  CD.DialogTitle = QStringLiteral("QZ Chinese Numerology");
-  CD.FileName.clear();
-  CD.CancelError = true;
-  if (!CD.ShowSave() || CD.FileName.isEmpty()) return;
+  const std::optional<QString> path = ui::AskSaveFile(ui::FileKind::ChineseReading);
+  if (!path) return;
 
   const chinese::ChineseReadingFile reading{chinese::PersonName, chinese::BirthDay, chinese::BirthMonth,
                                             chinese::BirthYear};
   QString error;
-  if (!chinese::WriteChineseReadingFile(CD.FileName, reading, &error)) {
-    ui::MsgBox(QStringLiteral("The reading could not be saved to ") + CD.FileName + QStringLiteral(".") + kCrLf +
+  if (!chinese::WriteChineseReadingFile(*path, reading, &error)) {
+    ui::MsgBox(QStringLiteral("The reading could not be saved to ") + *path + QStringLiteral(".") + kCrLf +
                    error,
-               ui::vbCritical);
+               ui::MsgStyle::Critical);
   }
 }
 
 void frmChineseNumerologySave::cmdPrint_Click() {
   std::unique_ptr<QPrinter> printer = ui::DefaultPrinter();
   if (!printer) {
-    ui::MsgBox(ui::NoPrinterMessage(), ui::vbInformation);
+    ui::MsgBox(ui::NoPrinterMessage(), ui::MsgStyle::Information);
     return;
   }
   // The buffer holds this one copy only.
@@ -162,16 +157,10 @@ void frmChineseNumerologySave::cmdPrint_Click() {
 }
 
 void frmChineseNumerologySave::cmdOpen_Click() {
-  CD.Filter = QStringLiteral("QZ Saved Reading (*.qzs)|*.qzs");
-  CD.FilterIndex = 2;
-  CD.DefaultExt = QStringLiteral("qzs");
-  CD.Flags = ui::cdlOpenFlags;
-  CD.DialogTitle = QStringLiteral("Select the source file");
-  CD.FileName.clear();
-  CD.CancelError = true;
-  if (!CD.ShowOpen() || CD.FileName.isEmpty()) return;
+  const std::optional<QString> path = ui::AskOpenFile(ui::FileKind::SavedReading);
+  if (!path) return;
   // The report stays as it is, silently, unless the file gives a text to show.
-  const std::optional<QString> field = chinese::ReadFirstField(CD.FileName);
+  const std::optional<QString> field = chinese::ReadFirstField(*path);
   if (!field || field->isEmpty()) return;
   RTB->SetText(*field);
 }

@@ -1,7 +1,6 @@
 #pragma once
 // The Chinese numerology report: the reading as plain text, saved as a Chinese reading
 // file or printed on the default printer.
-#include "common_dialog.h"
 #include "form.h"
 
 class QPushButton;
@@ -26,5 +25,4 @@ class frmChineseNumerologySave : public ui::FormOf<frmChineseNumerologySave> {
   ui::RichTextBox* RTB = nullptr;
   ui::RichTextBox* RTB1 = nullptr;
   QPushButton* cmdOpen = nullptr;
-  ui::CommonDialog CD;
 };

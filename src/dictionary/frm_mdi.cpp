@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "common_dialog.h"
 #include "common_menu.h"
 #include "controls.h"
 #include "dictionary_module.h"
@@ -358,7 +359,7 @@ std::shared_ptr<const DictionaryRows> MDI::openDictionary(bool report) {
                    ? QStringLiteral("The numerology dictionary could not be opened.") + Cr() +
                          QStringLiteral("Please check that \"numerology.dll\" is in the program's folder.")
                    : engineProblem,
-               ui::vbInformation);
+               ui::MsgStyle::Information);
     focusSearchBox();
   }
   return rows;
@@ -382,12 +383,12 @@ void MDI::focusSearchBox() {
 void MDI::reportNotFound() {
   ui::MsgBox(QStringLiteral("Keyword not found - Please search in google") + Cr() +
                  QStringLiteral("Or write to us so that we can add the term in our dictionary"),
-             ui::vbInformation);
+             ui::MsgStyle::Information);
   focusSearchBox();
 }
 
 void MDI::askForTerm() {
-  ui::MsgBox(QStringLiteral("Please Enter Search Term"), ui::vbInformation);
+  ui::MsgBox(QStringLiteral("Please Enter Search Term"), ui::MsgStyle::Information);
   focusSearchBox();
 }
 
@@ -569,22 +570,22 @@ void MDI::mnuExit_Click() { Unload(); }
 
 void MDI::mnuUpdate_Click() {
   Load();
-  CD.FileName.clear();
-  if (!CD.ShowOpen() || CD.FileName.isEmpty()) return;
-  const MergeResult result = MergeUpdateFile(CD.FileName);
+  const std::optional<QString> path = ui::AskOpenFile(ui::FileKind::AnyFile);
+  if (!path) return;
+  const MergeResult result = MergeUpdateFile(*path);
   switch (result.outcome) {
     case MergeOutcome::NothingToUpdate:
-      ui::MsgBox(QStringLiteral("There is nothing to Update"), ui::vbInformation);
+      ui::MsgBox(QStringLiteral("There is nothing to Update"), ui::MsgStyle::Information);
       focusSearchBox();
       return;
     case MergeOutcome::WrongFile:
-      ui::MsgBox(QStringLiteral("This is the wrong file! Lookup online help"), ui::vbInformation);
+      ui::MsgBox(QStringLiteral("This is the wrong file! Lookup online help"), ui::MsgStyle::Information);
       focusSearchBox();
       return;
     case MergeOutcome::NotChanged:
       ui::MsgBox(QStringLiteral("The Numerology Dictionary could not be updated.") + Cr() +
                      QStringLiteral("The dictionary was not changed."),
-                 ui::vbInformation);
+                 ui::MsgStyle::Information);
       focusSearchBox();
       return;
     case MergeOutcome::Updated:
@@ -594,7 +595,7 @@ void MDI::mnuUpdate_Click() {
   lstKeys->viewport()->update();
   ui::MsgBox(QStringLiteral("Numerology Dictionary Successfully Updated") + Cr() +
                  QStringLiteral("Please restart dictionary "),
-             ui::vbInformation);
+             ui::MsgStyle::Information);
   focusSearchBox();
 }
 

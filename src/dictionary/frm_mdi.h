@@ -6,7 +6,6 @@
 #include <QStringList>
 #include <memory>
 
-#include "common_dialog.h"
 #include "form.h"
 
 class QButtonGroup;
@@ -69,7 +68,6 @@ class MDI : public ui::FormOf<MDI> {
   QStringList ListedKeys() const;
   int SelectedRow() const;
 
-  ui::CommonDialog CD;
 
  protected:
   void CreateControls(QMainWindow* window) override;

@@ -10,6 +10,7 @@
 #include <QStackedWidget>
 #include <limits>
 
+#include "common_dialog.h"
 #include "common_menu.h"
 #include "controls.h"
 #include "msgbox.h"
@@ -244,19 +245,19 @@ bool frmIChingNumerologyMain::txtName_KeyPress(QLineEdit* box, QKeyEvent* event)
 }
 
 void frmIChingNumerologyMain::refuseTyped(QLineEdit* box) {
-  ui::MsgBox(QStringLiteral("Please enter character only"), ui::vbCritical);
+  ui::MsgBox(QStringLiteral("Please enter character only"), ui::MsgStyle::Critical);
   box->setFocus();
 }
 
 bool frmIChingNumerologyMain::ValidateNames() {
   // The test is on the text as typed: blanks count as a name here.
   if (txtNameFirst->text().isEmpty()) {
-    ui::MsgBox(QStringLiteral("Please enter your first name"), ui::vbCritical);
+    ui::MsgBox(QStringLiteral("Please enter your first name"), ui::MsgStyle::Critical);
     txtNameFirst->setFocus();
     return false;
   }
   if (txtNameLast->text().isEmpty()) {
-    ui::MsgBox(QStringLiteral("Please enter your last name"), ui::vbCritical);
+    ui::MsgBox(QStringLiteral("Please enter your last name"), ui::MsgStyle::Critical);
     txtNameLast->setFocus();
     return false;
   }
@@ -285,21 +286,16 @@ void frmIChingNumerologyMain::cmdBack_Click() {
 }
 
 void frmIChingNumerologyMain::cmdOpen_Click() {
-  CD.FileName.clear();
-  CD.Filter = QStringLiteral("RI Voze Ravudevede Rod (*.num)|*.num");
-  CD.FilterIndex = 2;
-  CD.DefaultExt = QStringLiteral("num");
-  CD.Flags = ui::cdlOpenFlags;
-  CD.DialogTitle = QStringLiteral("Select the source file");
-  if (!CD.ShowOpen() || CD.FileName.isEmpty()) return;
-  const QString path = CD.FileName;
+  const std::optional<QString> chosen = ui::AskOpenFile(ui::FileKind::Reading);
+  if (!chosen) return;
+  const QString& path = *chosen;
   if (!iching::HasReadingFileEnding(path)) {
-    ui::MsgBox(QStringLiteral("Please Check The File."), ui::vbCritical);
+    ui::MsgBox(QStringLiteral("Please Check The File."), ui::MsgStyle::Critical);
     return;
   }
   const iching::SavedNames names = iching::ReadSavedNames(path);
   if (names.status != iching::SavedNamesStatus::Ok) {
-    ui::MsgBox(iching::SavedNamesMessage(names.status), ui::vbCritical);
+    ui::MsgBox(iching::SavedNamesMessage(names.status), ui::MsgStyle::Critical);
     return;
   }
   txtNameFirst->setText(names.first);

@@ -4,7 +4,6 @@
 #include <QString>
 #include <array>
 
-#include "common_dialog.h"
 #include "form.h"
 #include "name_luck.h"
 
@@ -56,7 +55,6 @@ class frmIChingNumerologyMain : public ui::FormOf<frmIChingNumerologyMain> {
   QPushButton* cmdBack = nullptr;
   QPushButton* cmdOpen = nullptr;
   std::array<ui::Label*, 9> lblResult{};
-  ui::CommonDialog CD;
 
   bool txtName_KeyPress(QLineEdit* box, QKeyEvent* event);
   // A refused character: the message, and the focus back in its box.

@@ -56,7 +56,7 @@ std::optional<char32_t> typedCode(char32_t code) {
   return std::nullopt;
 }
 
-void refuseTyped() { ui::MsgBox(QStringLiteral("Please Enter Only Alphabet"), ui::vbInformation); }
+void refuseTyped() { ui::MsgBox(QStringLiteral("Please Enter Only Alphabet"), ui::MsgStyle::Information); }
 
 QLabel* caption(QWidget* parent, const char* name, const QString& text) {
   auto* label = new QLabel(text, parent);
@@ -165,12 +165,12 @@ bool frmKabbalahNumerologyMain::txtName_KeyPress(QLineEdit* box, QKeyEvent* even
 bool frmKabbalahNumerologyMain::ValidateInput() {
   // A name of blanks only is no name.
   if (VbTrim(txtFirstName->text()).isEmpty()) {
-    ui::MsgBox(QStringLiteral("Please Enter Your First Name"), ui::vbInformation);
+    ui::MsgBox(QStringLiteral("Please Enter Your First Name"), ui::MsgStyle::Information);
     txtFirstName->setFocus();
     return false;
   }
   if (VbTrim(txtLastName->text()).isEmpty()) {
-    ui::MsgBox(QStringLiteral("Please Enter Your Last Name"), ui::vbInformation);
+    ui::MsgBox(QStringLiteral("Please Enter Your Last Name"), ui::MsgStyle::Information);
     txtLastName->setFocus();
     return false;
   }
@@ -180,7 +180,7 @@ bool frmKabbalahNumerologyMain::ValidateInput() {
   if (!calendar::IsValidDate(day, month, year)) {
     ui::MsgBox(month == 2 ? QStringLiteral("Please Enter Correct Date Or Month!")
                           : QStringLiteral("Please Enter Correct Date Or Month !"),
-               ui::vbInformation);
+               ui::MsgStyle::Information);
     return false;
   }
   return true;

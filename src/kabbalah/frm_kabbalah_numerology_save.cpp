@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "common_dialog.h"
 #include "common_menu.h"
 #include "controls.h"
 #include "frm_kabbalah_numerology_display.h"
@@ -86,29 +87,22 @@ void frmKabbalahNumerologySave::Form_Load() {
 void frmKabbalahNumerologySave::Form_Unload() { UnhookRTBLinks(window()); }
 
 void frmKabbalahNumerologySave::cmdSave_Click() {
-  CD.Filter = QStringLiteral("Rich Text Format | *.rtf ");
-  CD.FilterIndex = 2;
-  CD.DefaultExt = QStringLiteral("rtf");
-  CD.Flags = ui::cdlSaveFlags;
-  CD.DialogTitle = ui::AppTitle();
-  CD.FileName.clear();
-  CD.CancelError = true;
-  if (!CD.ShowSave()) return;  // Cancel: nothing written, nothing said
+  const std::optional<QString> path = ui::AskSaveFile(ui::FileKind::Report);
+  if (!path) return;  // Cancel: nothing written, nothing said
   QString error;
-  if (!RTB->SaveFile(CD.FileName, &error)) {
-    QString prompt = QStringLiteral("The report could not be saved to \"%1\".").arg(CD.FileName);
+  if (!RTB->SaveFile(*path, &error)) {
+    QString prompt = QStringLiteral("The report could not be saved to \"%1\".").arg(*path);
     if (!error.isEmpty()) prompt += QStringLiteral("\r\n") + error;
-    ui::MsgBox(prompt, ui::vbCritical);
+    ui::MsgBox(prompt, ui::MsgStyle::Critical);
   }
 }
 
 void frmKabbalahNumerologySave::cmdPrint_Click() {
-  CD.Flags = ui::cdlPDReturnDC | ui::cdlPDNoPageNums;
   const bool hasSelection = RTB->SelLength() != 0;
-  if (hasSelection) CD.Flags += ui::cdlPDSelection;
-  QPrinter* printer = CD.ShowPrinter();
+  const ui::PrinterChoice choice = ui::AskPrinter({.selection = hasSelection, .pageNumbers = false});
+  QPrinter* printer = choice.printer.get();
   if (!printer) return;
-  if (hasSelection && !CD.PrintSelection()) {
+  if (hasSelection && !choice.selection) {
     // The user asked for the whole report: print it, then give the selection back.
     const QTextCursor kept = RTB->textCursor();
     QTextCursor none = kept;
@@ -120,5 +114,5 @@ void frmKabbalahNumerologySave::cmdPrint_Click() {
     RTB->SelPrint(printer);
   }
   if (printer->printerState() == QPrinter::Error)
-    ui::MsgBox(QStringLiteral("The report could not be printed."), ui::vbCritical);
+    ui::MsgBox(QStringLiteral("The report could not be printed."), ui::MsgStyle::Critical);
 }

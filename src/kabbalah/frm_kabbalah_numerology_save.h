@@ -1,6 +1,5 @@
 #pragma once
 // The Kabbalah report: all six results in one rich text, saved as RTF and printed.
-#include "common_dialog.h"
 #include "form.h"
 
 namespace ui {
@@ -21,5 +20,4 @@ class frmKabbalahNumerologySave : public ui::FormOf<frmKabbalahNumerologySave> {
 
  private:
   ui::RichTextBox* RTB = nullptr;
-  ui::CommonDialog CD;
 };

@@ -251,8 +251,8 @@ void frmNumerologySoftwareOne::Form_Load() {
   // The picture folder must be there: without the sun picture nothing can be shown.
   QPixmap probe;
   if (!loadPicture(probe, QStringLiteral("sun.jpg"))) {
-    ui::MsgBox(QStringLiteral("Pictures Folder Is Missing\r\nPictures Have Been Moved Or Deleted."), ui::vbCritical,
-               QStringLiteral("Please Reinstall The Software"));
+    ui::MsgBox(QStringLiteral("Pictures Folder Is Missing\r\nPictures Have Been Moved Or Deleted."),
+               ui::MsgStyle::Critical, QStringLiteral("Please Reinstall The Software"));
     ui::EndProcess(0);
     return;
   }
@@ -312,12 +312,13 @@ void frmNumerologySoftwareOne::option1_Click() {
   Text6->setReadOnly(true);
 
   if (Combo1->currentText().isEmpty() || myday->currentText().isEmpty() || myyear->currentText().isEmpty()) {
-    ui::MsgBox(kInvalidBirthdate, ui::vbInformation);
+    ui::MsgBox(kInvalidBirthdate, ui::MsgStyle::Information);
     Option2_Click();
     return;
   }
   if (Text1->text() == QString()) {
-    ui::MsgBox(QStringLiteral("You Must Enter Your Full Name."), ui::vbOKOnly, QStringLiteral("Missing Information"));
+    ui::MsgBox(QStringLiteral("You Must Enter Your Full Name."), ui::MsgStyle::OkOnly,
+               QStringLiteral("Missing Information"));
     Option2_Click();
     return;
   }
@@ -350,7 +351,7 @@ void frmNumerologySoftwareOne::ShowZodiacSign() {
   }
   if (zodiac->text().isEmpty()) {
     Option2_Click();
-    ui::MsgBox(kInvalidBirthdate, ui::vbCritical, QStringLiteral("Invalid Birthday"));
+    ui::MsgBox(kInvalidBirthdate, ui::MsgStyle::Critical, QStringLiteral("Invalid Birthday"));
   }
 }
 
@@ -375,7 +376,7 @@ bool frmNumerologySoftwareOne::Text1_KeyPress(QKeyEvent* event) {
   const QString typed = event->text();
   if (typed.size() != 1 || typed[0] < u'0' || typed[0] > u'9') return false;
   // The digit never reaches the box, so a selection the user had stays as it was.
-  ui::MsgBox(QStringLiteral("Enter Alphabetical Letters Only."), ui::vbOKOnly);
+  ui::MsgBox(QStringLiteral("Enter Alphabetical Letters Only."), ui::MsgStyle::OkOnly);
   return true;
 }
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "calendar.h"
+#include "common_dialog.h"
 #include "common_menu.h"
 #include "controls.h"
 #include "frm_numerology_pro_result.h"
@@ -191,7 +192,7 @@ reading::Person frmNumerologyProMain::PersonOnScreen() {
 bool frmNumerologyProMain::ValidateInput() {
   Load();
   auto fail = [](const QString& message, QWidget* focus) {
-    ui::MsgBox(message, ui::vbInformation);
+    ui::MsgBox(message, ui::MsgStyle::Information);
     if (focus) focus->setFocus(Qt::OtherFocusReason);
     return false;
   };
@@ -230,18 +231,11 @@ void frmNumerologyProMain::cmdExit_Click() { Unload(); }
 
 void frmNumerologyProMain::cmdOpen_Click() {
   Load();
-  CD.FileName.clear();
-  CD.Filter = QStringLiteral("RI Voze Ravudevede Rod (*.num)|*.num");
-  CD.FilterIndex = 2;
-  CD.DefaultExt = QStringLiteral("num");
-  CD.Flags = ui::cdlOpenFlags;
-  CD.DialogTitle = QStringLiteral("Select the source file");
-  CD.CancelError = true;
-  if (!CD.ShowOpen()) return;
-  const QString path = CD.FileName;
-  if (path.isEmpty()) return;
+  const std::optional<QString> chosen = ui::AskOpenFile(ui::FileKind::Reading);
+  if (!chosen) return;
+  const QString& path = *chosen;
 
-  auto refuse = [] { ui::MsgBox(kCheckFileMessage, ui::vbCritical); };
+  auto refuse = [] { ui::MsgBox(kCheckFileMessage, ui::MsgStyle::Critical); };
   if (!reading::ReadingFile::HasReadingExtension(path)) return refuse();
   const std::optional<reading::Person> read = reading::ReadingFile::Read(path);
   if (!read) return refuse();

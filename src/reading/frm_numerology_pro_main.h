@@ -1,6 +1,5 @@
 #pragma once
 // The reading's input window: three names and a birth date, Next, Open of a saved reading, Exit.
-#include "common_dialog.h"
 #include "form.h"
 #include "reading_section.h"
 
@@ -43,7 +42,6 @@ class frmNumerologyProMain : public ui::FormOf<frmNumerologyProMain> {
   QPushButton* cmdNext = nullptr;
   QPushButton* cmdExit = nullptr;
   QPushButton* cmdOpen = nullptr;
-  ui::CommonDialog CD;
 
   QString ProFirstName;
   QString ProMiddleName;

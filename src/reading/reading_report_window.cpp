@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common_dialog.h"
 #include "common_menu.h"
 #include "controls.h"
 #include "frm_numerology_pro_disp.h"
@@ -116,11 +117,11 @@ void ReadingReportWindow::cmdPrint_Click() {
   box->SetSelLength(0);
   std::unique_ptr<QPrinter> printer = ui::DefaultPrinter();
   if (!printer) {
-    ui::MsgBox(ui::NoPrinterMessage(), ui::vbInformation);
+    ui::MsgBox(ui::NoPrinterMessage(), ui::MsgStyle::Information);
     return;
   }
   box->SelPrint(printer.get());
-  if (printer->printerState() == QPrinter::Error) ui::MsgBox(kPrintFailedMessage, ui::vbCritical);
+  if (printer->printerState() == QPrinter::Error) ui::MsgBox(kPrintFailedMessage, ui::MsgStyle::Critical);
 }
 
 void ReadingReportWindow::cmdSave_Click() {
@@ -130,19 +131,13 @@ void ReadingReportWindow::cmdSave_Click() {
   if (!ConfirmSavingWithout(reading::ReadingFile::UnsavableCharacters(person), QStringLiteral("reading file")))
     return;
 
-  CD.Filter = QStringLiteral("Rich Text Format | *.num");
-  CD.FilterIndex = 2;
-  CD.DefaultExt = QStringLiteral("num");
-  CD.Flags = ui::cdlSaveFlags;
-  CD.DialogTitle = QStringLiteral("Save Your Vidovuzovo Zed Result ....");
-  CD.FileName.clear();
-  CD.CancelError = true;
-  if (!CD.ShowSave() || CD.FileName.isEmpty()) return;
+  const std::optional<QString> path = ui::AskSaveFile(ui::FileKind::Reading);
+  if (!path) return;
 
   QString error;
-  if (!reading::ReadingFile::Write(CD.FileName, person, &error)) {
+  if (!reading::ReadingFile::Write(*path, person, &error)) {
     QString prompt = kSaveFailedMessage;
     if (!error.isEmpty()) prompt += QStringLiteral("\r\n") + error;
-    ui::MsgBox(prompt, ui::vbCritical);
+    ui::MsgBox(prompt, ui::MsgStyle::Critical);
   }
 }

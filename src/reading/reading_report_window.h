@@ -3,7 +3,6 @@
 // Back, Print to the default printer, and Save of the reading file.
 #include <QPointer>
 
-#include "common_dialog.h"
 #include "form.h"
 #include "reading_section.h"
 
@@ -34,7 +33,6 @@ class ReadingReportWindow : public ui::Form {
  private:
   QString exitCaption_;
   QPointer<ui::RichTextBox> rtb_;
-  ui::CommonDialog CD;
 };
 
 // Renders runs into a rich text box through its selection: SelStart at the end, SelBold,

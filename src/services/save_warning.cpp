@@ -12,5 +12,5 @@ bool ConfirmSavingWithout(const QString& lostCharacters, const QString& fileDesc
                          shown.join(QLatin1Char(' ')) +
                          QStringLiteral("\r\nThey will not be saved, and the reading of the saved file may differ."
                                         "\r\nDo you want to save the reading anyway?");
-  return ui::MsgBox(prompt, ui::vbYesNo + ui::vbInformation) == ui::vbYes;
+  return ui::MsgBox(prompt, ui::MsgStyle::YesNoInformation) == ui::MsgAnswer::Yes;
 }

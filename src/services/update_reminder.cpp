@@ -15,11 +15,11 @@ void RemindToCheckForUpdate() {
     case ReminderStep::Nothing:
       return;
     case ReminderStep::Ask: {
-      const int answer = ui::MsgBox(
+      const ui::MsgAnswer answer = ui::MsgBox(
           QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"),
-          ui::vbYesNo + ui::vbInformation);
+          ui::MsgStyle::YesNoInformation);
       settings::WriteDuration(calendar::ShortDateText(today));
-      if (answer == ui::vbYes) OpenDownloadWebPage();
+      if (answer == ui::MsgAnswer::Yes) OpenDownloadWebPage();
       return;
     }
   }

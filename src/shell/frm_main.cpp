@@ -173,7 +173,7 @@ void frmMain::Form_Unload() { frmNagScreen2::instance().Show(); }
 
 void StartSuite() {
   if (ClaimSingleInstance() == InstanceClaim::AlreadyRunning) {
-    ui::MsgBox(QStringLiteral("Application is already running"), ui::vbInformation);
+    ui::MsgBox(QStringLiteral("Application is already running"), ui::MsgStyle::Information);
     UnloadAllAndEnd();
     return;
   }

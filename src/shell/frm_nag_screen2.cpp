@@ -166,7 +166,7 @@ void frmNagScreen2::CreateControls(QMainWindow* w) {
   for (QLineEdit* box : {txtEmail, txtFriendEmail}) {
     ui::OnKeyPress(box, [box](QKeyEvent* e) {
       if (e->text() != QLatin1String(" ")) return false;
-      ui::MsgBox(QStringLiteral("Email Address Cannot Contain Space"), ui::vbCritical);
+      ui::MsgBox(QStringLiteral("Email Address Cannot Contain Space"), ui::MsgStyle::Critical);
       box->setFocus(Qt::OtherFocusReason);
       return true;
     });
@@ -212,11 +212,11 @@ void frmNagScreen2::cmdSubmit_Click() {
   M::TellAFriendFriendEmail = VbTrim(txtFriendEmail->text());
   const QString email = M::TellAFriendEmail, friendEmail = M::TellAFriendFriendEmail;
   if (email == friendEmail) {
-    ui::MsgBox(QStringLiteral("Please Enter Distinct Email Addresses"), ui::vbCritical);
+    ui::MsgBox(QStringLiteral("Please Enter Distinct Email Addresses"), ui::MsgStyle::Critical);
     return;
   }
   if (!email.contains(u'@') || !friendEmail.contains(u'@') || !email.contains(u'.') || !friendEmail.contains(u'.')) {
-    ui::MsgBox(QStringLiteral("Please Enter Proper Email Address"), ui::vbCritical);
+    ui::MsgBox(QStringLiteral("Please Enter Proper Email Address"), ui::MsgStyle::Critical);
     return;
   }
   SubmitTellAFriend();

@@ -41,7 +41,7 @@ void SubmitTellAFriend() {
   };
   for (const auto& f : fields) {
     if (f.value.isEmpty() || f.value == QLatin1String(f.placeholder)) {
-      ui::MsgBox(QString::fromUtf8(f.message), ui::vbCritical);
+      ui::MsgBox(QString::fromUtf8(f.message), ui::MsgStyle::Critical);
       return;
     }
   }

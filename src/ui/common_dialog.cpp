@@ -7,14 +7,16 @@
 #include <QPrintDialog>
 #include <QPrinterInfo>
 
+#include "msgbox.h"
+
 namespace ui {
 namespace {
 std::function<std::optional<QString>(const FileDialogRequest&)>& fileHandler() {
   static std::function<std::optional<QString>(const FileDialogRequest&)> h;
   return h;
 }
-std::function<bool(QPrinter&, int)>& printerHandler() {
-  static std::function<bool(QPrinter&, int)> h;
+std::function<bool(QPrinter&, const PrintOptions&)>& printerHandler() {
+  static std::function<bool(QPrinter&, const PrintOptions&)> h;
   return h;
 }
 std::function<bool(QPrinter&)>& defaultPrinterHandler() {
@@ -39,7 +41,39 @@ int execDialog(QDialog& dialog) {
   return dialog.exec();
 }
 
-// The printer dialog without the page choices its flags leave out: Qt leaves "Pages from" and
+// The dialogs set up for a kind of file. Each has a single filter entry and asks for the second
+// (the dialog then offers the first), an open takes only an existing file and a save asks
+// before replacing one.
+struct FileDialogSetUp {
+  FileDialogKind dialog;
+  FileKind file;
+  const char* title;  // null: the application title
+  const char* filter;
+  const char* defaultExt;
+};
+constexpr FileDialogSetUp kSetUps[] = {
+    {FileDialogKind::Open, FileKind::Reading, "Select the source file", "RI Voze Ravudevede Rod (*.num)|*.num", "num"},
+    {FileDialogKind::Save, FileKind::Reading, "Save Your Vidovuzovo Zed Result ....", "Rich Text Format | *.num",
+     "num"},
+    {FileDialogKind::Open, FileKind::ChineseReading, "Select the source file", "QZ Chinese Numerology (*.cnu)|*.cnu",
+     "cnu"},
+    {FileDialogKind::Save, FileKind::ChineseReading, "QZ Chinese Numerology", "QZ Chinese Numerology | *.cnu", "cnu"},
+    {FileDialogKind::Open, FileKind::SavedReading, "Select the source file", "QZ Saved Reading (*.qzs)|*.qzs", "qzs"},
+    {FileDialogKind::Save, FileKind::Report, nullptr, "Rich Text Format | *.rtf ", "rtf"},
+};
+
+FileDialogRequest requestFor(FileDialogKind dialog, FileKind file) {
+  for (const FileDialogSetUp& s : kSetUps) {
+    if (s.dialog != dialog || s.file != file) continue;
+    const QString title = s.title ? QString::fromLatin1(s.title) : AppTitle();
+    return {dialog, title, QString::fromLatin1(s.filter), 2, QString::fromLatin1(s.defaultExt),
+            dialog == FileDialogKind::Open, dialog == FileDialogKind::Save};
+  }
+  // Any file: nothing set up.
+  return {dialog, QString(), QString(), 1, QString(), false, false};
+}
+
+// The printer dialog without the page choices its options leave out: Qt leaves "Pages from" and
 // "Pages" on offer whatever its options say, so they are hidden after Qt set up its widgets.
 class PrinterDialog : public QPrintDialog {
  public:
@@ -60,35 +94,32 @@ class PrinterDialog : public QPrintDialog {
   bool pageNumbers_;
 };
 
-std::optional<QString> runFileDialog(const CommonDialog& d, const FileDialogRequest& request) {
+std::optional<QString> runFileDialog(const FileDialogRequest& request) {
   if (fileHandler() && !dialogDriver()) return fileHandler()(request);
   QFileDialog dialog(QApplication::activeWindow(), request.title);
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-  const QStringList filters = d.OfferedFilters();
+  const QStringList filters = OfferedFilters(request.filter);
   dialog.setNameFilters(filters);
-  if (!filters.isEmpty()) {
-    const int index = request.filterIndex >= 1 && request.filterIndex <= filters.size() ? request.filterIndex - 1 : 0;
-    dialog.selectNameFilter(filters[index]);
-  }
+  const int index = request.filterIndex >= 1 && request.filterIndex <= filters.size() ? request.filterIndex - 1 : 0;
+  dialog.selectNameFilter(filters[index]);
   if (request.kind == FileDialogKind::Open) {
     // An existing file is opened as it is named: no extension is added to what is typed.
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.flags & cdlOFNFileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   } else {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     if (!request.defaultExt.isEmpty()) dialog.setDefaultSuffix(request.defaultExt);
-    if (!(request.flags & cdlOFNOverwritePrompt)) dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
   }
-  if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
   if (execDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first();
 }
 }  // namespace
 
-QStringList CommonDialog::QtFilters() const {
+QStringList QtFilters(const QString& filter) {
   QStringList out;
-  const QStringList parts = Filter.split(QLatin1Char('|'));
+  const QStringList parts = filter.split(QLatin1Char('|'));
   for (int i = 0; i + 1 < parts.size(); i += 2) {
     const QString description = parts[i].trimmed();
     QString patterns = parts[i + 1].trimmed();
@@ -102,59 +133,53 @@ QStringList CommonDialog::QtFilters() const {
   return out;
 }
 
-QStringList CommonDialog::OfferedFilters() const {
-  const QStringList filters = QtFilters();
+QStringList OfferedFilters(const QString& filter) {
+  const QStringList filters = QtFilters(filter);
   return filters.isEmpty() ? QStringList{QStringLiteral("All files (*)")} : filters;
 }
 
-bool CommonDialog::ShowOpen() {
-  const FileDialogRequest request{FileDialogKind::Open, DialogTitle, Filter, FilterIndex, DefaultExt, FileName, Flags};
-  const std::optional<QString> chosen = runFileDialog(*this, request);
-  if (!chosen) return false;
-  FileName = *chosen;
-  return true;
+std::optional<QString> AskOpenFile(FileKind kind) {
+  const std::optional<QString> chosen = runFileDialog(requestFor(FileDialogKind::Open, kind));
+  if (!chosen || chosen->isEmpty()) return std::nullopt;
+  return chosen;
 }
 
-bool CommonDialog::ShowSave() {
-  const FileDialogRequest request{FileDialogKind::Save, DialogTitle, Filter, FilterIndex, DefaultExt, FileName, Flags};
-  std::optional<QString> chosen = runFileDialog(*this, request);
-  if (!chosen) return false;
-  if (!DefaultExt.isEmpty() && QFileInfo(*chosen).suffix().isEmpty()) *chosen += QLatin1Char('.') + DefaultExt;
-  FileName = *chosen;
-  return true;
+std::optional<QString> AskSaveFile(FileKind kind) {
+  const FileDialogRequest request = requestFor(FileDialogKind::Save, kind);
+  std::optional<QString> chosen = runFileDialog(request);
+  if (!chosen || chosen->isEmpty()) return std::nullopt;
+  if (!request.defaultExt.isEmpty() && QFileInfo(*chosen).suffix().isEmpty())
+    *chosen += QLatin1Char('.') + request.defaultExt;
+  return chosen;
 }
 
-QPrinter* CommonDialog::ShowPrinter() {
-  printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  printSelection_ = false;
+PrinterChoice AskPrinter(const PrintOptions& options) {
+  PrinterChoice choice{std::make_unique<QPrinter>(QPrinter::HighResolution), false};
+  QPrinter& printer = *choice.printer;
   if (printerHandler() && !dialogDriver()) {
-    if (!printerHandler()(*printer_, Flags)) {
-      printer_.reset();
-      return nullptr;
-    }
-    printSelection_ = (Flags & cdlPDSelection) && printer_->printRange() == QPrinter::Selection;
-    return printer_.get();
+    if (!printerHandler()(printer, options)) return {};
+    choice.selection = options.selection && printer.printRange() == QPrinter::Selection;
+    return choice;
   }
-  PrinterDialog dialog(printer_.get(), QApplication::activeWindow(), !(Flags & cdlPDNoPageNums));
+  PrinterDialog dialog(&printer, QApplication::activeWindow(), options.pageNumbers);
   // The title of a file dialog set before does not carry over.
   dialog.setWindowTitle(QStringLiteral("Print"));
-  QAbstractPrintDialog::PrintDialogOptions options = dialog.options();
-  options.setFlag(QAbstractPrintDialog::PrintSelection, (Flags & cdlPDSelection) != 0);
-  options.setFlag(QAbstractPrintDialog::PrintPageRange, !(Flags & cdlPDNoPageNums));
-  dialog.setOptions(options);
-  if (Flags & cdlPDSelection) printer_->setPrintRange(QPrinter::Selection);
-  if (execDialog(dialog) != QDialog::Accepted) {
-    printer_.reset();
-    return nullptr;
-  }
-  printSelection_ = printer_->printRange() == QPrinter::Selection;
-  return printer_.get();
+  QAbstractPrintDialog::PrintDialogOptions qtOptions = dialog.options();
+  qtOptions.setFlag(QAbstractPrintDialog::PrintSelection, options.selection);
+  qtOptions.setFlag(QAbstractPrintDialog::PrintPageRange, options.pageNumbers);
+  dialog.setOptions(qtOptions);
+  if (options.selection) printer.setPrintRange(QPrinter::Selection);
+  if (execDialog(dialog) != QDialog::Accepted) return {};
+  choice.selection = printer.printRange() == QPrinter::Selection;
+  return choice;
 }
 
 void SetFileDialogHandler(std::function<std::optional<QString>(const FileDialogRequest&)> h) {
   fileHandler() = std::move(h);
 }
-void SetPrinterDialogHandler(std::function<bool(QPrinter&, int)> h) { printerHandler() = std::move(h); }
+void SetPrinterDialogHandler(std::function<bool(QPrinter&, const PrintOptions&)> h) {
+  printerHandler() = std::move(h);
+}
 void SetDefaultPrinterHandler(std::function<bool(QPrinter&)> h) { defaultPrinterHandler() = std::move(h); }
 void SetDialogDriver(std::function<void(QDialog&)> driver) { dialogDriver() = std::move(driver); }
 

@@ -1,71 +1,68 @@
 #pragma once
-// The common open, save and print dialog, and the default printer.
+// The open, save and printer dialogs, and the default printer.
 #include <QPrinter>
 #include <QString>
+#include <QStringList>
 #include <functional>
-
-class QDialog;
 #include <memory>
 #include <optional>
 
+class QDialog;
+
 namespace ui {
-constexpr int cdlOFNOverwritePrompt = 0x2;
-constexpr int cdlOFNHideReadOnly = 0x4;
-constexpr int cdlOFNPathMustExist = 0x800;
-constexpr int cdlOFNFileMustExist = 0x1000;
-constexpr int cdlOFNNoReadOnlyReturn = 0x8000;
-constexpr int cdlOpenFlags = 0x9004;
-constexpr int cdlSaveFlags = 0x8806;
-constexpr int cdlPDSelection = 0x1;
-constexpr int cdlPDNoPageNums = 0x8;
-constexpr int cdlPDReturnDC = 0x100;
-
-class CommonDialog {
- public:
-  QString FileName;
-  QString DialogTitle;
-  QString Filter;       // "description|pattern|description|pattern"
-  int FilterIndex = 1;  // 1-based
-  QString DefaultExt;   // added to a typed name without extension
-  int Flags = 0;
-  bool CancelError = false;
-
-  // True when the user chose a file (FileName holds it); Cancel leaves FileName as it was.
-  bool ShowOpen();
-  bool ShowSave();
-  // The chosen printer, or null on Cancel. With cdlPDSelection in Flags the dialog
-  // offers to print the selection; PrintSelection() tells whether the user chose it.
-  QPrinter* ShowPrinter();
-  QPrinter* Printer() const { return printer_.get(); }
-  bool PrintSelection() const { return printSelection_; }
-
-  // "description (pattern)" filters for Qt, in order; a description that already ends in
-  // its "(pattern)" is taken as it is.
-  QStringList QtFilters() const;
-  // What the dialog's type box offers: QtFilters(), or "All files (*)" when none is set.
-  QStringList OfferedFilters() const;
-
- private:
-  std::unique_ptr<QPrinter> printer_;
-  bool printSelection_ = false;
+// The kinds of file the suite's dialogs open and save; each has its dialogs' titles, filters
+// and default extension.
+enum class FileKind {
+  Reading,         // a reading's name and birth date, "*.num" (the reading and I Ching tools)
+  ChineseReading,  // a Chinese reading's name and birth date, "*.cnu"
+  SavedReading,    // a saved reading's text, "*.qzs", opened into the Chinese report
+  Report,          // a report in rich text, "*.rtf" (the Kabbalah tool)
+  AnyFile,         // a file of any name: the dialog with no title, filter or extension set
 };
 
+// The open dialog for a file of the kind: the path chosen, or nullopt on Cancel.
+std::optional<QString> AskOpenFile(FileKind kind);
+// The save dialog for a file of the kind: the path chosen, with the kind's extension added to a
+// name typed without one; nullopt on Cancel.
+std::optional<QString> AskSaveFile(FileKind kind);
+
+// Filters as "description|pattern|description|pattern", shown to Qt as "description (pattern)",
+// in order; a description that already ends in its "(pattern)" is taken as it is.
+QStringList QtFilters(const QString& filter);
+// What the dialog's type box offers: QtFilters(), or "All files (*)" when there is none.
+QStringList OfferedFilters(const QString& filter);
+
 enum class FileDialogKind { Open, Save };
+// A file dialog as it is shown.
 struct FileDialogRequest {
   FileDialogKind kind;
   QString title;
-  QString filter;
-  int filterIndex;
-  QString defaultExt;
-  QString fileName;
-  int flags;
+  QString filter;         // "description|pattern|..."
+  int filterIndex;        // 1-based
+  QString defaultExt;     // added to a name typed without extension in a save
+  bool mustExist;         // Open: only an existing file can be chosen
+  bool confirmOverwrite;  // Save: choosing an existing file asks before replacing it
 };
+
+// What the printer dialog offers besides the printer.
+struct PrintOptions {
+  bool selection = false;   // printing the selected text only
+  bool pageNumbers = true;  // printing a range of pages
+  bool operator==(const PrintOptions&) const = default;
+};
+// The printer chosen in the printer dialog (null on Cancel), and whether the user chose to
+// print the selection.
+struct PrinterChoice {
+  std::unique_ptr<QPrinter> printer;
+  bool selection = false;
+};
+PrinterChoice AskPrinter(const PrintOptions& options);
 
 // Tests: answer a file dialog (a path, or nullopt for Cancel).
 void SetFileDialogHandler(std::function<std::optional<QString>(const FileDialogRequest&)> handler);
 // Tests: answer a printer dialog by setting up the printer (for instance PDF output);
 // return false for Cancel.
-void SetPrinterDialogHandler(std::function<bool(QPrinter& printer, int flags)> handler);
+void SetPrinterDialogHandler(std::function<bool(QPrinter& printer, const PrintOptions& options)> handler);
 
 // Tests: when set, the real file and printer dialogs are shown (the handlers above are not asked)
 // and the driver is called with the dialog once it shows, to answer it with keys and clicks;

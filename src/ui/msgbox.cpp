@@ -3,13 +3,13 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QMessageBox>
-#include <memory>
 #include <QSpacerItem>
+#include <memory>
 
 namespace ui {
 namespace {
-std::function<int(const MsgBoxCall&)>& handler() {
-  static std::function<int(const MsgBoxCall&)> h;
+std::function<MsgAnswer(const MsgBoxCall&)>& handler() {
+  static std::function<MsgAnswer(const MsgBoxCall&)> h;
   return h;
 }
 }  // namespace
@@ -25,10 +25,10 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const MsgBoxCall& call, QWidget* par
   box->setWindowTitle(call.title);
   box->setTextFormat(Qt::PlainText);
   box->setText(text);
-  if (call.style & vbCritical) box->setIcon(QMessageBox::Critical);
-  else if (call.style & vbInformation) box->setIcon(QMessageBox::Information);
-  else box->setIcon(QMessageBox::NoIcon);
-  if ((call.style & 0x7) == vbYesNo) {
+  if (call.style == MsgStyle::Critical) box->setIcon(QMessageBox::Critical);
+  else if (call.style == MsgStyle::OkOnly) box->setIcon(QMessageBox::NoIcon);
+  else box->setIcon(QMessageBox::Information);
+  if (call.style == MsgStyle::YesNoInformation) {
     box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box->setDefaultButton(QMessageBox::Yes);
   } else {
@@ -47,14 +47,14 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const MsgBoxCall& call, QWidget* par
   return box;
 }
 
-int MsgBox(const QString& prompt, int style, const QString& title) {
+MsgAnswer MsgBox(const QString& prompt, MsgStyle style, const QString& title) {
   const MsgBoxCall call{prompt, style, title.isEmpty() ? AppTitle() : title};
   if (handler()) return handler()(call);
   const std::unique_ptr<QMessageBox> box = MakeMessageBox(call, QApplication::activeWindow());
   const int result = box->exec();
-  if ((style & 0x7) == vbYesNo) return result == QMessageBox::Yes ? vbYes : vbNo;
-  return vbOK;
+  if (style == MsgStyle::YesNoInformation) return result == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+  return MsgAnswer::Ok;
 }
 
-void SetMsgBoxHandler(std::function<int(const MsgBoxCall&)> h) { handler() = std::move(h); }
+void SetMsgBoxHandler(std::function<MsgAnswer(const MsgBoxCall&)> h) { handler() = std::move(h); }
 }  // namespace ui

@@ -123,18 +123,18 @@ TEST_F(ChineseWindows, ChecksRefuseWithTheirMessagesAndFocus) {
     const char* month;
     const char* year;
     const char* message;
-    int style;
+    ui::MsgStyle style;
     bool focusOnName;
   } cases[] = {
-      {"", "1", "January", "1970", "Please Enter Your Name", 16, true},
-      {"   ", "1", "January", "1970", "Please Enter Your Name", 16, true},  // blanks are no name
-      {"Ann", "30", "February", "2000", "Please Enter Correct Date Or Month!", 64, false},
-      {"Ann", "29", "February", "2001", "Please Enter Correct Date Or Month!", 64, false},
-      {"Ann", "29", "February", "1900", "Please Enter Correct Date Or Month!", 64, false},
-      {"Ann", "31", "April", "1970", "Please Enter Correct Date Or Month !", 64, false},
-      {"Ann", "31", "June", "1970", "Please Enter Correct Date Or Month !", 64, false},
-      {"Ann", "31", "September", "1970", "Please Enter Correct Date Or Month !", 64, false},
-      {"Ann", "31", "November", "1970", "Please Enter Correct Date Or Month !", 64, false},
+      {"", "1", "January", "1970", "Please Enter Your Name", ui::MsgStyle::Critical, true},
+      {"   ", "1", "January", "1970", "Please Enter Your Name", ui::MsgStyle::Critical, true},  // blanks are no name
+      {"Ann", "30", "February", "2000", "Please Enter Correct Date Or Month!", ui::MsgStyle::Information, false},
+      {"Ann", "29", "February", "2001", "Please Enter Correct Date Or Month!", ui::MsgStyle::Information, false},
+      {"Ann", "29", "February", "1900", "Please Enter Correct Date Or Month!", ui::MsgStyle::Information, false},
+      {"Ann", "31", "April", "1970", "Please Enter Correct Date Or Month !", ui::MsgStyle::Information, false},
+      {"Ann", "31", "June", "1970", "Please Enter Correct Date Or Month !", ui::MsgStyle::Information, false},
+      {"Ann", "31", "September", "1970", "Please Enter Correct Date Or Month !", ui::MsgStyle::Information, false},
+      {"Ann", "31", "November", "1970", "Please Enter Correct Date Or Month !", ui::MsgStyle::Information, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(QStringLiteral("'%1' %2 %3 %4").arg(c.name, c.day, c.month, c.year).toStdString());
@@ -268,7 +268,7 @@ TEST_F(ChineseWindows, SaveThenOpenGivesTheSameChart) {
   EXPECT_EQ(save.filter, "QZ Chinese Numerology | *.cnu");
   EXPECT_EQ(save.filterIndex, 2);
   EXPECT_EQ(save.defaultExt, "cnu");
-  EXPECT_EQ(save.flags, 34822);
+  EXPECT_TRUE(save.confirmOverwrite);
   EXPECT_TRUE(qztest::seams().messages.empty());
   EXPECT_EQ(qztest::ReadAll(path + ".cnu"),
             QByteArray::fromHex("9DCABCBD0D0A8D0D0A96CABCCAC8C90D0A868E8D8D0D0A"));
@@ -285,7 +285,7 @@ TEST_F(ChineseWindows, SaveThenOpenGivesTheSameChart) {
   EXPECT_EQ(open.kind, ui::FileDialogKind::Open);
   EXPECT_EQ(open.title, "Select the source file");
   EXPECT_EQ(open.filter, "QZ Chinese Numerology (*.cnu)|*.cnu");
-  EXPECT_EQ(open.flags, 36868);
+  EXPECT_TRUE(open.mustExist);
   EXPECT_TRUE(qztest::seams().messages.empty());
   EXPECT_TRUE(display().IsVisible());
   EXPECT_FALSE(input().IsLoaded());
@@ -305,7 +305,7 @@ TEST_F(ChineseWindows, OpenChecksTheExtensionAndKeepsUnmatchedSelections) {
   QTest::mouseClick(find<QPushButton>(input(), "cmdOpen"), Qt::LeftButton);
   ASSERT_EQ(qztest::seams().messages.size(), 1u);
   EXPECT_EQ(qztest::seams().lastPrompt(), "Please Check The File.");
-  EXPECT_EQ(qztest::seams().messages[0].style, 16);
+  EXPECT_EQ(qztest::seams().messages[0].style, ui::MsgStyle::Critical);
 
   // Cancel: nothing happens.
   qztest::seams().messages.clear();
@@ -343,7 +343,7 @@ TEST_F(ChineseWindows, SaveCancelIsSilentAndAFailedWriteSaysSo) {
   qztest::seams().fileAnswers.push_back(bad);
   openReport([] { QTest::mouseClick(find<QPushButton>(report(), "cmdSave"), Qt::LeftButton); });
   ASSERT_EQ(qztest::seams().messages.size(), 1u);
-  EXPECT_EQ(qztest::seams().messages[0].style, 16);
+  EXPECT_EQ(qztest::seams().messages[0].style, ui::MsgStyle::Critical);
   EXPECT_TRUE(qztest::seams().lastPrompt().contains(bad));
   EXPECT_FALSE(QFile::exists(bad));
 }
@@ -381,13 +381,13 @@ TEST_F(ChineseWindows, SaveWarnsAboutCharactersTheFileCannotHold) {
   // No: nothing is asked or written.
   openReport([] { QTest::mouseClick(find<QPushButton>(report(), "cmdSave"), Qt::LeftButton); });
   ASSERT_EQ(qztest::seams().messages.size(), 1u);
-  EXPECT_EQ(qztest::seams().messages[0].style, 68);
+  EXPECT_EQ(qztest::seams().messages[0].style, ui::MsgStyle::YesNoInformation);
   EXPECT_TRUE(qztest::seams().lastPrompt().contains(QString::fromUtf8("é")));
   EXPECT_TRUE(qztest::seams().fileRequests.empty());
 
   // Yes: saved without them.
   qztest::seams().messages.clear();
-  qztest::seams().answers.push_back(ui::vbYes);
+  qztest::seams().answers.push_back(ui::MsgAnswer::Yes);
   qztest::seams().fileAnswers.push_back(path);
   openReport([] { QTest::mouseClick(find<QPushButton>(report(), "cmdSave"), Qt::LeftButton); });
   EXPECT_EQ(qztest::seams().messages.size(), 1u);
@@ -458,7 +458,7 @@ TEST_F(ChineseWindows, HiddenOpenByItsAccessKeySilentlyKeepsTheReportUnlessItRea
   EXPECT_EQ(request.title, "Select the source file");
   EXPECT_EQ(request.defaultExt, "qzs");
   EXPECT_TRUE(request.filter.endsWith("|*.qzs"));
-  EXPECT_EQ(request.flags, 36868);
+  EXPECT_TRUE(request.mustExist);
   EXPECT_FALSE(before.isEmpty());
   EXPECT_EQ(afterCancel, before);
   EXPECT_EQ(afterMissing, before);

@@ -68,7 +68,7 @@ inline void ExpectSavesRefuseUnsafeLinks(const std::function<void(const QString&
     seams().messages.clear();
     save(link);
     ASSERT_EQ(seams().messages.size(), 1u);
-    EXPECT_EQ(seams().messages[0].style, 16);
+    EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::Critical);
     EXPECT_TRUE(seams().messages[0].prompt.contains(link)) << seams().messages[0].prompt.toStdString();
     EXPECT_TRUE(QFileInfo(link).isSymLink());
   };

@@ -23,6 +23,30 @@
 
 #include <sys/resource.h>
 
+namespace ui {
+void PrintTo(MsgStyle style, std::ostream* os) {
+  switch (style) {
+    case MsgStyle::OkOnly: *os << "MsgStyle::OkOnly"; return;
+    case MsgStyle::Critical: *os << "MsgStyle::Critical"; return;
+    case MsgStyle::Information: *os << "MsgStyle::Information"; return;
+    case MsgStyle::YesNoInformation: *os << "MsgStyle::YesNoInformation"; return;
+  }
+  *os << "MsgStyle(" << static_cast<int>(style) << ")";
+}
+void PrintTo(MsgAnswer answer, std::ostream* os) {
+  switch (answer) {
+    case MsgAnswer::Ok: *os << "MsgAnswer::Ok"; return;
+    case MsgAnswer::Yes: *os << "MsgAnswer::Yes"; return;
+    case MsgAnswer::No: *os << "MsgAnswer::No"; return;
+  }
+  *os << "MsgAnswer(" << static_cast<int>(answer) << ")";
+}
+void PrintTo(const PrintOptions& options, std::ostream* os) {
+  *os << "{selection " << (options.selection ? "true" : "false") << ", pageNumbers "
+      << (options.pageNumbers ? "true" : "false") << "}";
+}
+}  // namespace ui
+
 namespace qztest {
 Seams& seams() {
   static Seams s;
@@ -37,7 +61,7 @@ void Seams::reset() {
   defaultPrinterPdf.clear();
   dialogPrinterPdf.clear();
   dialogPrintSelection = false;
-  printerDialogFlags = -1;
+  printerDialog.reset();
   opened.clear();
   endCalls.clear();
   onModal = nullptr;
@@ -83,11 +107,11 @@ void SeamEnvironment::SetUp() {
   ui::SetMsgBoxHandler([](const ui::MsgBoxCall& call) {
     seams().messages.push_back(call);
     if (!seams().answers.empty()) {
-      const int a = seams().answers.front();
+      const ui::MsgAnswer a = seams().answers.front();
       seams().answers.pop_front();
       return a;
     }
-    return (call.style & 0x7) == ui::vbYesNo ? ui::vbNo : ui::vbOK;
+    return call.style == ui::MsgStyle::YesNoInformation ? ui::MsgAnswer::No : ui::MsgAnswer::Ok;
   });
   ui::SetFileDialogHandler([](const ui::FileDialogRequest& request) -> std::optional<QString> {
     seams().fileRequests.push_back(request);
@@ -102,8 +126,8 @@ void SeamEnvironment::SetUp() {
     printer.setOutputFileName(seams().defaultPrinterPdf);
     return true;
   });
-  ui::SetPrinterDialogHandler([](QPrinter& printer, int flags) {
-    seams().printerDialogFlags = flags;
+  ui::SetPrinterDialogHandler([](QPrinter& printer, const ui::PrintOptions& options) {
+    seams().printerDialog = options;
     if (seams().dialogPrinterPdf.isEmpty()) return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(seams().dialogPrinterPdf);

@@ -25,14 +25,19 @@ class QWidget;
 #include "form.h"
 #include "msgbox.h"
 
-// Readable QStrings in failure messages.
+// Readable QStrings, message-box styles and answers, and printer options in failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+namespace ui {
+void PrintTo(MsgStyle style, std::ostream* os);
+void PrintTo(MsgAnswer answer, std::ostream* os);
+void PrintTo(const PrintOptions& options, std::ostream* os);
+}  // namespace ui
 
 namespace qztest {
 struct Seams {
   // Message boxes shown, in order; answers are taken from the queue (OK, or No for a question).
   std::vector<ui::MsgBoxCall> messages;
-  std::deque<int> answers;
+  std::deque<ui::MsgAnswer> answers;
   // File dialogs: requests seen, answers queued (nullopt = Cancel; an empty queue cancels).
   std::vector<ui::FileDialogRequest> fileRequests;
   std::deque<std::optional<QString>> fileAnswers;
@@ -40,7 +45,7 @@ struct Seams {
   QString defaultPrinterPdf;  // empty: "no printer is available"
   QString dialogPrinterPdf;   // empty: the printer dialog is cancelled
   bool dialogPrintSelection = false;
-  int printerDialogFlags = -1;
+  std::optional<ui::PrintOptions> printerDialog;  // what the last printer dialog offered
   // Addresses handed to the browser.
   QStringList opened;
   // Run when a window is shown modally (the window stays as it leaves it).

@@ -113,7 +113,7 @@ TEST_F(DictionaryFrame, MissingDictionaryOpensEmptyAndHandlersSaySoChangingNothi
   ASSERT_EQ(qztest::seams().messages.size(), 4u);
   for (const auto& m : qztest::seams().messages) {
     EXPECT_TRUE(m.prompt.startsWith("The numerology dictionary could not be opened.")) << m.prompt.toStdString();
-    EXPECT_EQ(m.style, 64);
+    EXPECT_EQ(m.style, ui::MsgStyle::Information);
   }
   EXPECT_EQ(frame().ListedKeys(), before);
   EXPECT_EQ(box()->text(), "   ");
@@ -160,7 +160,7 @@ TEST_F(DictionaryFrame, NotFoundMessage) {
   type("nothing like it");
   frame().cmdSearch_Click();
   ASSERT_EQ(prompts(), QStringList({kNotFound}));
-  EXPECT_EQ(qztest::seams().messages[0].style, 64);
+  EXPECT_EQ(qztest::seams().messages[0].style, ui::MsgStyle::Information);
   EXPECT_EQ(qztest::seams().messages[0].title, "QZ Orbalinth");
 }
 
@@ -552,7 +552,8 @@ TEST_F(DictionaryMerge, CancelDoesNothing) {
   ASSERT_EQ(qztest::seams().fileRequests.size(), 1u);
   EXPECT_TRUE(qztest::seams().fileRequests[0].filter.isEmpty());
   EXPECT_TRUE(qztest::seams().fileRequests[0].title.isEmpty());
-  EXPECT_EQ(frame().CD.OfferedFilters(), QStringList({"All files (*)"}));
+  EXPECT_FALSE(qztest::seams().fileRequests[0].mustExist);
+  EXPECT_EQ(ui::OfferedFilters(qztest::seams().fileRequests[0].filter), QStringList({"All files (*)"}));
   EXPECT_TRUE(qztest::seams().messages.empty());
   EXPECT_TRUE(modalShows.isEmpty());
 }

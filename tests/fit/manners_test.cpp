@@ -281,9 +281,7 @@ TEST_F(WindowManners, FileDialogsNameEachPatternOnce) {
     seams().reset();
     c.open();
     ASSERT_EQ(seams().fileRequests.size(), 1u);
-    ui::CommonDialog shown;
-    shown.Filter = seams().fileRequests[0].filter;
-    EXPECT_EQ(shown.QtFilters(), c.filters);
+    EXPECT_EQ(ui::QtFilters(seams().fileRequests[0].filter), c.filters);
   }
 }
 
@@ -358,7 +356,7 @@ TEST_F(WindowManners, EveryToolSaysTheSameWhenThereIsNoPrinter) {
     print();
     ASSERT_EQ(seams().messages.size(), 1u);
     EXPECT_EQ(seams().messages[0].prompt, ui::NoPrinterMessage());
-    EXPECT_EQ(seams().messages[0].style, ui::vbInformation);
+    EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::Information);
   }
 }
 bool RealDisplay() { return QGuiApplication::platformName() == QLatin1String("xcb"); }

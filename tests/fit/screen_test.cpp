@@ -117,7 +117,7 @@ class OnScreen : public fittest::AllWindowsTest {
       box.reset();  // one box at a time, never a child of the one before
       box = ui::MakeMessageBox(call, QApplication::activeWindow());
       box->show();
-      return (call.style & 0x7) == ui::vbYesNo ? ui::vbNo : ui::vbOK;
+      return call.style == ui::MsgStyle::YesNoInformation ? ui::MsgAnswer::No : ui::MsgAnswer::Ok;
     });
   }
   void TearDown() override {

@@ -172,7 +172,7 @@ TEST_F(KabbalahWindows, KeyFilter) {
     QTest::keyClick(first, r.key, r.mods);
     ASSERT_EQ(seams().messages.size(), 1u) << r.text;
     EXPECT_EQ(seams().messages[0].prompt, "Please Enter Only Alphabet");
-    EXPECT_EQ(seams().messages[0].style, 64);
+    EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::Information);
     EXPECT_EQ(seams().messages[0].title, "QZ Orbalinth");
     EXPECT_EQ(first->text(), "JO ") << r.text;
   }
@@ -232,7 +232,7 @@ TEST_F(KabbalahWindows, InputMethodTextGoesThroughTheKeyFilter) {
     if (c.refused) {
       ASSERT_EQ(seams().messages.size(), 1u) << c.commit.toStdString();
       EXPECT_EQ(seams().messages[0].prompt, "Please Enter Only Alphabet");
-      EXPECT_EQ(seams().messages[0].style, 64);
+      EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::Information);
     } else {
       EXPECT_TRUE(seams().messages.empty()) << c.commit.toStdString();
     }
@@ -311,7 +311,7 @@ TEST_F(KabbalahWindows, ChecksWithTheirMessagesAndFocus) {
     }
     ASSERT_EQ(seams().messages.size(), 1u);
     EXPECT_EQ(seams().messages[0].prompt, c.message);
-    EXPECT_EQ(seams().messages[0].style, 64);
+    EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::Information);
     EXPECT_FALSE(display().IsLoaded());
     EXPECT_TRUE(input().IsVisible());
     EXPECT_EQ(input().window()->focusWidget()->objectName(), c.focus);
@@ -471,9 +471,8 @@ TEST_F(KabbalahWindows, SaveWritesAnRtfFileThatOtherProgramsRead) {
   EXPECT_EQ(r.filter, "Rich Text Format | *.rtf ");
   EXPECT_EQ(r.filterIndex, 2);
   EXPECT_EQ(r.defaultExt, "rtf");
-  EXPECT_EQ(r.flags, 0x8806);
+  EXPECT_TRUE(r.confirmOverwrite);
   EXPECT_EQ(r.title, "QZ Orbalinth");
-  EXPECT_TRUE(r.fileName.isEmpty());
 
   const QString path = chosen + ".rtf";
   ASSERT_TRUE(QFile::exists(path));
@@ -513,7 +512,7 @@ TEST_F(KabbalahWindows, SaveCancelIsSilentAndAFailedWriteSaysSo) {
   seams().fileAnswers.push_back(blocker + "/report.rtf");
   QTest::mouseClick(report().control<QPushButton>("cmdSave"), Qt::LeftButton);
   ASSERT_EQ(seams().messages.size(), 1u);
-  EXPECT_EQ(seams().messages[0].style, 16);
+  EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::Critical);
   EXPECT_TRUE(seams().messages[0].prompt.contains("could not be saved"));
   EXPECT_FALSE(QFile::exists(blocker + "/report.rtf"));
 }
@@ -551,7 +550,7 @@ TEST_F(KabbalahWindows, PrintTheWholeReportThroughThePrinterDialog) {
   QFile::remove(pdf);
   seams().dialogPrinterPdf = pdf;
   QTest::mouseClick(report().control<QPushButton>("cmdPrint"), Qt::LeftButton);
-  EXPECT_EQ(seams().printerDialogFlags, 0x108);
+  EXPECT_EQ(seams().printerDialog, (ui::PrintOptions{.selection = false, .pageNumbers = false}));
   const QString text = qztest::PdfText(pdf).simplified();
   EXPECT_TRUE(text.contains("QZ Free Kabbalah Numerology Interpretation"));
   EXPECT_TRUE(text.contains("Lucky Number :-7"));
@@ -571,7 +570,7 @@ TEST_F(KabbalahWindows, PrintHonoursTheRangeChosenInTheDialog) {
   seams().dialogPrinterPdf = selectionPdf;
   seams().dialogPrintSelection = true;
   QTest::mouseClick(report().control<QPushButton>("cmdPrint"), Qt::LeftButton);
-  EXPECT_EQ(seams().printerDialogFlags, 0x109);
+  EXPECT_EQ(seams().printerDialog, (ui::PrintOptions{.selection = true, .pageNumbers = false}));
   const QString selection = qztest::PdfText(selectionPdf).simplified();
   EXPECT_TRUE(selection.startsWith("Money Number :-6")) << selection.toStdString();
   EXPECT_FALSE(selection.contains("Lucky"));
@@ -582,7 +581,7 @@ TEST_F(KabbalahWindows, PrintHonoursTheRangeChosenInTheDialog) {
   seams().dialogPrinterPdf = allPdf;
   seams().dialogPrintSelection = false;
   QTest::mouseClick(report().control<QPushButton>("cmdPrint"), Qt::LeftButton);
-  EXPECT_EQ(seams().printerDialogFlags, 0x109);
+  EXPECT_EQ(seams().printerDialog, (ui::PrintOptions{.selection = true, .pageNumbers = false}));
   const QString all = qztest::PdfText(allPdf).simplified();
   EXPECT_TRUE(all.contains("QZ Free Kabbalah Numerology Interpretation"));
   EXPECT_TRUE(all.contains("Second Health Indication :-6"));
@@ -645,7 +644,7 @@ TEST_F(KabbalahWindows, APrintThatFailsSaysSo) {
   QTest::mouseClick(report().control<QPushButton>("cmdPrint"), Qt::LeftButton);
   ASSERT_EQ(seams().messages.size(), 1u);
   EXPECT_EQ(seams().messages[0].prompt, "The report could not be printed.");
-  EXPECT_EQ(seams().messages[0].style, 16);
+  EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::Critical);
 }
 
 // Renders the three windows to PNG files in QZ_SCREENSHOT_DIR when it is set.

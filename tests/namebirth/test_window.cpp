@@ -226,17 +226,17 @@ TEST_F(NamebirthWindowTest, InputChecksWithTheirTitlesAndStyles) {
     const char* what;
     QString name, day, month, year;
     QString prompt;
-    int style;
+    ui::MsgStyle style;
     QString title;
   };
   const QString app = QStringLiteral("QZ Orbalinth");
   const QString missingName = QStringLiteral("You Must Enter Your Full Name.");
   const Case cases[] = {
-      {"no day", "Anna", "", "August", "1979", kInvalid, 64, app},
-      {"no month", "Anna", "6", "", "1979", kInvalid, 64, app},
-      {"no year", "Anna", "6", "August", "", kInvalid, 64, app},
-      {"no name", "", "6", "August", "1979", missingName, 0, QStringLiteral("Missing Information")},
-      {"no name and no date", "", "", "", "", kInvalid, 64, app},  // the date is checked first
+      {"no day", "Anna", "", "August", "1979", kInvalid, ui::MsgStyle::Information, app},
+      {"no month", "Anna", "6", "", "1979", kInvalid, ui::MsgStyle::Information, app},
+      {"no year", "Anna", "6", "August", "", kInvalid, ui::MsgStyle::Information, app},
+      {"no name", "", "6", "August", "1979", missingName, ui::MsgStyle::OkOnly, QStringLiteral("Missing Information")},
+      {"no name and no date", "", "", "", "", kInvalid, ui::MsgStyle::Information, app},  // the date is checked first
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -269,7 +269,7 @@ TEST_F(NamebirthWindowTest, ImpossibleDatesEndExpandedEmptyAndEnabled) {
     calculate();
     ASSERT_EQ(qztest::seams().messages.size(), 1u);
     EXPECT_EQ(qztest::seams().messages[0].prompt, kInvalid);
-    EXPECT_EQ(qztest::seams().messages[0].style, 16);
+    EXPECT_EQ(qztest::seams().messages[0].style, ui::MsgStyle::Critical);
     EXPECT_EQ(qztest::seams().messages[0].title, QStringLiteral("Invalid Birthday"));
     EXPECT_TRUE(form.IsExpanded());
     EXPECT_TRUE(box("Text1")->isEnabled());
@@ -311,7 +311,7 @@ TEST_F(NamebirthWindowTest, ADigitKeyIsDroppedAndTheSelectionStays) {
   QTest::keyClick(name, Qt::Key_5, Qt::NoModifier);
   ASSERT_EQ(qztest::seams().messages.size(), 1u);
   EXPECT_EQ(qztest::seams().messages[0].prompt, QStringLiteral("Enter Alphabetical Letters Only."));
-  EXPECT_EQ(qztest::seams().messages[0].style, 0);
+  EXPECT_EQ(qztest::seams().messages[0].style, ui::MsgStyle::OkOnly);
   EXPECT_EQ(qztest::seams().messages[0].title, QStringLiteral("QZ Orbalinth"));
   EXPECT_EQ(name->text(), QStringLiteral("Ann"));
   EXPECT_EQ(name->selectedText(), QStringLiteral("Ann"));
@@ -382,7 +382,7 @@ TEST_F(NamebirthWindowTest, WithoutTheSunPictureTheProgramEnds) {
     ASSERT_EQ(qztest::seams().messages.size(), 1u);
     EXPECT_EQ(qztest::seams().messages[0].prompt,
               QStringLiteral("Pictures Folder Is Missing\r\nPictures Have Been Moved Or Deleted."));
-    EXPECT_EQ(qztest::seams().messages[0].style, 16);
+    EXPECT_EQ(qztest::seams().messages[0].style, ui::MsgStyle::Critical);
     EXPECT_EQ(qztest::seams().messages[0].title, QStringLiteral("Please Reinstall The Software"));
     EXPECT_EQ(qztest::seams().endCalls, std::vector<int>{0});
     form.Unload();

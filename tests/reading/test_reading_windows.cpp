@@ -224,7 +224,7 @@ TEST_F(ReadingWindows, ChecksShowTheirMessagesAndMoveTheFocus) {
     }
     ASSERT_EQ(seams().messages.size(), 1u) << what;
     EXPECT_EQ(seams().messages[0].prompt, c.message) << what;
-    EXPECT_EQ(seams().messages[0].style, 64) << what;
+    EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::Information) << what;
     EXPECT_EQ(seams().messages[0].title, "QZ Orbalinth") << what;
     ASSERT_NE(input().window()->focusWidget(), nullptr) << what;
     EXPECT_EQ(input().window()->focusWidget()->objectName(), c.focus) << what;
@@ -443,7 +443,7 @@ TEST_F(ReadingWindows, SaveWritesTheReadingFileOfTheLastNext) {
   EXPECT_EQ(request.title, "Save Your Vidovuzovo Zed Result ....");
   EXPECT_EQ(request.filter, "Rich Text Format | *.num");
   EXPECT_EQ(request.defaultExt, "num");
-  EXPECT_EQ(request.flags, 0x8806);
+  EXPECT_TRUE(request.confirmOverwrite);
   EXPECT_TRUE(seams().messages.empty());
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -464,7 +464,7 @@ TEST_F(ReadingWindows, SaveCancelIsSilentAndFailureSaysSo) {
   Click(disp, "cmdSave");
   ASSERT_EQ(seams().messages.size(), 1u);
   EXPECT_TRUE(seams().messages[0].prompt.startsWith("The reading could not be saved."));
-  EXPECT_EQ(seams().messages[0].style, 16);
+  EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::Critical);
 }
 
 TEST_F(ReadingWindows, SaveRefusesALinkToNothingAndAStrangersLink) {
@@ -511,13 +511,13 @@ TEST_F(ReadingWindows, SaveWarnsAboutCharactersTheFileCannotHold) {
   seams().fileAnswers.push_back(path);
   Click(disp, "cmdSave");
   ASSERT_EQ(seams().messages.size(), 1u);
-  EXPECT_EQ(seams().messages[0].style, 68);
+  EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::YesNoInformation);
   EXPECT_TRUE(seams().messages[0].prompt.contains("É Ú Ñ")) << seams().messages[0].prompt.toStdString();
   EXPECT_TRUE(seams().fileRequests.empty());
   EXPECT_FALSE(QFile::exists(path));
 
   // Yes: saved without them.
-  seams().answers.push_back(ui::vbYes);
+  seams().answers.push_back(ui::MsgAnswer::Yes);
   Click(disp, "cmdSave");
   ASSERT_TRUE(QFile::exists(path));
   const std::optional<reading::Person> back = reading::ReadingFile::Read(path);
@@ -618,7 +618,7 @@ TEST_F(ReadingWindows, OpenOfABadFileSaysSoAndChangesNothing) {
     EXPECT_TRUE(qztest::Click(input().control<QPushButton>("cmdOpen"))) << c.what;
     ASSERT_EQ(seams().messages.size(), 1u) << c.what;
     EXPECT_EQ(seams().messages[0].prompt, "Please Check The File.") << c.what;
-    EXPECT_EQ(seams().messages[0].style, 16) << c.what;
+    EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::Critical) << c.what;
     EXPECT_EQ(box("txtFirstName")->text(), "ANN") << c.what;
     EXPECT_EQ(list("cboMonth")->currentText(), "May") << c.what;
     EXPECT_EQ(list("cboYear")->currentText(), "2005") << c.what;
@@ -648,7 +648,7 @@ TEST_F(ReadingWindows, PrintGoesToTheDefaultPrinterOrSaysThereIsNone) {
   Click(save, "cmdPrint");
   ASSERT_EQ(seams().messages.size(), 1u);
   EXPECT_EQ(seams().messages[0].prompt, ui::NoPrinterMessage());
-  EXPECT_EQ(seams().messages[0].style, 64);
+  EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::Information);
 
   seams().messages.clear();
   seams().defaultPrinterPdf = qztest::TempPath("reading.pdf");

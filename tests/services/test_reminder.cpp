@@ -56,12 +56,12 @@ TEST_F(Reminder, FourteenDaysAgoIsQuiet) {
 
 TEST_F(Reminder, AnswerYesStoresTodayThenOpensTheDownloadPage) {
   settings::WriteDuration(stored(-15));
-  seams().answers.push_back(ui::vbYes);
+  seams().answers.push_back(ui::MsgAnswer::Yes);
   RemindToCheckForUpdate();
   ASSERT_EQ(seams().messages.size(), 1u);
   EXPECT_EQ(seams().messages[0].prompt,
             QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"));
-  EXPECT_EQ(seams().messages[0].style, 68);
+  EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::YesNoInformation);
   EXPECT_EQ(seams().messages[0].title, QStringLiteral("QZ Orbalinth"));
   EXPECT_EQ(settings::ReadDuration(), stored(0));
   EXPECT_EQ(seams().opened, QStringList{PageAddress(QStringLiteral("download-web-page"))});
@@ -69,7 +69,7 @@ TEST_F(Reminder, AnswerYesStoresTodayThenOpensTheDownloadPage) {
 
 TEST_F(Reminder, AnswerNoStoresTodayAndOpensNothing) {
   settings::WriteDuration(stored(15));  // a stored day ahead of the clock asks as well
-  seams().answers.push_back(ui::vbNo);
+  seams().answers.push_back(ui::MsgAnswer::No);
   RemindToCheckForUpdate();
   EXPECT_EQ(seams().messages.size(), 1u);
   EXPECT_EQ(settings::ReadDuration(), stored(0));

@@ -53,7 +53,7 @@ TEST_F(ExitDialog, ReferralChecksInTheirOrder) {
   dialog.Show();
   submit();  // untouched: the placeholders hold no "@"
   EXPECT_EQ(seams().lastPrompt(), QStringLiteral("Please Enter Proper Email Address"));
-  EXPECT_EQ(seams().messages.back().style, 16);
+  EXPECT_EQ(seams().messages.back().style, ui::MsgStyle::Critical);
 
   box("txtEmail")->setText(QStringLiteral("a@b.c"));
   box("txtFriendEmail")->setText(QStringLiteral(" a@b.c "));
@@ -162,7 +162,7 @@ TEST_F(ExitDialog, SpaceInAnEmailBoxIsRefused) {
   QTest::keyClick(email, Qt::Key_Space);
   EXPECT_EQ(email->text(), QStringLiteral("ab"));
   EXPECT_EQ(seams().lastPrompt(), QStringLiteral("Email Address Cannot Contain Space"));
-  EXPECT_EQ(seams().messages.back().style, 16);
+  EXPECT_EQ(seams().messages.back().style, ui::MsgStyle::Critical);
   QTest::keyClick(box("txtName"), Qt::Key_Space);
   EXPECT_EQ(seams().messages.size(), 1u);
 }

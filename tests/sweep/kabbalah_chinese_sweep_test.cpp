@@ -185,7 +185,7 @@ TEST_F(ChineseSweep, NamesOfEveryLengthScriptAndControlCharacter) {
       // Save, answering Yes to saving without what the file cannot hold, and open it again.
       const QString path = qztest::TempPath("sweep-name.cnu");
       QFile::remove(path);
-      seams().answers.push_back(ui::vbYes);
+      seams().answers.push_back(ui::MsgAnswer::Yes);
       seams().fileAnswers.push_back(path);
       EXPECT_TRUE(sweep::Click(cReport().control<QPushButton>("cmdSave")));
       ASSERT_TRUE(QFile::exists(path)) << c.what << ": " << seams().lastPrompt().toStdString();

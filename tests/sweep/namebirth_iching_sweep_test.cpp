@@ -221,7 +221,7 @@ TEST_F(IchingSweep, OpenOfBadFiles) {
     if (f.unreadable) {
       ASSERT_EQ(seams().messages.size(), 1u) << f.what;
       EXPECT_EQ(seams().messages[0].prompt, iching::SavedNamesMessage(iching::SavedNamesStatus::Unreadable)) << f.what;
-      EXPECT_EQ(seams().messages[0].style, 16) << f.what;
+      EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::Critical) << f.what;
     }
     if (!before.isEmpty()) {
       EXPECT_EQ(sweep::ReadBytes(f.path), before) << f.what;

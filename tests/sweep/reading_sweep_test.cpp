@@ -146,7 +146,7 @@ TEST_F(ReadingSweep, OpenOfBadFiles) {
     } else {
       ASSERT_EQ(seams().messages.size(), 1u) << f.what;
       EXPECT_EQ(seams().messages[0].prompt, frmNumerologyProMain::kCheckFileMessage) << f.what;
-      EXPECT_EQ(seams().messages[0].style, 16) << f.what;
+      EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::Critical) << f.what;
       EXPECT_EQ(box("txtFirstName")->text(), "ANN") << f.what;
       EXPECT_TRUE(input().IsVisible()) << f.what;
       EXPECT_FALSE(result().IsLoaded() && result().IsVisible()) << f.what;
@@ -196,7 +196,7 @@ TEST_F(ReadingSweep, SavedNamesComeBackAsTheyWereSaved) {
     const QString path = qztest::TempPath(QStringLiteral("roundtrip.num"));
     QFile::remove(path);
     seams().messages.clear();
-    seams().answers.push_back(ui::vbYes);
+    seams().answers.push_back(ui::MsgAnswer::Yes);
     seams().fileAnswers.push_back(path);
     EXPECT_TRUE(sweep::Click(frmNumerologyProDisp::instance().control<QPushButton>("cmdSave")));
     ASSERT_TRUE(QFile::exists(path)) << c.what << ": " << seams().lastPrompt().toStdString();

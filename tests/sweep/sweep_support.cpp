@@ -299,7 +299,7 @@ void SaveMustFail(QWidget* saveButton, const FailingSave& s, const std::function
   const auto& messages = qztest::seams().messages;
   ASSERT_EQ(messages.size(), 1u) << what;
   EXPECT_TRUE(saysSo(messages[0].prompt)) << what << ": " << messages[0].prompt.toStdString();
-  EXPECT_EQ(messages[0].style, 16) << what;
+  EXPECT_EQ(messages[0].style, ui::MsgStyle::Critical) << what;
   if (!s.before.isEmpty()) {
     EXPECT_EQ(ReadBytes(s.path), s.before) << what;
   }

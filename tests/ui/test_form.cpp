@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -164,9 +165,7 @@ TEST_F(FormLifecycle, ModalShowGoesThroughTheSeam) {
   EXPECT_FALSE(f.IsModal());
 }
 
-TEST(CommonDialog, FiltersAndDefaultExtension) {
-  qztest::seams().reset();
-  ui::CommonDialog d;
+TEST(CommonDialog, Filters) {
   // A description that already names its pattern is shown once; one without gets it appended.
   const struct {
     const char* filter;
@@ -179,18 +178,62 @@ TEST(CommonDialog, FiltersAndDefaultExtension) {
       {"Readings (*.num)|*.qzs", {"Readings (*.num) (*.qzs)"}},  // names another pattern
       {"", {}},
   };
-  for (const auto& f : filters) {
-    d.Filter = QString::fromLatin1(f.filter);
-    EXPECT_EQ(d.QtFilters(), f.shown) << f.filter;
-  }
-  d.DefaultExt = QStringLiteral("num");
-  d.FileName = QStringLiteral("keep");
-  qztest::seams().fileAnswers.push_back(std::nullopt);
-  EXPECT_FALSE(d.ShowSave());
-  EXPECT_EQ(d.FileName, QStringLiteral("keep"));  // Cancel leaves it as it was
-  qztest::seams().fileAnswers.push_back(QStringLiteral("/tmp/reading"));
-  EXPECT_TRUE(d.ShowSave());
-  EXPECT_EQ(d.FileName, QStringLiteral("/tmp/reading.num"));
-  ASSERT_EQ(qztest::seams().fileRequests.size(), 2u);
+  for (const auto& f : filters) EXPECT_EQ(ui::QtFilters(QString::fromLatin1(f.filter)), f.shown) << f.filter;
+  EXPECT_EQ(ui::OfferedFilters(QString()), QStringList({"All files (*)"}));
+}
+
+TEST(CommonDialog, SaveAddsTheDefaultExtensionToANameWithout) {
+  qztest::seams().reset();
+  qztest::seams().fileAnswers = {std::nullopt, QStringLiteral("/tmp/reading"), QStringLiteral("/tmp/reading.txt")};
+  EXPECT_EQ(ui::AskSaveFile(ui::FileKind::Reading), std::nullopt);  // Cancel
+  EXPECT_EQ(ui::AskSaveFile(ui::FileKind::Reading), QStringLiteral("/tmp/reading.num"));
+  EXPECT_EQ(ui::AskSaveFile(ui::FileKind::Reading), QStringLiteral("/tmp/reading.txt"));
+  ASSERT_EQ(qztest::seams().fileRequests.size(), 3u);
   EXPECT_EQ(qztest::seams().fileRequests[1].kind, ui::FileDialogKind::Save);
+}
+
+// The real dialog each kind of file shows: its title, the filter it offers, whether an open
+// takes only an existing file and a save asks before replacing one.
+TEST(CommonDialog, TheRealDialogOfEachUse) {
+  qztest::seams().reset();
+  const QString select = QStringLiteral("Select the source file");
+  const struct Case {
+    bool save;
+    ui::FileKind kind;
+    QString title;
+    QString shownFilter;
+    QString suffix;  // a save's default extension
+  } cases[] = {
+      {false, ui::FileKind::Reading, select, "RI Voze Ravudevede Rod (*.num)", ""},
+      {false, ui::FileKind::ChineseReading, select, "QZ Chinese Numerology (*.cnu)", ""},
+      {false, ui::FileKind::SavedReading, select, "QZ Saved Reading (*.qzs)", ""},
+      {false, ui::FileKind::AnyFile, "Open", "All files (*)", ""},  // no title set: the dialog's own
+      {true, ui::FileKind::Reading, "Save Your Vidovuzovo Zed Result ....", "Rich Text Format (*.num)", "num"},
+      {true, ui::FileKind::ChineseReading, "QZ Chinese Numerology", "QZ Chinese Numerology (*.cnu)", "cnu"},
+      {true, ui::FileKind::Report, "QZ Orbalinth", "Rich Text Format (*.rtf)", "rtf"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE((c.save ? "save " : "open ") + c.shownFilter.toStdString());
+    bool shown = false;
+    ui::SetDialogDriver([&](QDialog& dialog) {
+      auto* d = qobject_cast<QFileDialog*>(&dialog);
+      ASSERT_TRUE(d);
+      shown = true;
+      EXPECT_EQ(d->windowTitle(), c.title);
+      EXPECT_EQ(d->nameFilters(), QStringList{c.shownFilter});
+      EXPECT_EQ(d->selectedNameFilter(), c.shownFilter);
+      EXPECT_EQ(d->acceptMode(), c.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+      EXPECT_EQ(d->defaultSuffix(), c.suffix);
+      if (c.save) {
+        EXPECT_FALSE(d->testOption(QFileDialog::DontConfirmOverwrite));
+      } else {
+        const bool anyName = c.kind == ui::FileKind::AnyFile;
+        EXPECT_EQ(d->fileMode(), anyName ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+      }
+    });
+    const std::optional<QString> chosen = c.save ? ui::AskSaveFile(c.kind) : ui::AskOpenFile(c.kind);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(chosen, std::nullopt);  // the dialog left open is cancelled
+  }
+  ui::SetDialogDriver(nullptr);
 }

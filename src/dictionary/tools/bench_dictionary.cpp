@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
   SetUserDataFolder(work + "/user");
   SetWebViewPluginFolder(work + "/no-plugin");  // the frame alone: no browser
   SetConnectionTest([] { return false; });
-  ui::SetMsgBoxHandler([](const ui::MsgBoxCall&) { return ui::vbOK; });
+  ui::SetMsgBoxHandler([](const ui::MsgBoxCall&) { return ui::MsgAnswer::Ok; });
 
   std::printf("%8s %10s %10s %10s %10s %10s %10s %10s %10s\n", "rows", "raw read", "raw insert", "frame load",
               "exact", "wildcard", "display", "merge", "added");

@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
   ui::SetMsgBoxHandler([](const ui::MsgBoxCall& call) {
     std::printf("MSGBOX %s\n", call.prompt.toUtf8().constData());
     std::fflush(stdout);
-    return (call.style & 7) == ui::vbYesNo ? ui::vbNo : ui::vbOK;
+    return call.style == ui::MsgStyle::YesNoInformation ? ui::MsgAnswer::No : ui::MsgAnswer::Ok;
   });
   StartSuite();
   if (frmMain::instance().IsVisible()) {

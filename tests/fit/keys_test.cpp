@@ -113,6 +113,8 @@ class WindowKeys : public fittest::AllWindowsTest, public ::testing::WithParamIn
     EXPECT_TRUE(form.IsVisible()) << seams().lastPrompt().toStdString();
     if (!form.IsVisible()) return nullptr;
     qztest::Activate(form.window());
+    // Keys go where the window manager put the focus: wait until it gave it to the window.
+    EXPECT_TRUE(qztest::WaitFor([&] { return QApplication::activeWindow() == form.window(); }, 3000));
     seams().messages.clear();
     seams().opened.clear();
     return form.window();

@@ -30,18 +30,6 @@ std::function<void(int)>& endHandler() {
   return h;
 }
 
-// True when no control of the window is lower than its contents need.
-bool ControlsHaveTheirHeight(QWidget* window) {
-  for (QWidget* w : window->findChildren<QWidget*>()) {
-    if (w->isWindow() || !w->isVisibleTo(window)) continue;
-    int needed = w->minimumSizeHint().height();
-    if (w->hasHeightForWidth()) needed = std::max(needed, w->heightForWidth(w->width()));
-    if (w->minimumHeight() > 0 && w->maximumHeight() == w->minimumHeight()) needed = w->minimumHeight();
-    if (w->height() < needed) return false;
-  }
-  return true;
-}
-
 // Sizes a freshly loaded window to what its controls need at the current fonts: the layout's
 // size hint, never below its minimum, with the height word-wrapped text needs at the chosen
 // width. A size the load handler set is kept, grown only where the controls need more.
@@ -68,7 +56,7 @@ void FitToContents(QMainWindow* w) {
       if (setWhileLoading) break;
       w->resize(before.width(), before.height() + change);
       if (QLayout* layout = w->layout()) layout->activate();
-      if (!ControlsHaveTheirHeight(w)) w->resize(before);
+      if (!ControlsKeepTheirHeight(w)) w->resize(before);
       break;
     }
     w->resize(before.width(), before.height() + change);
@@ -96,7 +84,7 @@ bool ControlsShowWhole(QMainWindow* w) {
     if (!c->parentWidget()->rect().contains(c->geometry())) return false;
     if (!w->rect().contains(QRect(c->mapTo(w, QPoint(0, 0)), c->size()))) return false;
   }
-  return ControlsHaveTheirHeight(w);
+  return ControlsKeepTheirHeight(w);
 }
 
 // The smallest size a resizable window may be dragged to keeps every control showing: the

@@ -43,19 +43,6 @@ void PlaceFrame(QWidget* window, const QPoint& frameTopLeft, const QSize& size, 
   if (wanted != window->geometry() || !window->testAttribute(Qt::WA_Moved)) window->setGeometry(wanted);
 }
 
-// True when no control of the window is lower than its contents need.
-bool ControlsKeepTheirHeight(QWidget* window) {
-  if (QLayout* layout = window->layout()) layout->activate();
-  for (QWidget* w : window->findChildren<QWidget*>()) {
-    if (w->isWindow() || !w->isVisibleTo(window)) continue;
-    int needed = w->minimumSizeHint().height();
-    if (w->hasHeightForWidth()) needed = std::max(needed, w->heightForWidth(w->width()));
-    if (w->minimumHeight() > 0 && w->maximumHeight() == w->minimumHeight()) needed = w->minimumHeight();
-    if (w->height() < needed) return false;
-  }
-  return true;
-}
-
 // A resizable window no larger than the area leaves room for, nor below its minimum. A fixed
 // window has its fixed size, which a window on the screen takes only when the window system
 // answers.
@@ -119,6 +106,18 @@ class FrameWatch : public QObject {
   int tries_ = 0;
 };
 }  // namespace
+
+bool ControlsKeepTheirHeight(QWidget* window) {
+  if (QLayout* layout = window->layout()) layout->activate();
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    if (w->isWindow() || !w->isVisibleTo(window)) continue;
+    int needed = w->minimumSizeHint().height();
+    if (w->hasHeightForWidth()) needed = std::max(needed, w->heightForWidth(w->width()));
+    if (w->minimumHeight() > 0 && w->maximumHeight() == w->minimumHeight()) needed = w->minimumHeight();
+    if (w->height() < needed) return false;
+  }
+  return true;
+}
 
 QRect FreeArea(const QWidget* window) {
   QScreen* screen = window->screen();

@@ -14,6 +14,9 @@ QRect FreeArea(const QWidget* window);
 // last seen round another window (none before the first).
 QMargins FrameMargins(const QWidget* window);
 
+// True when no control of the window is lower than its contents need (its layout laid out first).
+bool ControlsKeepTheirHeight(QWidget* window);
+
 // These leave alone a widget that is not a window (a window shown inside another).
 
 // Centres the window, frame included, on the free area. A window the user may resize that is

@@ -163,7 +163,9 @@ void Activate(QWidget* window) {
   window->show();
   window->activateWindow();
   QApplication::setActiveWindow(window);
-  [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(window, 1000);
+  // Under a window manager the activation arrives later, and keys sent before it are lost.
+  [[maybe_unused]] const bool active =
+      QTest::qWaitFor([window] { return QApplication::activeWindow() == window && window->isActiveWindow(); }, 5000);
 }
 
 void UnloadAllWindows() {

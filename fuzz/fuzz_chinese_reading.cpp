@@ -1,9 +1,9 @@
 // The Chinese reading file (*.cnu) and the first field read from a saved file.
 #include <QFile>
 
-#include "chinese_reading.h"
+#include "chinese/core/chinese_reading.h"
 #include "fuzz_support.h"
-#include "text_codec.h"
+#include "services/text_codec.h"
 
 using chinese::ChineseReadingFile;
 

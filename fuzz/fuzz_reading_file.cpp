@@ -2,8 +2,8 @@
 #include <QFile>
 
 #include "fuzz_support.h"
-#include "reading_file.h"
-#include "text_codec.h"
+#include "reading/core/reading_file.h"
+#include "services/text_codec.h"
 
 using reading::Person;
 using reading::ReadingFile;

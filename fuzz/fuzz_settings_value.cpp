@@ -4,11 +4,11 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "calendar.h"
 #include "fuzz_support.h"
-#include "platform.h"
-#include "settings_store.h"
-#include "text_codec.h"
+#include "services/calendar.h"
+#include "services/platform.h"
+#include "services/settings_store.h"
+#include "services/text_codec.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   // The settings live under a scratch configuration folder, never the user's own.

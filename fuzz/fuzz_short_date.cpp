@@ -3,9 +3,9 @@
 #include <QLocale>
 #include <vector>
 
-#include "calendar.h"
 #include "fuzz_support.h"
-#include "text_codec.h"
+#include "services/calendar.h"
+#include "services/text_codec.h"
 
 namespace {
 const std::vector<QLocale>& locales() {

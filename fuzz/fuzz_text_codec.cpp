@@ -1,6 +1,6 @@
 // The codec of settings and reading files: bytes and text forms, and the code page table.
 #include "fuzz_support.h"
-#include "text_codec.h"
+#include "services/text_codec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QByteArray bytes = qzfuzz::Bytes(data, size);

@@ -6,8 +6,8 @@
 
 #include <QFile>
 
-#include "dictionary_db.h"
-#include "dictionary_store.h"
+#include "dictionary/core/dictionary_db.h"
+#include "dictionary/core/dictionary_store.h"
 #include "fuzz_support.h"
 #include "fuzz_update_support.h"
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "dictionary_db.h"
+#include "dictionary/core/dictionary_db.h"
 #include "fuzz_support.h"
 #include "fuzz_update_support.h"
 

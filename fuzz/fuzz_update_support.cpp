@@ -2,9 +2,9 @@
 
 #include <QFile>
 
-#include "dictionary_db.h"
-#include "dictionary_module.h"
-#include "dictionary_store.h"
+#include "dictionary/core/dictionary_db.h"
+#include "dictionary/core/dictionary_module.h"
+#include "dictionary/core/dictionary_store.h"
 #include "fuzz_support.h"
 
 using namespace dictionary;

@@ -8,11 +8,11 @@
 #include <QFile>
 #include <QLocale>
 
-#include "calendar.h"
-#include "chinese_reading.h"
-#include "dictionary_db.h"
-#include "reading_file.h"
-#include "text_codec.h"
+#include "chinese/core/chinese_reading.h"
+#include "dictionary/core/dictionary_db.h"
+#include "reading/core/reading_file.h"
+#include "services/calendar.h"
+#include "services/text_codec.h"
 
 namespace {
 QString root;

@@ -9,17 +9,17 @@
 #include <cstdio>
 #include <functional>
 
-#include "comprehensive.h"
-#include "frm_chinese_numerology_main.h"
-#include "frm_chinese_numerology_save.h"
-#include "frm_iching_numerology_main.h"
-#include "frm_kabbalah_numerology_main.h"
-#include "frm_kabbalah_numerology_save.h"
-#include "frm_numerology_pro_main.h"
-#include "frm_numerology_pro_result.h"
-#include "frm_numerology_pro_save.h"
-#include "frm_numerology_software_one.h"
-#include "msgbox.h"
+#include "chinese/frm_chinese_numerology_main.h"
+#include "chinese/frm_chinese_numerology_save.h"
+#include "iching/frm_iching_numerology_main.h"
+#include "kabbalah/frm_kabbalah_numerology_main.h"
+#include "kabbalah/frm_kabbalah_numerology_save.h"
+#include "namebirth/frm_numerology_software_one.h"
+#include "reading/core/comprehensive.h"
+#include "reading/frm_numerology_pro_main.h"
+#include "reading/frm_numerology_pro_result.h"
+#include "reading/frm_numerology_pro_save.h"
+#include "ui/msgbox.h"
 
 namespace {
 constexpr int kUnlimited = 32767;

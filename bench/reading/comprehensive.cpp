@@ -8,11 +8,11 @@
 #include <cstdio>
 #include <vector>
 
-#include "frm_numerology_pro_main.h"
-#include "frm_numerology_pro_result.h"
-#include "frm_numerology_pro_save.h"
-#include "msgbox.h"
-#include "rich_text_box.h"
+#include "reading/frm_numerology_pro_main.h"
+#include "reading/frm_numerology_pro_result.h"
+#include "reading/frm_numerology_pro_save.h"
+#include "ui/msgbox.h"
+#include "ui/rich_text_box.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "startup_probe.h"
+#include "bench/startup/startup_probe.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

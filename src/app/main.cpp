@@ -1,19 +1,19 @@
 #include <QApplication>
 
-#include "app_icon.h"
-#include "chinese_tool.h"
-#include "dictionary_tool.h"
-#include "file_io.h"
-#include "iching_tool.h"
-#include "kabbalah_tool.h"
-#include "namebirth_tool.h"
-#include "platform_qt.h"
-#include "reading_tool.h"
-#include "shell_windows.h"
+#include "chinese/chinese_tool.h"
+#include "dictionary/dictionary_tool.h"
+#include "iching/iching_tool.h"
+#include "kabbalah/kabbalah_tool.h"
+#include "namebirth/namebirth_tool.h"
+#include "reading/reading_tool.h"
+#include "services/file_io.h"
+#include "shell/shell_windows.h"
+#include "ui/app_icon.h"
+#include "ui/platform_qt.h"
 
 #ifdef QZ_STARTUP_PROBE
-#include "single_instance.h"
-#include "startup_probe.h"
+#include "bench/startup/startup_probe.h"
+#include "shell/single_instance.h"
 #endif
 
 int main(int argc, char** argv) {

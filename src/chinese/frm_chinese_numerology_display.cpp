@@ -1,4 +1,4 @@
-#include "frm_chinese_numerology_display.h"
+#include "chinese/frm_chinese_numerology_display.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -7,15 +7,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app_icon.h"
-#include "common_menu.h"
-#include "controls.h"
-#include "frm_chinese_numerology_main.h"
-#include "frm_chinese_numerology_save.h"
-#include "lo_shu.h"
-#include "rich_text_box.h"
-#include "shell_windows.h"
-#include "style.h"
+#include "chinese/core/lo_shu.h"
+#include "chinese/frm_chinese_numerology_main.h"
+#include "chinese/frm_chinese_numerology_save.h"
+#include "shell/common_menu.h"
+#include "shell/shell_windows.h"
+#include "ui/app_icon.h"
+#include "ui/controls.h"
+#include "ui/rich_text_box.h"
+#include "ui/style.h"
 
 namespace {
 constexpr int kCellSize = 92;

@@ -3,7 +3,7 @@
 // number text beside it.
 #include <QString>
 
-#include "form.h"
+#include "ui/form.h"
 
 class QLabel;
 namespace ui {

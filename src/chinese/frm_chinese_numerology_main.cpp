@@ -1,4 +1,4 @@
-#include "frm_chinese_numerology_main.h"
+#include "chinese/frm_chinese_numerology_main.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -11,17 +11,17 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app_icon.h"
-#include "calendar.h"
-#include "chinese_reading.h"
-#include "common_dialog.h"
-#include "common_menu.h"
-#include "controls.h"
-#include "frm_chinese_numerology_display.h"
-#include "msgbox.h"
-#include "shell_windows.h"
-#include "style.h"
-#include "vb_text.h"
+#include "chinese/core/chinese_reading.h"
+#include "chinese/frm_chinese_numerology_display.h"
+#include "services/calendar.h"
+#include "services/vb_text.h"
+#include "shell/common_menu.h"
+#include "shell/shell_windows.h"
+#include "ui/app_icon.h"
+#include "ui/common_dialog.h"
+#include "ui/controls.h"
+#include "ui/msgbox.h"
+#include "ui/style.h"
 
 namespace {
 const char* kIntroduction =

@@ -1,7 +1,7 @@
 #pragma once
 // The Chinese numerology tool's entry window: the name and birth date, Calculate, and the
 // Open of a saved Chinese reading file.
-#include "form.h"
+#include "ui/form.h"
 
 class QComboBox;
 class QLineEdit;

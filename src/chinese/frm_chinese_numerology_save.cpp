@@ -1,22 +1,22 @@
-#include "frm_chinese_numerology_save.h"
+#include "chinese/frm_chinese_numerology_save.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app_icon.h"
-#include "calendar.h"
-#include "chinese_reading.h"
-#include "common_dialog.h"
-#include "common_menu.h"
-#include "controls.h"
-#include "frm_chinese_numerology_display.h"
-#include "msgbox.h"
-#include "save_warning.h"
-#include "rich_text_box.h"
-#include "style.h"
-#include "web_pages.h"
+#include "chinese/core/chinese_reading.h"
+#include "chinese/frm_chinese_numerology_display.h"
+#include "services/calendar.h"
+#include "services/save_warning.h"
+#include "services/web_pages.h"
+#include "shell/common_menu.h"
+#include "ui/app_icon.h"
+#include "ui/common_dialog.h"
+#include "ui/controls.h"
+#include "ui/msgbox.h"
+#include "ui/rich_text_box.h"
+#include "ui/style.h"
 
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");

@@ -1,7 +1,7 @@
 #pragma once
 // The Chinese numerology report: the reading as plain text, saved as a Chinese reading
 // file or printed on the default printer.
-#include "form.h"
+#include "ui/form.h"
 
 class QPushButton;
 namespace ui {

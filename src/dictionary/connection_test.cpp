@@ -1,4 +1,4 @@
-#include "connection_test.h"
+#include "dictionary/connection_test.h"
 
 #include <QFile>
 

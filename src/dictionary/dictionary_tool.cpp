@@ -1,9 +1,9 @@
-#include "dictionary_tool.h"
+#include "dictionary/dictionary_tool.h"
 
 #include <QCoreApplication>
 
-#include "frm_numerology_dictionary_main.h"
-#include "tool_registry.h"
+#include "dictionary/frm_numerology_dictionary_main.h"
+#include "shell/tool_registry.h"
 
 namespace {
 // The web view shares OpenGL contexts with the application, which must be said before the

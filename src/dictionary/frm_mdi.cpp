@@ -1,4 +1,4 @@
-#include "frm_mdi.h"
+#include "dictionary/frm_mdi.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -20,19 +20,19 @@
 #include <algorithm>
 #include <functional>
 
-#include "common_dialog.h"
-#include "common_menu.h"
-#include "controls.h"
-#include "dictionary_module.h"
-#include "dictionary_search.h"
-#include "dictionary_store.h"
-#include "frm_numerology_dictionary_main.h"
-#include "frm_numerology_dictionary_pb.h"
-#include "msgbox.h"
-#include "screen_fit.h"
-#include "shell_windows.h"
-#include "vb_text.h"
-#include "web_pages.h"
+#include "dictionary/core/dictionary_module.h"
+#include "dictionary/core/dictionary_search.h"
+#include "dictionary/core/dictionary_store.h"
+#include "dictionary/frm_numerology_dictionary_main.h"
+#include "dictionary/frm_numerology_dictionary_pb.h"
+#include "services/vb_text.h"
+#include "services/web_pages.h"
+#include "shell/common_menu.h"
+#include "shell/shell_windows.h"
+#include "ui/common_dialog.h"
+#include "ui/controls.h"
+#include "ui/msgbox.h"
+#include "ui/screen_fit.h"
 
 using namespace dictionary;
 

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <memory>
 
-#include "form.h"
+#include "ui/form.h"
 
 class QButtonGroup;
 class QHeaderView;

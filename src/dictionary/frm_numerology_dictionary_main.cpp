@@ -1,4 +1,4 @@
-#include "frm_numerology_dictionary_main.h"
+#include "dictionary/frm_numerology_dictionary_main.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -9,14 +9,14 @@
 #include <algorithm>
 #include <functional>
 
-#include "connection_test.h"
-#include "controls.h"
-#include "dictionary_module.h"
-#include "frm_mdi.h"
-#include "vb_text.h"
-#include "web_pages.h"
-#include "web_view_interface.h"
-#include "web_view_loader.h"
+#include "dictionary/connection_test.h"
+#include "dictionary/core/dictionary_module.h"
+#include "dictionary/frm_mdi.h"
+#include "dictionary/web_view_loader.h"
+#include "dictionary/webview/web_view_interface.h"
+#include "services/vb_text.h"
+#include "services/web_pages.h"
+#include "ui/controls.h"
 
 namespace {
 // Shows and hides the frame's sub-window with the window it holds.

@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QString>
 
-#include "form.h"
+#include "ui/form.h"
 
 class IWebView;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "frm_numerology_dictionary_pb.h"
+#include "dictionary/frm_numerology_dictionary_pb.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "controls.h"
+#include "ui/controls.h"
 
 namespace {
 // The window closes itself when the bar is full: no close box, and Esc does nothing.

@@ -2,7 +2,7 @@
 // The progress window shown after a merge: a bar that fills in about five seconds.
 #include <QPointer>
 
-#include "form.h"
+#include "ui/form.h"
 
 class QProgressBar;
 class QTimer;

@@ -1,12 +1,12 @@
-#include "web_view_loader.h"
+#include "dictionary/web_view_loader.h"
 
 #include <unistd.h>
 
 #include <QDir>
 #include <QPluginLoader>
 
-#include "platform.h"
-#include "web_view_interface.h"
+#include "dictionary/webview/web_view_interface.h"
+#include "services/platform.h"
 
 namespace dictionary {
 const QString kWebViewPluginName = QStringLiteral("qz_dictionary_webview.so");

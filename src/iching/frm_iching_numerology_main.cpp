@@ -1,4 +1,4 @@
-#include "frm_iching_numerology_main.h"
+#include "iching/frm_iching_numerology_main.h"
 
 #include <algorithm>
 
@@ -10,14 +10,14 @@
 #include <QStackedWidget>
 #include <limits>
 
-#include "common_dialog.h"
-#include "common_menu.h"
-#include "controls.h"
-#include "msgbox.h"
-#include "saved_names.h"
-#include "shell_windows.h"
-#include "style.h"
-#include "vb_text.h"
+#include "iching/core/saved_names.h"
+#include "services/vb_text.h"
+#include "shell/common_menu.h"
+#include "shell/shell_windows.h"
+#include "ui/common_dialog.h"
+#include "ui/controls.h"
+#include "ui/msgbox.h"
+#include "ui/style.h"
 
 namespace {
 const QColor kBlack(0, 0, 0);

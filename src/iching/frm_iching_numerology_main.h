@@ -4,8 +4,8 @@
 #include <QString>
 #include <array>
 
-#include "form.h"
-#include "name_luck.h"
+#include "iching/core/name_luck.h"
+#include "ui/form.h"
 
 class QKeyEvent;
 class QLineEdit;

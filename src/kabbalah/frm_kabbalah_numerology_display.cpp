@@ -1,4 +1,4 @@
-#include "frm_kabbalah_numerology_display.h"
+#include "kabbalah/frm_kabbalah_numerology_display.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -9,13 +9,13 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-#include "common_menu.h"
-#include "controls.h"
-#include "frm_kabbalah_numerology_main.h"
-#include "frm_kabbalah_numerology_save.h"
-#include "kabbalah_numbers.h"
-#include "kabbalah_window_parts.h"
-#include "shell_windows.h"
+#include "kabbalah/core/kabbalah_numbers.h"
+#include "kabbalah/frm_kabbalah_numerology_main.h"
+#include "kabbalah/frm_kabbalah_numerology_save.h"
+#include "kabbalah/kabbalah_window_parts.h"
+#include "shell/common_menu.h"
+#include "shell/shell_windows.h"
+#include "ui/controls.h"
 
 namespace {
 const char* const kTabCaptions[6] = {"Lucky Number",           "Lucky Color",           "Money Number",

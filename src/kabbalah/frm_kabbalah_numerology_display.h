@@ -1,7 +1,7 @@
 #pragma once
 // The Kabbalah tool's result window: one tab per result, its caption line and its text.
-#include "form.h"
-#include "kabbalah_numbers.h"
+#include "kabbalah/core/kabbalah_numbers.h"
+#include "ui/form.h"
 
 class QLabel;
 class QPlainTextEdit;

@@ -1,4 +1,4 @@
-#include "frm_kabbalah_numerology_main.h"
+#include "kabbalah/frm_kabbalah_numerology_main.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -9,17 +9,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "calendar.h"
-#include "common_menu.h"
-#include "controls.h"
-#include "english_calendar.h"
-#include "frm_kabbalah_numerology_display.h"
-#include "kabbalah_numbers.h"
-#include "kabbalah_window_parts.h"
-#include "msgbox.h"
-#include "shell_windows.h"
-#include "update_reminder.h"
-#include "vb_text.h"
+#include "kabbalah/core/english_calendar.h"
+#include "kabbalah/core/kabbalah_numbers.h"
+#include "kabbalah/frm_kabbalah_numerology_display.h"
+#include "kabbalah/kabbalah_window_parts.h"
+#include "services/calendar.h"
+#include "services/update_reminder.h"
+#include "services/vb_text.h"
+#include "shell/common_menu.h"
+#include "shell/shell_windows.h"
+#include "ui/controls.h"
+#include "ui/msgbox.h"
 
 namespace {
 QComboBox* pickList(QWidget* parent, const char* name) {

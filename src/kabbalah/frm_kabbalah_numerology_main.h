@@ -1,6 +1,6 @@
 #pragma once
 // The Kabbalah tool's input window: three name parts, the birth date and the hour of birth.
-#include "form.h"
+#include "ui/form.h"
 
 class QComboBox;
 class QKeyEvent;

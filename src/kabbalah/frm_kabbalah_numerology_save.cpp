@@ -1,4 +1,4 @@
-#include "frm_kabbalah_numerology_save.h"
+#include "kabbalah/frm_kabbalah_numerology_save.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,17 +8,17 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "common_dialog.h"
-#include "common_menu.h"
-#include "controls.h"
-#include "frm_kabbalah_numerology_display.h"
-#include "kabbalah_numbers.h"
-#include "kabbalah_window_parts.h"
-#include "msgbox.h"
-#include "rich_text_box.h"
-#include "rtb_link_hook.h"
-#include "style.h"
-#include "web_pages.h"
+#include "kabbalah/core/kabbalah_numbers.h"
+#include "kabbalah/frm_kabbalah_numerology_display.h"
+#include "kabbalah/kabbalah_window_parts.h"
+#include "services/rtb_link_hook.h"
+#include "services/web_pages.h"
+#include "shell/common_menu.h"
+#include "ui/common_dialog.h"
+#include "ui/controls.h"
+#include "ui/msgbox.h"
+#include "ui/rich_text_box.h"
+#include "ui/style.h"
 
 void frmKabbalahNumerologySave::CreateControls(QMainWindow* w) {
   w->setWindowTitle(kabbalah::kWindowCaption);

@@ -1,6 +1,6 @@
 #pragma once
 // The Kabbalah report: all six results in one rich text, saved as RTF and printed.
-#include "form.h"
+#include "ui/form.h"
 
 namespace ui {
 class RichTextBox;

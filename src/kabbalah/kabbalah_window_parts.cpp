@@ -1,10 +1,10 @@
-#include "kabbalah_window_parts.h"
+#include "kabbalah/kabbalah_window_parts.h"
 
 #include <QMainWindow>
 #include <QVBoxLayout>
 
-#include "common_menu.h"
-#include "controls.h"
+#include "shell/common_menu.h"
+#include "ui/controls.h"
 
 #include <QKeyEvent>
 

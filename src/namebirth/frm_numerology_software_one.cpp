@@ -1,4 +1,4 @@
-#include "frm_numerology_software_one.h"
+#include "namebirth/frm_numerology_software_one.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -10,16 +10,16 @@
 #include <QStringList>
 #include <optional>
 
-#include "calendar.h"
-#include "common_menu.h"
-#include "controls.h"
-#include "file_io.h"
-#include "msgbox.h"
-#include "numerology_software.h"
-#include "screen_fit.h"
-#include "shell_windows.h"
-#include "style.h"
-#include "web_pages.h"
+#include "namebirth/core/numerology_software.h"
+#include "services/calendar.h"
+#include "services/file_io.h"
+#include "services/web_pages.h"
+#include "shell/common_menu.h"
+#include "shell/shell_windows.h"
+#include "ui/controls.h"
+#include "ui/msgbox.h"
+#include "ui/screen_fit.h"
+#include "ui/style.h"
 
 namespace nb = modNumerologySoftware;
 

@@ -3,7 +3,7 @@
 // attributes, the birth number and the zodiac sign out.
 #include <QSize>
 
-#include "form.h"
+#include "ui/form.h"
 
 class QComboBox;
 class QKeyEvent;

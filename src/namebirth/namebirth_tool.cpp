@@ -1,7 +1,7 @@
-#include "namebirth_tool.h"
+#include "namebirth/namebirth_tool.h"
 
-#include "frm_numerology_software_one.h"
-#include "tool_registry.h"
+#include "namebirth/frm_numerology_software_one.h"
+#include "shell/tool_registry.h"
 
 void RegisterNamebirthTool() {
   shell::RegisterTool(shell::Tool::NameBirth, [] { frmNumerologySoftwareOne::instance().Show(); });

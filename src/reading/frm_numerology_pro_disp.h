@@ -1,6 +1,6 @@
 #pragma once
 // The display window: one number's section, shown modally by the reading window.
-#include "reading_report_window.h"
+#include "reading/reading_report_window.h"
 
 class frmNumerologyProDisp : public ReadingReportWindow {
  public:

@@ -1,4 +1,4 @@
-#include "frm_numerology_pro_main.h"
+#include "reading/frm_numerology_pro_main.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -8,19 +8,19 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "calendar.h"
-#include "common_dialog.h"
-#include "common_menu.h"
-#include "controls.h"
-#include "frm_numerology_pro_result.h"
-#include "frm_numerology_pro_save.h"
-#include "msgbox.h"
-#include "reading_file.h"
-#include "rich_text_box.h"
-#include "shell_windows.h"
-#include "update_reminder.h"
-#include "vb_text.h"
-#include "web_pages.h"
+#include "reading/core/reading_file.h"
+#include "reading/frm_numerology_pro_result.h"
+#include "reading/frm_numerology_pro_save.h"
+#include "services/calendar.h"
+#include "services/update_reminder.h"
+#include "services/vb_text.h"
+#include "services/web_pages.h"
+#include "shell/common_menu.h"
+#include "shell/shell_windows.h"
+#include "ui/common_dialog.h"
+#include "ui/controls.h"
+#include "ui/msgbox.h"
+#include "ui/rich_text_box.h"
 
 const QString frmNumerologyProMain::kCheckFileMessage = QStringLiteral("Please Check The File.");
 

@@ -1,7 +1,7 @@
 #pragma once
 // The reading's input window: three names and a birth date, Next, Open of a saved reading, Exit.
-#include "form.h"
-#include "reading_section.h"
+#include "reading/core/reading_section.h"
+#include "ui/form.h"
 
 class QComboBox;
 class QLineEdit;

@@ -1,23 +1,23 @@
-#include "frm_numerology_pro_result.h"
+#include "reading/frm_numerology_pro_result.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "birthday_balance.h"
-#include "common_menu.h"
-#include "comprehensive.h"
-#include "controls.h"
-#include "core_numbers.h"
-#include "frm_numerology_pro_disp.h"
-#include "frm_numerology_pro_main.h"
-#include "frm_numerology_pro_save.h"
-#include "platform.h"
-#include "reading_numbers.h"
-#include "rich_text_box.h"
-#include "shell_windows.h"
-#include "web_pages.h"
+#include "reading/core/birthday_balance.h"
+#include "reading/core/comprehensive.h"
+#include "reading/core/core_numbers.h"
+#include "reading/core/reading_numbers.h"
+#include "reading/frm_numerology_pro_disp.h"
+#include "reading/frm_numerology_pro_main.h"
+#include "reading/frm_numerology_pro_save.h"
+#include "services/platform.h"
+#include "services/web_pages.h"
+#include "shell/common_menu.h"
+#include "shell/shell_windows.h"
+#include "ui/controls.h"
+#include "ui/rich_text_box.h"
 
 namespace {
 const QString kTitle = QStringLiteral("QZ Vidovuzovo Zed Software");

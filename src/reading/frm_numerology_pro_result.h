@@ -4,8 +4,8 @@
 #include <QDate>
 #include <QString>
 
-#include "form.h"
-#include "reading_section.h"
+#include "reading/core/reading_section.h"
+#include "ui/form.h"
 
 namespace reading {
 struct ReadingNumber;

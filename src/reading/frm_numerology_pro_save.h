@@ -1,6 +1,6 @@
 #pragma once
 // The comprehensive window: the whole reading, loaded hidden by the input and reading windows.
-#include "reading_report_window.h"
+#include "reading/reading_report_window.h"
 
 class frmNumerologyProsave : public ReadingReportWindow {
  public:

@@ -1,23 +1,23 @@
-#include "reading_report_window.h"
+#include "reading/reading_report_window.h"
 
 #include <QHBoxLayout>
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common_dialog.h"
-#include "common_menu.h"
-#include "controls.h"
-#include "frm_numerology_pro_disp.h"
-#include "frm_numerology_pro_main.h"
-#include "frm_numerology_pro_result.h"
-#include "frm_numerology_pro_save.h"
-#include "msgbox.h"
-#include "save_warning.h"
-#include "reading_file.h"
-#include "rich_text_box.h"
-#include "rtb_link_hook.h"
-#include "web_pages.h"
+#include "reading/core/reading_file.h"
+#include "reading/frm_numerology_pro_disp.h"
+#include "reading/frm_numerology_pro_main.h"
+#include "reading/frm_numerology_pro_result.h"
+#include "reading/frm_numerology_pro_save.h"
+#include "services/rtb_link_hook.h"
+#include "services/save_warning.h"
+#include "services/web_pages.h"
+#include "shell/common_menu.h"
+#include "ui/common_dialog.h"
+#include "ui/controls.h"
+#include "ui/msgbox.h"
+#include "ui/rich_text_box.h"
 
 const QString ReadingReportWindow::kPrintFailedMessage = QStringLiteral("Printing failed.");
 const QString ReadingReportWindow::kSaveFailedMessage = QStringLiteral("The reading could not be saved.");

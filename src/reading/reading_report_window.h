@@ -3,8 +3,8 @@
 // Back, Print to the default printer, and Save of the reading file.
 #include <QPointer>
 
-#include "form.h"
-#include "reading_section.h"
+#include "reading/core/reading_section.h"
+#include "ui/form.h"
 
 namespace ui {
 class RichTextBox;

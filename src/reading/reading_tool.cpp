@@ -1,7 +1,7 @@
-#include "reading_tool.h"
+#include "reading/reading_tool.h"
 
-#include "frm_numerology_pro_main.h"
-#include "tool_registry.h"
+#include "reading/frm_numerology_pro_main.h"
+#include "shell/tool_registry.h"
 
 void RegisterReadingTool() {
   shell::RegisterTool(shell::Tool::Reading, [] { frmNumerologyProMain::instance().Show(); });

@@ -1,4 +1,4 @@
-#include "calendar.h"
+#include "services/calendar.h"
 
 #include <QRegularExpression>
 

@@ -1,4 +1,4 @@
-#include "digits.h"
+#include "services/digits.h"
 
 int DigitSum(const QString& text) {
   int sum = 0;

@@ -1,4 +1,4 @@
-#include "file_io.h"
+#include "services/file_io.h"
 
 #include <QDir>
 #include <QFile>

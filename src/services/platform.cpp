@@ -1,4 +1,4 @@
-#include "platform.h"
+#include "services/platform.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>

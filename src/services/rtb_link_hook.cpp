@@ -1,4 +1,4 @@
-#include "rtb_link_hook.h"
+#include "services/rtb_link_hook.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QEvent>
@@ -10,8 +10,8 @@
 #include <QTextBlock>
 #include <QTextEdit>
 
-#include "platform.h"
-#include "rich_text_box.h"
+#include "services/platform.h"
+#include "ui/rich_text_box.h"
 
 namespace {
 constexpr int kLinkBuffer = 1024;  // the longest link opened is one character less

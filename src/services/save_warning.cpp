@@ -1,8 +1,8 @@
-#include "save_warning.h"
+#include "services/save_warning.h"
 
 #include <QStringList>
 
-#include "msgbox.h"
+#include "ui/msgbox.h"
 
 bool ConfirmSavingWithout(const QString& lostCharacters, const QString& fileDescription) {
   if (lostCharacters.isEmpty()) return true;

@@ -1,13 +1,13 @@
-#include "settings_store.h"
+#include "services/settings_store.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
-#include "calendar.h"
-#include "file_io.h"
-#include "text_codec.h"
+#include "services/calendar.h"
+#include "services/file_io.h"
+#include "services/text_codec.h"
 
 namespace settings {
 namespace {

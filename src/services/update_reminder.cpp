@@ -1,10 +1,10 @@
-#include "update_reminder.h"
+#include "services/update_reminder.h"
 
-#include "calendar.h"
-#include "msgbox.h"
-#include "platform.h"
-#include "settings_store.h"
-#include "web_pages.h"
+#include "services/calendar.h"
+#include "services/platform.h"
+#include "services/settings_store.h"
+#include "services/web_pages.h"
+#include "ui/msgbox.h"
 
 void RemindToCheckForUpdate() {
   const QDate today = platform::Today();

@@ -1,4 +1,4 @@
-#include "vb_text.h"
+#include "services/vb_text.h"
 
 QString VbLTrim(const QString& s) {
   qsizetype i = 0;

@@ -1,6 +1,6 @@
-#include "web_pages.h"
+#include "services/web_pages.h"
 
-#include "platform.h"
+#include "services/platform.h"
 
 const QString SiteDomain = QStringLiteral("qzorbalinth.com");
 const QString SiteHost = QStringLiteral("www.qzorbalinth.com");

@@ -1,4 +1,4 @@
-#include "common_menu.h"
+#include "shell/common_menu.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -6,9 +6,9 @@
 #include <QMenuBar>
 #include <QStackedLayout>
 
-#include "controls.h"
-#include "frm_about.h"
-#include "web_pages.h"
+#include "services/web_pages.h"
+#include "shell/frm_about.h"
+#include "ui/controls.h"
 
 namespace shell {
 namespace {

@@ -1,4 +1,4 @@
-#include "frm_about.h"
+#include "shell/frm_about.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -6,10 +6,10 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "app_icon.h"
-#include "controls.h"
-#include "screen_fit.h"
-#include "web_pages.h"
+#include "services/web_pages.h"
+#include "ui/app_icon.h"
+#include "ui/controls.h"
+#include "ui/screen_fit.h"
 
 void frmAbout::CreateControls(QMainWindow* w) {
   w->setWindowTitle(QStringLiteral("QZ Orbalinth v1.30"));

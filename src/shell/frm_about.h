@@ -1,6 +1,6 @@
 #pragma once
 // The about box: the suite's name and version, with links to the site.
-#include "form.h"
+#include "ui/form.h"
 
 class frmAbout : public ui::FormOf<frmAbout> {
  public:

@@ -1,4 +1,4 @@
-#include "frm_main.h"
+#include "shell/frm_main.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -6,16 +6,16 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "app_icon.h"
-#include "common_menu.h"
-#include "controls.h"
-#include "frm_nag_screen2.h"
-#include "msgbox.h"
-#include "platform.h"
-#include "single_instance.h"
-#include "tool_registry.h"
-#include "unload_all.h"
-#include "update_reminder.h"
+#include "services/platform.h"
+#include "services/update_reminder.h"
+#include "shell/common_menu.h"
+#include "shell/frm_nag_screen2.h"
+#include "shell/single_instance.h"
+#include "shell/tool_registry.h"
+#include "shell/unload_all.h"
+#include "ui/app_icon.h"
+#include "ui/controls.h"
+#include "ui/msgbox.h"
 
 int RoundHalfEven(double x) {
   const double lower = std::floor(x);

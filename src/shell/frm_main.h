@@ -1,7 +1,7 @@
 #pragma once
 // The launcher: one button per tool, the blinking forum banner and the promotion labels.
-#include "form.h"
-#include "tool_registry.h"
+#include "shell/tool_registry.h"
+#include "ui/form.h"
 
 class QPushButton;
 namespace ui {

@@ -1,4 +1,4 @@
-#include "frm_nag_screen2.h"
+#include "shell/frm_nag_screen2.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -9,15 +9,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app_icon.h"
-#include "controls.h"
-#include "msgbox.h"
-#include "platform.h"
-#include "screen_fit.h"
-#include "tell_a_friend.h"
-#include "unload_all.h"
-#include "vb_text.h"
-#include "web_pages.h"
+#include "services/platform.h"
+#include "services/vb_text.h"
+#include "services/web_pages.h"
+#include "shell/tell_a_friend.h"
+#include "shell/unload_all.h"
+#include "ui/app_icon.h"
+#include "ui/controls.h"
+#include "ui/msgbox.h"
+#include "ui/screen_fit.h"
 
 namespace {
 const QString kTitle = QStringLiteral("QZ Orbalinth v1.30");

@@ -2,7 +2,7 @@
 // The exit dialog: support texts, a visit invitation, the refer-a-friend form and Exit.
 #include <QStringList>
 
-#include "form.h"
+#include "ui/form.h"
 
 class QCheckBox;
 class QLabel;

@@ -4,7 +4,7 @@
 //   frmMain::instance().Hide();
 //   frmAbout::instance().ShowModal();    every "&About Software" item
 //   frmNagScreen2::instance().Hide();    loads the exit dialog hidden
-#include "frm_about.h"
-#include "frm_main.h"
-#include "frm_nag_screen2.h"
-#include "tool_registry.h"
+#include "shell/frm_about.h"
+#include "shell/frm_main.h"
+#include "shell/frm_nag_screen2.h"
+#include "shell/tool_registry.h"

@@ -1,4 +1,4 @@
-#include "single_instance.h"
+#include "shell/single_instance.h"
 
 #include <QFile>
 #include <QLockFile>
@@ -6,8 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "file_io.h"
-#include "settings_store.h"
+#include "services/file_io.h"
+#include "services/settings_store.h"
 
 namespace {
 QString& folderOverride() {

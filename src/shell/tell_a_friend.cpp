@@ -1,10 +1,10 @@
-#include "tell_a_friend.h"
+#include "shell/tell_a_friend.h"
 
 #include <QUrl>
 
-#include "msgbox.h"
-#include "platform.h"
-#include "web_pages.h"
+#include "services/platform.h"
+#include "services/web_pages.h"
+#include "ui/msgbox.h"
 
 QString modTellAFriend::TellAFriendName;
 QString modTellAFriend::TellAFriendEmail;

@@ -1,4 +1,4 @@
-#include "tool_registry.h"
+#include "shell/tool_registry.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "unload_all.h"
+#include "shell/unload_all.h"
 
-#include "form.h"
+#include "ui/form.h"
 
 void UnloadAllAndEnd() {
   static bool ending = false;

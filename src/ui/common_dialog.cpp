@@ -1,4 +1,4 @@
-#include "common_dialog.h"
+#include "ui/common_dialog.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -7,7 +7,7 @@
 #include <QPrintDialog>
 #include <QPrinterInfo>
 
-#include "msgbox.h"
+#include "ui/msgbox.h"
 
 namespace ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "form.h"
+#include "ui/form.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,9 +11,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "controls.h"
-#include "screen_fit.h"
-#include "style.h"
+#include "ui/controls.h"
+#include "ui/screen_fit.h"
+#include "ui/style.h"
 
 namespace ui {
 namespace {

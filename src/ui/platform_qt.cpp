@@ -1,8 +1,8 @@
-#include "platform_qt.h"
+#include "ui/platform_qt.h"
 
 #include <QDesktopServices>
 
-#include "platform.h"
+#include "services/platform.h"
 
 namespace ui {
 namespace {

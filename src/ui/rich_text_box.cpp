@@ -1,6 +1,6 @@
-#include "rich_text_box.h"
+#include "ui/rich_text_box.h"
 
-#include "file_io.h"
+#include "services/file_io.h"
 
 #include <QPrinter>
 #include <QTextBlock>

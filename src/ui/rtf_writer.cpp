@@ -2,8 +2,8 @@
 #include <QTextDocument>
 #include <QTextFragment>
 
-#include "text_codec.h"
-#include "rich_text_box.h"
+#include "services/text_codec.h"
+#include "ui/rich_text_box.h"
 
 namespace ui {
 namespace {

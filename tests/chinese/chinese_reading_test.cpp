@@ -4,9 +4,9 @@
 #include <QDir>
 #include <QFile>
 
-#include "calendar.h"
-#include "chinese_reading.h"
-#include "test_support.h"
+#include "chinese/core/chinese_reading.h"
+#include "common/test_support.h"
+#include "services/calendar.h"
 
 using namespace chinese;
 

@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "frm_chinese_numerology_display.h"
-#include "frm_chinese_numerology_main.h"
-#include "frm_chinese_numerology_save.h"
-#include "test_support.h"
+#include "chinese/frm_chinese_numerology_display.h"
+#include "chinese/frm_chinese_numerology_main.h"
+#include "chinese/frm_chinese_numerology_save.h"
+#include "common/test_support.h"
 
 TEST(ChineseScreenshots, ThreeWindows) {
   const QString dir = qEnvironmentVariable("QZ_SCREENSHOT_DIR");

@@ -15,17 +15,17 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
-#include "calendar.h"
-#include "chinese_reading.h"
-#include "frm_chinese_numerology_display.h"
-#include "frm_chinese_numerology_main.h"
-#include "frm_chinese_numerology_save.h"
-#include "lo_shu.h"
-#include "planted_links.h"
-#include "rich_text_box.h"
-#include "shell_windows.h"
-#include "test_support.h"
-#include "web_pages.h"
+#include "chinese/core/chinese_reading.h"
+#include "chinese/core/lo_shu.h"
+#include "chinese/frm_chinese_numerology_display.h"
+#include "chinese/frm_chinese_numerology_main.h"
+#include "chinese/frm_chinese_numerology_save.h"
+#include "common/planted_links.h"
+#include "common/test_support.h"
+#include "services/calendar.h"
+#include "services/web_pages.h"
+#include "shell/shell_windows.h"
+#include "ui/rich_text_box.h"
 
 namespace {
 frmChineseNumerologyMain& input() { return frmChineseNumerologyMain::instance(); }

@@ -1,7 +1,7 @@
 // The Lo Shu chart, the tie scan and the favourable number text.
 #include <gtest/gtest.h>
 
-#include "lo_shu.h"
+#include "chinese/core/lo_shu.h"
 
 using namespace chinese;
 

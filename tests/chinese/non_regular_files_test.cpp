@@ -2,9 +2,9 @@
 // (the Open of each window: the sweep's bad files).
 #include <gtest/gtest.h>
 
-#include "chinese_reading.h"
-#include "non_regular_files.h"
-#include "test_support.h"
+#include "chinese/core/chinese_reading.h"
+#include "common/non_regular_files.h"
+#include "common/test_support.h"
 
 TEST(ChineseNonRegularFiles, AFifoOrASocketReadsAsUnreadableAtOnce) {
   const qztest::FifoAndSocket files("waiting.cnu", "socket.cnu");

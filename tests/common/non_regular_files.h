@@ -20,7 +20,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include "test_support.h"
+#include "common/test_support.h"
 
 namespace qztest {
 inline bool MakeFifo(const QString& path) {

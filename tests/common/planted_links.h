@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "test_support.h"
+#include "common/test_support.h"
 
 namespace qztest {
 // The user every test plants links for: "nobody".

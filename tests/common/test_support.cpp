@@ -1,4 +1,4 @@
-#include "test_support.h"
+#include "common/test_support.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -17,9 +17,9 @@
 #include <QPrinter>
 #include <QProcess>
 
-#include "file_io.h"
-#include "form.h"
-#include "platform.h"
+#include "services/file_io.h"
+#include "services/platform.h"
+#include "ui/form.h"
 
 #include <sys/resource.h>
 

@@ -21,9 +21,9 @@ class QLineEdit;
 class QTabBar;
 class QWidget;
 
-#include "common_dialog.h"
-#include "form.h"
-#include "msgbox.h"
+#include "ui/common_dialog.h"
+#include "ui/form.h"
+#include "ui/msgbox.h"
 
 // Readable QStrings, message-box styles and answers, and printer options in failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

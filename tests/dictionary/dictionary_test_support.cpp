@@ -1,4 +1,4 @@
-#include "dictionary_test_support.h"
+#include "dictionary/dictionary_test_support.h"
 
 #define SQLITE_HAS_CODEC 1
 #include <sqlite3.h>
@@ -6,14 +6,14 @@
 #include <QCoreApplication>
 #include <QWidget>
 
-#include "connection_test.h"
-#include "dictionary_module.h"
-#include "dictionary_store.h"
-#include "frm_mdi.h"
-#include "frm_numerology_dictionary_main.h"
-#include "frm_numerology_dictionary_pb.h"
-#include "platform.h"
-#include "web_view_loader.h"
+#include "dictionary/connection_test.h"
+#include "dictionary/core/dictionary_module.h"
+#include "dictionary/core/dictionary_store.h"
+#include "dictionary/frm_mdi.h"
+#include "dictionary/frm_numerology_dictionary_main.h"
+#include "dictionary/frm_numerology_dictionary_pb.h"
+#include "dictionary/web_view_loader.h"
+#include "services/platform.h"
 
 namespace dicttest {
 void WriteDictionary(const QString& path, const QList<DictionaryRow>& rows) {

@@ -5,9 +5,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "dictionary_db.h"
-#include "test_support.h"
-#include "web_view_interface.h"
+#include "common/test_support.h"
+#include "dictionary/core/dictionary_db.h"
+#include "dictionary/webview/web_view_interface.h"
 
 namespace dicttest {
 using dictionary::DictionaryRow;

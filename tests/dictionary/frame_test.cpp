@@ -20,14 +20,14 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "dictionary_module.h"
-#include "dictionary_store.h"
-#include "dictionary_test_support.h"
-#include "frm_mdi.h"
-#include "frm_numerology_dictionary_main.h"
-#include "frm_numerology_dictionary_pb.h"
-#include "shell_windows.h"
-#include "web_pages.h"
+#include "dictionary/core/dictionary_module.h"
+#include "dictionary/core/dictionary_store.h"
+#include "dictionary/dictionary_test_support.h"
+#include "dictionary/frm_mdi.h"
+#include "dictionary/frm_numerology_dictionary_main.h"
+#include "dictionary/frm_numerology_dictionary_pb.h"
+#include "services/web_pages.h"
+#include "shell/shell_windows.h"
 
 using namespace dicttest;
 

@@ -1,7 +1,7 @@
 // The keyword searches over the rows.
 #include <gtest/gtest.h>
 
-#include "dictionary_search.h"
+#include "dictionary/core/dictionary_search.h"
 
 using namespace dictionary;
 

@@ -7,8 +7,8 @@
 #include <QFile>
 #include <QThread>
 
-#include "dictionary_store.h"
-#include "dictionary_test_support.h"
+#include "dictionary/core/dictionary_store.h"
+#include "dictionary/dictionary_test_support.h"
 
 using namespace dictionary;
 using namespace dicttest;

@@ -9,9 +9,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 
-#include "dictionary_module.h"
-#include "dictionary_store.h"
-#include "dictionary_test_support.h"
+#include "dictionary/core/dictionary_module.h"
+#include "dictionary/core/dictionary_store.h"
+#include "dictionary/dictionary_test_support.h"
 
 using namespace dictionary;
 using namespace dicttest;

@@ -17,9 +17,9 @@
 #include <future>
 #include <thread>
 
-#include "dictionary_store.h"
-#include "dictionary_test_support.h"
-#include "frm_mdi.h"
+#include "dictionary/core/dictionary_store.h"
+#include "dictionary/dictionary_test_support.h"
+#include "dictionary/frm_mdi.h"
 
 using namespace dictionary;
 using namespace dicttest;

@@ -12,12 +12,12 @@
 #include <QTimer>
 #include <QUrlQuery>
 
-#include "dictionary_module.h"
-#include "dictionary_test_support.h"
-#include "frm_mdi.h"
-#include "frm_numerology_dictionary_main.h"
-#include "test_support.h"
-#include "web_view_loader.h"
+#include "common/test_support.h"
+#include "dictionary/core/dictionary_module.h"
+#include "dictionary/dictionary_test_support.h"
+#include "dictionary/frm_mdi.h"
+#include "dictionary/frm_numerology_dictionary_main.h"
+#include "dictionary/web_view_loader.h"
 
 using namespace dicttest;
 

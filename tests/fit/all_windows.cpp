@@ -4,22 +4,22 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "all_windows_test.h"
-#include "frm_chinese_numerology_display.h"
-#include "frm_chinese_numerology_main.h"
-#include "frm_chinese_numerology_save.h"
-#include "frm_iching_numerology_main.h"
-#include "frm_kabbalah_numerology_display.h"
-#include "frm_kabbalah_numerology_main.h"
-#include "frm_kabbalah_numerology_save.h"
-#include "frm_mdi.h"
-#include "frm_numerology_dictionary_pb.h"
-#include "frm_numerology_pro_disp.h"
-#include "frm_numerology_pro_main.h"
-#include "frm_numerology_pro_result.h"
-#include "frm_numerology_pro_save.h"
-#include "frm_numerology_software_one.h"
-#include "shell_windows.h"
+#include "chinese/frm_chinese_numerology_display.h"
+#include "chinese/frm_chinese_numerology_main.h"
+#include "chinese/frm_chinese_numerology_save.h"
+#include "dictionary/frm_mdi.h"
+#include "dictionary/frm_numerology_dictionary_pb.h"
+#include "fit/all_windows_test.h"
+#include "iching/frm_iching_numerology_main.h"
+#include "kabbalah/frm_kabbalah_numerology_display.h"
+#include "kabbalah/frm_kabbalah_numerology_main.h"
+#include "kabbalah/frm_kabbalah_numerology_save.h"
+#include "namebirth/frm_numerology_software_one.h"
+#include "reading/frm_numerology_pro_disp.h"
+#include "reading/frm_numerology_pro_main.h"
+#include "reading/frm_numerology_pro_result.h"
+#include "reading/frm_numerology_pro_save.h"
+#include "shell/shell_windows.h"
 
 namespace fittest {
 namespace {

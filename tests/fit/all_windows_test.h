@@ -9,14 +9,14 @@
 #include <ostream>
 #include <vector>
 
-#include "chinese_tool.h"
-#include "dictionary_test_support.h"
-#include "dictionary_tool.h"
-#include "iching_tool.h"
-#include "kabbalah_tool.h"
-#include "namebirth_tool.h"
-#include "reading_tool.h"
-#include "test_support.h"
+#include "chinese/chinese_tool.h"
+#include "common/test_support.h"
+#include "dictionary/dictionary_test_support.h"
+#include "dictionary/dictionary_tool.h"
+#include "iching/iching_tool.h"
+#include "kabbalah/kabbalah_tool.h"
+#include "namebirth/namebirth_tool.h"
+#include "reading/reading_tool.h"
 
 namespace fittest {
 // The way a user reaches each window; the window is left shown (a modal show in tests returns

@@ -22,8 +22,8 @@
 #include <QTest>
 #include <QTextEdit>
 
-#include "all_windows_test.h"
-#include "test_support.h"
+#include "common/test_support.h"
+#include "fit/all_windows_test.h"
 
 using qztest::seams;
 

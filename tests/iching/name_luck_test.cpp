@@ -1,8 +1,8 @@
-#include "name_luck.h"
+#include "iching/core/name_luck.h"
 
 #include <gtest/gtest.h>
 
-#include "test_support.h"
+#include "common/test_support.h"
 
 
 #include <set>

@@ -12,11 +12,11 @@
 #include <QStackedWidget>
 #include <QTest>
 
-#include "common_menu.h"
-#include "frm_iching_numerology_main.h"
-#include "reading_file.h"
-#include "shell_windows.h"
-#include "test_support.h"
+#include "common/test_support.h"
+#include "iching/frm_iching_numerology_main.h"
+#include "reading/core/reading_file.h"
+#include "shell/common_menu.h"
+#include "shell/shell_windows.h"
 
 namespace {
 const QString kUpTo25 = " 1 3 5 6 7 8 11 13 15 16 17 18 21 23 24 25";

@@ -2,9 +2,9 @@
 
 #include <QDate>
 
-#include "calendar.h"
-#include "english_calendar.h"
-#include "kabbalah_numbers.h"
+#include "kabbalah/core/english_calendar.h"
+#include "kabbalah/core/kabbalah_numbers.h"
+#include "services/calendar.h"
 
 using namespace kabbalah;
 

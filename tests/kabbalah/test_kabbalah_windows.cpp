@@ -17,16 +17,16 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "frm_kabbalah_numerology_display.h"
-#include "frm_kabbalah_numerology_main.h"
-#include "frm_kabbalah_numerology_save.h"
-#include "kabbalah_numbers.h"
-#include "kabbalah_tool.h"
-#include "planted_links.h"
-#include "rich_text_box.h"
-#include "rtb_link_hook.h"
-#include "shell_windows.h"
-#include "test_support.h"
+#include "common/planted_links.h"
+#include "common/test_support.h"
+#include "kabbalah/core/kabbalah_numbers.h"
+#include "kabbalah/frm_kabbalah_numerology_display.h"
+#include "kabbalah/frm_kabbalah_numerology_main.h"
+#include "kabbalah/frm_kabbalah_numerology_save.h"
+#include "kabbalah/kabbalah_tool.h"
+#include "services/rtb_link_hook.h"
+#include "shell/shell_windows.h"
+#include "ui/rich_text_box.h"
 
 namespace {
 frmKabbalahNumerologyMain& input() { return frmKabbalahNumerologyMain::instance(); }

@@ -5,11 +5,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "frm_numerology_software_one.h"
-#include "non_regular_files.h"
-#include "numerology_software.h"
-#include "platform.h"
-#include "test_support.h"
+#include "common/non_regular_files.h"
+#include "common/test_support.h"
+#include "namebirth/core/numerology_software.h"
+#include "namebirth/frm_numerology_software_one.h"
+#include "services/platform.h"
 
 namespace nb = modNumerologySoftware;
 

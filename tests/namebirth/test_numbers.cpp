@@ -5,10 +5,10 @@
 #include <QFileInfo>
 #include <QImage>
 
-#include "numerology_software.h"
-#include "platform.h"
-#include "test_support.h"
-#include "web_pages.h"
+#include "common/test_support.h"
+#include "namebirth/core/numerology_software.h"
+#include "services/platform.h"
+#include "services/web_pages.h"
 
 namespace nb = modNumerologySoftware;
 

@@ -17,12 +17,12 @@
 #include <utility>
 #include <vector>
 
-#include "frm_numerology_software_one.h"
-#include "numerology_software.h"
-#include "platform.h"
-#include "shell_windows.h"
-#include "test_support.h"
-#include "web_pages.h"
+#include "common/test_support.h"
+#include "namebirth/core/numerology_software.h"
+#include "namebirth/frm_numerology_software_one.h"
+#include "services/platform.h"
+#include "services/web_pages.h"
+#include "shell/shell_windows.h"
 
 namespace nb = modNumerologySoftware;
 

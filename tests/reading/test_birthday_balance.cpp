@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "birthday_balance.h"
-#include "reading_numbers.h"
+#include "reading/core/birthday_balance.h"
+#include "reading/core/reading_numbers.h"
 
 using namespace reading;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "bridges_periods.h"
-#include "web_pages.h"
+#include "reading/core/bridges_periods.h"
+#include "services/web_pages.h"
 
 using namespace reading;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "challenges.h"
-#include "web_pages.h"
+#include "reading/core/challenges.h"
+#include "services/web_pages.h"
 
 using namespace reading;
 

@@ -2,10 +2,10 @@
 
 #include <QRegularExpression>
 
-#include "comprehensive.h"
-#include "core_numbers.h"
-#include "reading_section.h"
-#include "web_pages.h"
+#include "reading/core/comprehensive.h"
+#include "reading/core/core_numbers.h"
+#include "reading/core/reading_section.h"
+#include "services/web_pages.h"
 
 using namespace reading;
 

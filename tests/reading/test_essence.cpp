@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "essence.h"
+#include "reading/core/essence.h"
 
 using namespace reading;
 

@@ -2,9 +2,9 @@
 // on (the Open of each window: the sweep's bad files).
 #include <gtest/gtest.h>
 
-#include "non_regular_files.h"
-#include "reading_file.h"
-#include "test_support.h"
+#include "common/non_regular_files.h"
+#include "common/test_support.h"
+#include "reading/core/reading_file.h"
 
 TEST(ReadingNonRegularFiles, ReadRefusesAFifoOrASocketAtOnce) {
   const qztest::FifoAndSocket files("waiting.num", "socket.num");

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "personal_cycles.h"
+#include "reading/core/personal_cycles.h"
 
 using namespace reading;
 

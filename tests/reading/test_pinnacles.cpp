@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "pinnacles.h"
-#include "web_pages.h"
+#include "reading/core/pinnacles.h"
+#include "services/web_pages.h"
 
 using namespace reading;
 

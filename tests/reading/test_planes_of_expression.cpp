@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "planes_of_expression.h"
-#include "reading_numbers.h"
-#include "web_pages.h"
+#include "reading/core/planes_of_expression.h"
+#include "reading/core/reading_numbers.h"
+#include "services/web_pages.h"
 
 using namespace reading;
 

@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QFile>
 
-#include "reading_file.h"
-#include "text_codec.h"
-#include "test_support.h"
+#include "common/test_support.h"
+#include "reading/core/reading_file.h"
+#include "services/text_codec.h"
 
 using reading::Person;
 using reading::ReadingFile;

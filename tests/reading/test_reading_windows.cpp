@@ -14,20 +14,20 @@
 #include <QTest>
 #include <QTextCursor>
 
-#include "comprehensive.h"
-#include "core_numbers.h"
-#include "frm_numerology_pro_disp.h"
-#include "frm_numerology_pro_main.h"
-#include "frm_numerology_pro_result.h"
-#include "frm_numerology_pro_save.h"
-#include "planted_links.h"
-#include "reading_file.h"
-#include "reading_numbers.h"
-#include "reading_tool.h"
-#include "rich_text_box.h"
-#include "rtb_link_hook.h"
-#include "shell_windows.h"
-#include "test_support.h"
+#include "common/planted_links.h"
+#include "common/test_support.h"
+#include "reading/core/comprehensive.h"
+#include "reading/core/core_numbers.h"
+#include "reading/core/reading_file.h"
+#include "reading/core/reading_numbers.h"
+#include "reading/frm_numerology_pro_disp.h"
+#include "reading/frm_numerology_pro_main.h"
+#include "reading/frm_numerology_pro_result.h"
+#include "reading/frm_numerology_pro_save.h"
+#include "reading/reading_tool.h"
+#include "services/rtb_link_hook.h"
+#include "shell/shell_windows.h"
+#include "ui/rich_text_box.h"
 
 using qztest::seams;
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "reading_section.h"
-#include "reduction.h"
-#include "web_pages.h"
+#include "reading/core/reading_section.h"
+#include "reading/core/reduction.h"
+#include "services/web_pages.h"
 
 using namespace reading;
 

@@ -4,11 +4,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "frm_numerology_pro_disp.h"
-#include "frm_numerology_pro_main.h"
-#include "frm_numerology_pro_result.h"
-#include "frm_numerology_pro_save.h"
-#include "test_support.h"
+#include "common/test_support.h"
+#include "reading/frm_numerology_pro_disp.h"
+#include "reading/frm_numerology_pro_main.h"
+#include "reading/frm_numerology_pro_result.h"
+#include "reading/frm_numerology_pro_save.h"
 
 // Saves the reading's windows as pictures when QZ_SCREENSHOT_DIR names a folder.
 TEST(ReadingScreenshots, InputReadingAndDisplayWindows) {

@@ -7,7 +7,7 @@
 #include <QTextDocument>
 #include <QWidget>
 
-#include "rich_text_box.h"
+#include "ui/rich_text_box.h"
 
 namespace linktest {
 struct LinkWindow {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "calendar.h"
-#include "vb_text.h"
+#include "services/calendar.h"
+#include "services/vb_text.h"
 
 TEST(Calendar, GregorianLeapYears) {
   const struct {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "text_codec.h"
+#include "services/text_codec.h"
 
 namespace {
 QByteArray bytes(std::initializer_list<int> codes) {

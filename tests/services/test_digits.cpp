@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "digits.h"
+#include "services/digits.h"
 
 TEST(Digits, DigitSumOfTextCountsAsciiDigitsOnly) {
   const std::pair<const char16_t*, int> cases[] = {

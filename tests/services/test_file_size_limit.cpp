@@ -6,8 +6,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "file_io.h"
-#include "test_support.h"
+#include "common/test_support.h"
+#include "services/file_io.h"
 
 TEST(FileSizeLimit, ASaveOverTheLimitFailsAndKeepsTheOldFile) {
   const QString path = qztest::TempPath("limited.num");

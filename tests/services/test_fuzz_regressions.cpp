@@ -7,8 +7,8 @@
 #include <QFileInfo>
 #include <QLocale>
 
-#include "calendar.h"
-#include "text_codec.h"
+#include "services/calendar.h"
+#include "services/text_codec.h"
 
 namespace {
 // The saved inputs of one target, from tests/data/fuzz/<target>/.

@@ -3,10 +3,10 @@
 #include <QTest>
 #include <QTextBlock>
 
-#include "link_window.h"
-#include "rich_text_box.h"
-#include "rtb_link_hook.h"
-#include "test_support.h"
+#include "common/test_support.h"
+#include "services/link_window.h"
+#include "services/rtb_link_hook.h"
+#include "ui/rich_text_box.h"
 
 using qztest::seams;
 

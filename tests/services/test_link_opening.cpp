@@ -4,12 +4,12 @@
 #include <QTest>
 #include <QUrl>
 
-#include "link_window.h"
-#include "platform.h"
-#include "platform_qt.h"
-#include "rich_text_box.h"
-#include "rtb_link_hook.h"
-#include "test_support.h"
+#include "common/test_support.h"
+#include "services/link_window.h"
+#include "services/platform.h"
+#include "services/rtb_link_hook.h"
+#include "ui/platform_qt.h"
+#include "ui/rich_text_box.h"
 
 namespace {
 // Stands in for the desktop behind the real "Open": every address that reaches it.

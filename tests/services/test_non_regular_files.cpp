@@ -7,12 +7,12 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-#include "file_io.h"
-#include "non_regular_files.h"
-#include "settings_store.h"
-#include "test_support.h"
-#include "text_codec.h"
-#include "update_reminder.h"
+#include "common/non_regular_files.h"
+#include "common/test_support.h"
+#include "services/file_io.h"
+#include "services/settings_store.h"
+#include "services/text_codec.h"
+#include "services/update_reminder.h"
 
 using qztest::seams;
 

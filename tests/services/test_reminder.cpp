@@ -3,12 +3,12 @@
 #include <QFile>
 #include <QSettings>
 
-#include "calendar.h"
-#include "settings_store.h"
-#include "test_support.h"
-#include "text_codec.h"
-#include "update_reminder.h"
-#include "web_pages.h"
+#include "common/test_support.h"
+#include "services/calendar.h"
+#include "services/settings_store.h"
+#include "services/text_codec.h"
+#include "services/update_reminder.h"
+#include "services/web_pages.h"
 
 using qztest::seams;
 

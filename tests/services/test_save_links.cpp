@@ -10,10 +10,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "file_io.h"
-#include "planted_links.h"
-#include "settings_store.h"
-#include "text_codec.h"
+#include "common/planted_links.h"
+#include "services/file_io.h"
+#include "services/settings_store.h"
+#include "services/text_codec.h"
 
 namespace {
 const QByteArray kVictims = "the victim's own file\n";

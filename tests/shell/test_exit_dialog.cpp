@@ -11,13 +11,13 @@
 #include <QUrlQuery>
 #include <utility>
 
-#include "common_menu.h"
-#include "platform.h"
-#include "shell_windows.h"
-#include "tell_a_friend.h"
-#include "test_support.h"
-#include "unload_all.h"
-#include "web_pages.h"
+#include "common/test_support.h"
+#include "services/platform.h"
+#include "services/web_pages.h"
+#include "shell/common_menu.h"
+#include "shell/shell_windows.h"
+#include "shell/tell_a_friend.h"
+#include "shell/unload_all.h"
 
 using qztest::seams;
 

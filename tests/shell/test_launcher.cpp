@@ -8,13 +8,13 @@
 #include <algorithm>
 #include <vector>
 
-#include "controls.h"
-#include "common_menu.h"
-#include "platform.h"
-#include "shell_windows.h"
-#include "test_support.h"
-#include "unload_all.h"
-#include "web_pages.h"
+#include "common/test_support.h"
+#include "services/platform.h"
+#include "services/web_pages.h"
+#include "shell/common_menu.h"
+#include "shell/shell_windows.h"
+#include "shell/unload_all.h"
+#include "ui/controls.h"
 
 using qztest::seams;
 

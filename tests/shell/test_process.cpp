@@ -10,9 +10,9 @@
 
 #include <csignal>
 
-#include "calendar.h"
-#include "child_process.h"
-#include "text_codec.h"
+#include "services/calendar.h"
+#include "services/text_codec.h"
+#include "shell/child_process.h"
 
 namespace {
 // A copy of the program started as its own process, with its runtime, settings and lock

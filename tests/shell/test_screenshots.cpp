@@ -2,8 +2,8 @@
 
 #include <QDir>
 
-#include "shell_windows.h"
-#include "test_support.h"
+#include "common/test_support.h"
+#include "shell/shell_windows.h"
 
 // Saves the shell's windows as pictures when QZ_SCREENSHOT_DIR names a folder.
 TEST(ShellScreenshots, LauncherAboutAndExitDialog) {

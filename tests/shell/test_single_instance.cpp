@@ -10,8 +10,8 @@
 #include <QTemporaryDir>
 #include <csignal>
 
-#include "child_process.h"
-#include "single_instance.h"
+#include "shell/child_process.h"
+#include "shell/single_instance.h"
 
 namespace {
 const QByteArray kAlreadyRunning = "MSGBOX Application is already running";

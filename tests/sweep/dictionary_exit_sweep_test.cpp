@@ -11,14 +11,14 @@
 #include <QTest>
 #include <QUrl>
 
-#include "dictionary_module.h"
-#include "dictionary_store.h"
-#include "dictionary_test_support.h"
-#include "frm_mdi.h"
-#include "frm_numerology_dictionary_pb.h"
-#include "shell_windows.h"
-#include "sweep_support.h"
-#include "test_support.h"
+#include "common/test_support.h"
+#include "dictionary/core/dictionary_module.h"
+#include "dictionary/core/dictionary_store.h"
+#include "dictionary/dictionary_test_support.h"
+#include "dictionary/frm_mdi.h"
+#include "dictionary/frm_numerology_dictionary_pb.h"
+#include "shell/shell_windows.h"
+#include "sweep/sweep_support.h"
 
 using qztest::seams;
 

@@ -12,18 +12,18 @@
 #include <QPushButton>
 #include <QTabBar>
 
-#include "chinese_reading.h"
-#include "frm_chinese_numerology_display.h"
-#include "frm_chinese_numerology_main.h"
-#include "frm_chinese_numerology_save.h"
-#include "frm_kabbalah_numerology_display.h"
-#include "frm_kabbalah_numerology_main.h"
-#include "frm_kabbalah_numerology_save.h"
-#include "rich_text_box.h"
-#include "shell_windows.h"
-#include "sweep_support.h"
-#include "test_support.h"
-#include "vb_text.h"
+#include "chinese/core/chinese_reading.h"
+#include "chinese/frm_chinese_numerology_display.h"
+#include "chinese/frm_chinese_numerology_main.h"
+#include "chinese/frm_chinese_numerology_save.h"
+#include "common/test_support.h"
+#include "kabbalah/frm_kabbalah_numerology_display.h"
+#include "kabbalah/frm_kabbalah_numerology_main.h"
+#include "kabbalah/frm_kabbalah_numerology_save.h"
+#include "services/vb_text.h"
+#include "shell/shell_windows.h"
+#include "sweep/sweep_support.h"
+#include "ui/rich_text_box.h"
 
 using qztest::seams;
 

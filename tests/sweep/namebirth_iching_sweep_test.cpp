@@ -10,15 +10,15 @@
 #include <QPushButton>
 #include <QStackedWidget>
 
-#include "frm_iching_numerology_main.h"
-#include "frm_numerology_software_one.h"
-#include "numerology_software.h"
-#include "reading_file.h"
-#include "saved_names.h"
-#include "shell_windows.h"
-#include "sweep_support.h"
-#include "test_support.h"
-#include "vb_text.h"
+#include "common/test_support.h"
+#include "iching/core/saved_names.h"
+#include "iching/frm_iching_numerology_main.h"
+#include "namebirth/core/numerology_software.h"
+#include "namebirth/frm_numerology_software_one.h"
+#include "reading/core/reading_file.h"
+#include "services/vb_text.h"
+#include "shell/shell_windows.h"
+#include "sweep/sweep_support.h"
 
 using qztest::seams;
 

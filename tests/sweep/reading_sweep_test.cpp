@@ -9,18 +9,18 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "comprehensive.h"
-#include "frm_numerology_pro_disp.h"
-#include "frm_numerology_pro_main.h"
-#include "frm_numerology_pro_result.h"
-#include "frm_numerology_pro_save.h"
-#include "reading_file.h"
-#include "reading_numbers.h"
-#include "rich_text_box.h"
-#include "shell_windows.h"
-#include "sweep_support.h"
-#include "test_support.h"
-#include "vb_text.h"
+#include "common/test_support.h"
+#include "reading/core/comprehensive.h"
+#include "reading/core/reading_file.h"
+#include "reading/core/reading_numbers.h"
+#include "reading/frm_numerology_pro_disp.h"
+#include "reading/frm_numerology_pro_main.h"
+#include "reading/frm_numerology_pro_result.h"
+#include "reading/frm_numerology_pro_save.h"
+#include "services/vb_text.h"
+#include "shell/shell_windows.h"
+#include "sweep/sweep_support.h"
+#include "ui/rich_text_box.h"
 
 using qztest::seams;
 

@@ -1,4 +1,4 @@
-#include "sweep_support.h"
+#include "sweep/sweep_support.h"
 
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -22,9 +22,9 @@
 #include <QTest>
 #include <optional>
 
-#include "calendar.h"
-#include "non_regular_files.h"
-#include "test_support.h"
+#include "common/non_regular_files.h"
+#include "common/test_support.h"
+#include "services/calendar.h"
 
 namespace sweep {
 std::vector<NameCase> NameCases() {

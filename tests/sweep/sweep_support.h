@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "test_support.h"
+#include "common/test_support.h"
 
 class QWidget;
 namespace qztest {

@@ -8,9 +8,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "common_dialog.h"
-#include "form.h"
-#include "test_support.h"
+#include "common/test_support.h"
+#include "ui/common_dialog.h"
+#include "ui/form.h"
 
 namespace {
 class frmProbe : public ui::FormOf<frmProbe> {

@@ -5,8 +5,8 @@
 #include <QProcess>
 #include <QTextBlock>
 
-#include "rich_text_box.h"
-#include "test_support.h"
+#include "common/test_support.h"
+#include "ui/rich_text_box.h"
 
 namespace {
 QString runUnrtf(const QString& mode, const QString& path) {

@@ -9,8 +9,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "form.h"
-#include "test_support.h"
+#include "common/test_support.h"
+#include "ui/form.h"
 
 namespace {
 class frmBoxes : public ui::FormOf<frmBoxes> {

@@ -1,7 +1,7 @@
 // Writes the suite's icon as a PNG file for the desktop entry.
 #include <QGuiApplication>
 
-#include "app_icon.h"
+#include "ui/app_icon.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");

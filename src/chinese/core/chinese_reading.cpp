@@ -1,12 +1,12 @@
-#include "chinese_reading.h"
+#include "chinese/core/chinese_reading.h"
 
 #include <QFile>
 #include <QList>
 
-#include "calendar.h"
-#include "file_io.h"
-#include "text_codec.h"
-#include "vb_text.h"
+#include "services/calendar.h"
+#include "services/file_io.h"
+#include "services/text_codec.h"
+#include "services/vb_text.h"
 
 namespace chinese {
 QString PersonName;

@@ -1,6 +1,6 @@
-#include "lo_shu.h"
+#include "chinese/core/lo_shu.h"
 
-#include "calendar.h"
+#include "services/calendar.h"
 
 namespace chinese {
 namespace {

@@ -1,4 +1,4 @@
-#include "dictionary_db.h"
+#include "dictionary/core/dictionary_db.h"
 
 #define SQLITE_HAS_CODEC 1
 #include <sqlite3.h>
@@ -14,7 +14,7 @@
 #include <cstring>
 #include <type_traits>
 
-#include "file_io.h"
+#include "services/file_io.h"
 
 namespace dictionary {
 namespace {

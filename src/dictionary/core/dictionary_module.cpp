@@ -1,11 +1,11 @@
-#include "dictionary_module.h"
+#include "dictionary/core/dictionary_module.h"
 
 #include <cstring>
 #include <optional>
 
 #include <QUrl>
 
-#include "platform.h"
+#include "services/platform.h"
 
 const QString kSearchEngineAddress = QStringLiteral("https://www.google.com");
 

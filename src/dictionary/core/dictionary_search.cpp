@@ -1,6 +1,6 @@
-#include "dictionary_search.h"
+#include "dictionary/core/dictionary_search.h"
 
-#include "vb_text.h"
+#include "services/vb_text.h"
 
 namespace dictionary {
 QString LowerText(const QString& text) {

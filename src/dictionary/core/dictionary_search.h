@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "dictionary_db.h"
+#include "dictionary/core/dictionary_db.h"
 
 namespace dictionary {
 // Lower case, one character at a time, so that a text keeps its length.

@@ -1,4 +1,4 @@
-#include "dictionary_store.h"
+#include "dictionary/core/dictionary_store.h"
 
 #include <arpa/inet.h>
 #include <sys/stat.h>
@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "dictionary_module.h"
-#include "dictionary_search.h"
-#include "platform.h"
+#include "dictionary/core/dictionary_module.h"
+#include "dictionary/core/dictionary_search.h"
+#include "services/platform.h"
 
 namespace dictionary {
 const QString kDictionaryFileName = QStringLiteral("numerology.dll");

@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 
-#include "dictionary_db.h"
+#include "dictionary/core/dictionary_db.h"
 
 namespace dictionary {
 extern const QString kDictionaryFileName;  // "numerology.dll"

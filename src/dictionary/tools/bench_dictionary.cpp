@@ -17,13 +17,13 @@
 #include <cstring>
 #include <vector>
 
-#include "connection_test.h"
-#include "dictionary_store.h"
-#include "frm_mdi.h"
-#include "frm_numerology_dictionary_main.h"
-#include "msgbox.h"
-#include "platform.h"
-#include "web_view_loader.h"
+#include "dictionary/connection_test.h"
+#include "dictionary/core/dictionary_store.h"
+#include "dictionary/frm_mdi.h"
+#include "dictionary/frm_numerology_dictionary_main.h"
+#include "dictionary/web_view_loader.h"
+#include "services/platform.h"
+#include "ui/msgbox.h"
 
 using namespace dictionary;
 

@@ -12,13 +12,13 @@
 #include <QTime>
 #include <QTimer>
 
-#include "connection_test.h"
-#include "dictionary_module.h"
-#include "dictionary_store.h"
-#include "frm_mdi.h"
-#include "frm_numerology_dictionary_main.h"
-#include "platform.h"
-#include "web_view_loader.h"
+#include "dictionary/connection_test.h"
+#include "dictionary/core/dictionary_module.h"
+#include "dictionary/core/dictionary_store.h"
+#include "dictionary/frm_mdi.h"
+#include "dictionary/frm_numerology_dictionary_main.h"
+#include "dictionary/web_view_loader.h"
+#include "services/platform.h"
 
 int main(int argc, char** argv) {
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

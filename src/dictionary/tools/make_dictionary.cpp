@@ -11,8 +11,8 @@
 #include <QTextStream>
 #include <cstdio>
 
-#include "dictionary_db.h"
-#include "dictionary_module.h"
+#include "dictionary/core/dictionary_db.h"
+#include "dictionary/core/dictionary_module.h"
 
 using dictionary::DictionaryDb;
 using dictionary::DictionaryRow;

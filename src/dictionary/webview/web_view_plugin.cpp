@@ -8,7 +8,7 @@
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
-#include "web_view_interface.h"
+#include "dictionary/webview/web_view_interface.h"
 
 namespace {
 // Goes only to web pages: http and https, and the page of text that the view itself shows.

@@ -1,4 +1,4 @@
-#include "name_luck.h"
+#include "iching/core/name_luck.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "saved_names.h"
+#include "iching/core/saved_names.h"
 
-#include "reading_file.h"
+#include "reading/core/reading_file.h"
 
 namespace iching {
 bool HasReadingFileEnding(const QString& path) { return reading::ReadingFile::HasReadingExtension(path); }

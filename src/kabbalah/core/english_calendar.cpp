@@ -1,6 +1,6 @@
-#include "english_calendar.h"
+#include "kabbalah/core/english_calendar.h"
 
-#include "calendar.h"
+#include "services/calendar.h"
 
 namespace kabbalah {
 int MonthOffset(int year, int month) {

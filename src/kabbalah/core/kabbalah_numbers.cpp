@@ -1,8 +1,8 @@
-#include "kabbalah_numbers.h"
+#include "kabbalah/core/kabbalah_numbers.h"
 
 #include <array>
 
-#include "digits.h"
+#include "services/digits.h"
 
 namespace kabbalah {
 namespace {

@@ -1,5 +1,5 @@
 // The interpretation texts of the Kabbalah numbers.
-#include "kabbalah_numbers.h"
+#include "kabbalah/core/kabbalah_numbers.h"
 
 namespace kabbalah {
 const QString LuckyNumberText =

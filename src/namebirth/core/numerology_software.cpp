@@ -1,12 +1,12 @@
-#include "numerology_software.h"
+#include "namebirth/core/numerology_software.h"
 
 #include <QDir>
 #include <QStringList>
 #include <cmath>
 
-#include "digits.h"
-#include "platform.h"
-#include "web_pages.h"
+#include "services/digits.h"
+#include "services/platform.h"
+#include "services/web_pages.h"
 
 namespace modNumerologySoftware {
 QString ComputeNameNumber(const QString& name) {

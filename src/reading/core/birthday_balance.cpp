@@ -1,7 +1,7 @@
-#include "birthday_balance.h"
+#include "reading/core/birthday_balance.h"
 
-#include "reduction.h"
-#include "vb_text.h"
+#include "reading/core/reduction.h"
+#include "services/vb_text.h"
 
 namespace reading {
 

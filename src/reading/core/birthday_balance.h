@@ -2,7 +2,7 @@
 // Birthday number (the day of birth itself) and Balance number (from the initials).
 #include <QDate>
 
-#include "reading_section.h"
+#include "reading/core/reading_section.h"
 
 namespace reading {
 

@@ -1,10 +1,10 @@
-#include "bridges_periods.h"
+#include "reading/core/bridges_periods.h"
 
 #include <cstdlib>
 
-#include "core_inputs.h"
-#include "reduction.h"
-#include "vb_text.h"
+#include "reading/core/core_inputs.h"
+#include "reading/core/reduction.h"
+#include "services/vb_text.h"
 
 namespace reading {
 

@@ -2,7 +2,7 @@
 // The H/P and L/E bridge numbers and the three Life Path periods.
 #include <QDate>
 
-#include "reading_section.h"
+#include "reading/core/reading_section.h"
 
 namespace reading {
 

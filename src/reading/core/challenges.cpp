@@ -1,8 +1,8 @@
-#include "challenges.h"
+#include "reading/core/challenges.h"
 
 #include <cstdlib>
 
-#include "reduction.h"
+#include "reading/core/reduction.h"
 
 namespace reading {
 

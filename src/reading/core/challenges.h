@@ -2,7 +2,7 @@
 // The four challenge numbers of a birth date.
 #include <QDate>
 
-#include "reading_section.h"
+#include "reading/core/reading_section.h"
 
 namespace reading {
 

@@ -1,7 +1,7 @@
-#include "comprehensive.h"
+#include "reading/core/comprehensive.h"
 
-#include "core_numbers.h"
-#include "reading_numbers.h"
+#include "reading/core/core_numbers.h"
+#include "reading/core/reading_numbers.h"
 
 namespace reading {
 

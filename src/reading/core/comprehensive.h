@@ -6,7 +6,7 @@
 #include <QString>
 #include <functional>
 
-#include "reading_section.h"
+#include "reading/core/reading_section.h"
 
 namespace reading {
 

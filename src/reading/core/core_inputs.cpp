@@ -1,7 +1,7 @@
-#include "core_inputs.h"
+#include "reading/core/core_inputs.h"
 
-#include "reduction.h"
-#include "vb_text.h"
+#include "reading/core/reduction.h"
+#include "services/vb_text.h"
 
 namespace reading {
 

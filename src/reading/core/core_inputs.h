@@ -1,7 +1,7 @@
 #pragma once
 // The four core numbers and their Karmic Debt sources, computed afresh from the person on
 // screen for the numbers that build on them (Karmic Debt, the bridges, Maturity).
-#include "reading_section.h"
+#include "reading/core/reading_section.h"
 
 namespace reading {
 

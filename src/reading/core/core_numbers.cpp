@@ -1,8 +1,8 @@
-#include "core_numbers.h"
+#include "reading/core/core_numbers.h"
 
 #include <QHash>
 
-#include "core_inputs.h"
+#include "reading/core/core_inputs.h"
 
 namespace reading {
 

@@ -3,7 +3,7 @@
 // and Inner Dreams from the letters of the name. Each is computed from the person on screen.
 #include <QString>
 
-#include "reading_section.h"
+#include "reading/core/reading_section.h"
 
 namespace reading {
 

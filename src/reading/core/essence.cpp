@@ -1,7 +1,7 @@
-#include "essence.h"
+#include "reading/core/essence.h"
 
-#include "reduction.h"
-#include "vb_text.h"
+#include "reading/core/reduction.h"
+#include "services/vb_text.h"
 
 namespace reading {
 

@@ -2,7 +2,7 @@
 // Essence number: each name part walked letter by letter until its running sum reaches the age.
 #include <QDate>
 
-#include "reading_section.h"
+#include "reading/core/reading_section.h"
 
 namespace reading {
 

@@ -1,11 +1,11 @@
-#include "karmic.h"
+#include "reading/core/karmic.h"
 
 #include <QHash>
 
-#include "birthday_balance.h"
-#include "core_inputs.h"
-#include "reduction.h"
-#include "web_pages.h"
+#include "reading/core/birthday_balance.h"
+#include "reading/core/core_inputs.h"
+#include "reading/core/reduction.h"
+#include "services/web_pages.h"
 
 namespace reading {
 

@@ -3,7 +3,7 @@
 #include <QDate>
 #include <QList>
 
-#include "reading_section.h"
+#include "reading/core/reading_section.h"
 
 namespace reading {
 

@@ -1,8 +1,8 @@
-#include "maturity.h"
+#include "reading/core/maturity.h"
 
-#include "core_inputs.h"
-#include "reduction.h"
-#include "vb_text.h"
+#include "reading/core/core_inputs.h"
+#include "reading/core/reduction.h"
+#include "services/vb_text.h"
 
 namespace reading {
 

@@ -1,7 +1,7 @@
-#include "personal_cycles.h"
+#include "reading/core/personal_cycles.h"
 
-#include "reduction.h"
-#include "vb_text.h"
+#include "reading/core/reduction.h"
+#include "services/vb_text.h"
 
 namespace reading {
 

@@ -2,7 +2,7 @@
 // Personal Year, Personal Month and Personal Day: the birth day and month against today.
 #include <QDate>
 
-#include "reading_section.h"
+#include "reading/core/reading_section.h"
 
 namespace reading {
 

@@ -1,7 +1,7 @@
-#include "pinnacles.h"
+#include "reading/core/pinnacles.h"
 
-#include "reduction.h"
-#include "vb_text.h"
+#include "reading/core/reduction.h"
+#include "services/vb_text.h"
 
 namespace reading {
 

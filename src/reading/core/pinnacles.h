@@ -2,7 +2,7 @@
 // The four pinnacles of a birth date, each with its age span and meaning.
 #include <QDate>
 
-#include "reading_section.h"
+#include "reading/core/reading_section.h"
 
 namespace reading {
 

@@ -1,8 +1,8 @@
-#include "planes_of_expression.h"
+#include "reading/core/planes_of_expression.h"
 
 #include <cstring>
 
-#include "web_pages.h"
+#include "services/web_pages.h"
 
 namespace reading {
 

@@ -2,7 +2,7 @@
 // Personal Aspects: the letters of the name sorted into the four planes of expression.
 #include <QDate>
 
-#include "reading_section.h"
+#include "reading/core/reading_section.h"
 
 namespace reading {
 

@@ -1,10 +1,10 @@
-#include "reading_file.h"
+#include "reading/core/reading_file.h"
 
-#include "file_io.h"
+#include "services/file_io.h"
 
 #include <QFile>
 
-#include "text_codec.h"
+#include "services/text_codec.h"
 
 namespace reading {
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-#include "reading_section.h"
+#include "reading/core/reading_section.h"
 
 namespace reading {
 

@@ -1,6 +1,6 @@
-#include "reading_numbers.h"
+#include "reading/core/reading_numbers.h"
 
-#include "vb_text.h"
+#include "services/vb_text.h"
 
 namespace reading {
 

@@ -32,16 +32,16 @@
 #include <QDate>
 #include <QString>
 
-#include "birthday_balance.h"
-#include "bridges_periods.h"
-#include "challenges.h"
-#include "essence.h"
-#include "karmic.h"
-#include "maturity.h"
-#include "planes_of_expression.h"
-#include "personal_cycles.h"
-#include "pinnacles.h"
-#include "reading_section.h"
+#include "reading/core/birthday_balance.h"
+#include "reading/core/bridges_periods.h"
+#include "reading/core/challenges.h"
+#include "reading/core/essence.h"
+#include "reading/core/karmic.h"
+#include "reading/core/maturity.h"
+#include "reading/core/personal_cycles.h"
+#include "reading/core/pinnacles.h"
+#include "reading/core/planes_of_expression.h"
+#include "reading/core/reading_section.h"
 
 namespace reading {
 

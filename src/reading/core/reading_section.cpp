@@ -1,7 +1,7 @@
-#include "reading_section.h"
+#include "reading/core/reading_section.h"
 
-#include "vb_text.h"
-#include "web_pages.h"
+#include "services/vb_text.h"
+#include "services/web_pages.h"
 
 namespace reading {
 

@@ -1,8 +1,8 @@
-#include "reduction.h"
+#include "reading/core/reduction.h"
 
 #include <cstdlib>
 
-#include "calendar.h"
+#include "services/calendar.h"
 
 namespace reading {
 

@@ -3,7 +3,7 @@
 // Master numbers 11 and 22 are kept where a reduction says so.
 #include <QString>
 
-#include "digits.h"
+#include "services/digits.h"
 
 namespace reading {
 

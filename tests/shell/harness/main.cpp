@@ -9,10 +9,10 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "file_io.h"
-#include "msgbox.h"
-#include "shell_windows.h"
-#include "single_instance.h"
+#include "services/file_io.h"
+#include "shell/shell_windows.h"
+#include "shell/single_instance.h"
+#include "ui/msgbox.h"
 
 int main(int argc, char** argv) {
   IgnoreFileSizeLimitSignal();

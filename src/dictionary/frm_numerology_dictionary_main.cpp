@@ -13,6 +13,7 @@
 #include "controls.h"
 #include "dictionary_module.h"
 #include "frm_mdi.h"
+#include "screen_fit.h"
 #include "vb_text.h"
 #include "web_pages.h"
 #include "web_view_interface.h"
@@ -64,7 +65,7 @@ QMainWindow* frmNumerologyDictionaryMain::CreateWindow() {
 
 void frmNumerologyDictionaryMain::CreateControls(QMainWindow* w) {
   w->setWindowTitle(QStringLiteral("QZ Numerology Dictionary"));
-  const auto px = [w](int twips) { return dictionary::TwipsToPixels(w, twips); };
+  const auto px = [w](int twips) { return ui::TwipsToPixels(w, twips); };
   // The browser at the top left corner, sized by the resize; the notice in its place when
   // not connected.
   auto* central = new QWidget(w);
@@ -103,7 +104,7 @@ void frmNumerologyDictionaryMain::CreateControls(QMainWindow* w) {
 void frmNumerologyDictionaryMain::Form_Resize() {
   if (!IsLoaded() || !sub_ || !WB) return;
   const MDI::Metrics frame = MDI::instance().FrameMetrics();
-  const auto px = [this](int twips) { return dictionary::TwipsToPixels(WB, twips); };
+  const auto px = [this](int twips) { return ui::TwipsToPixels(WB, twips); };
   // The window's own size; a minimized or maximized window keeps the size it has.
   if (!(sub_->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))) {
     QSize size = sub_->size();

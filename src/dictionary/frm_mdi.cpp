@@ -36,10 +36,6 @@
 
 using namespace dictionary;
 
-namespace dictionary {
-int TwipsToPixels(const QWidget* widget, int twips) { return qRound(twips * widget->logicalDpiY() / 1440.0); }
-}  // namespace dictionary
-
 namespace {
 QString Cr() { return QStringLiteral("\r"); }
 
@@ -146,11 +142,11 @@ class KeyList : public QListView {
 };
 }  // namespace
 
-int MDI::px(int twips) const { return picLeft ? TwipsToPixels(picLeft, twips) : twips / 15; }
+int MDI::px(int twips) const { return ui::TwipsToPixels(picLeft, twips); }
 
 void MDI::CreateControls(QMainWindow* w) {
   w->setWindowTitle(QStringLiteral("QZ Numerology Dictionary"));
-  const auto px = [w](int twips) { return TwipsToPixels(w, twips); };
+  const auto px = [w](int twips) { return ui::TwipsToPixels(w, twips); };
 
   // The browser toolbar.
   TB = new QToolBar(w);

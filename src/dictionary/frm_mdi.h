@@ -20,10 +20,6 @@ class QStringListModel;
 class QToolBar;
 namespace dictionary {
 struct DictionaryRows;
-
-// A design length in twips as pixels of the widget's screen (1440 twips an inch: 15 a
-// pixel at 96 DPI).
-int TwipsToPixels(const QWidget* widget, int twips);
 }  // namespace dictionary
 
 class MDI : public ui::FormOf<MDI> {

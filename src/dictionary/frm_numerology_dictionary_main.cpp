@@ -17,6 +17,7 @@
 #include "services/vb_text.h"
 #include "services/web_pages.h"
 #include "ui/controls.h"
+#include "ui/screen_fit.h"
 
 namespace {
 // Shows and hides the frame's sub-window with the window it holds.
@@ -64,7 +65,7 @@ QMainWindow* frmNumerologyDictionaryMain::CreateWindow() {
 
 void frmNumerologyDictionaryMain::CreateControls(QMainWindow* w) {
   w->setWindowTitle(QStringLiteral("QZ Numerology Dictionary"));
-  const auto px = [w](int twips) { return dictionary::TwipsToPixels(w, twips); };
+  const auto px = [w](int twips) { return ui::TwipsToPixels(w, twips); };
   // The browser at the top left corner, sized by the resize; the notice in its place when
   // not connected.
   auto* central = new QWidget(w);
@@ -103,7 +104,7 @@ void frmNumerologyDictionaryMain::CreateControls(QMainWindow* w) {
 void frmNumerologyDictionaryMain::Form_Resize() {
   if (!IsLoaded() || !sub_ || !WB) return;
   const MDI::Metrics frame = MDI::instance().FrameMetrics();
-  const auto px = [this](int twips) { return dictionary::TwipsToPixels(WB, twips); };
+  const auto px = [this](int twips) { return ui::TwipsToPixels(WB, twips); };
   // The window's own size; a minimized or maximized window keeps the size it has.
   if (!(sub_->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))) {
     QSize size = sub_->size();

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ui/controls.h"
+#include "ui/screen_fit.h"
 
 namespace {
 // The window closes itself when the bar is full: no close box, and Esc does nothing.
@@ -47,7 +48,7 @@ void frmNumerologyDictionaryPB::CreateControls(QMainWindow* w) {
   layout->addWidget(Label1);
   layout->addWidget(PB);
   w->setCentralWidget(central);
-  w->setFixedSize(395, 87);
+  w->setFixedSize(ui::TwipsToPixels(w, 5925), ui::TwipsToPixels(w, 1305));
   Timer1 = new QTimer(w);
   Timer1->setObjectName(QStringLiteral("Timer1"));
   QObject::connect(Timer1, &QTimer::timeout, [this] { Timer1_Timer(); });

@@ -24,12 +24,13 @@
 namespace nb = modNumerologySoftware;
 
 namespace {
-// The layout is drawn in twips; twelve of them make a pixel here.
-constexpr int kTwipsPerPixel = 12;
-int px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+// The layout is drawn in twips, shown a quarter larger than its design so that the controls
+// hold their text in the suite's font.
+constexpr double kDesignScale = 1.25;
+int px(const QWidget* widget, int twips) { return ui::TwipsToPixels(widget, twips, kDesignScale); }
 
 void place(QWidget* widget, int left, int top, int width, int height) {
-  widget->setGeometry(px(left), px(top), px(width), px(height));
+  widget->setGeometry(px(widget, left), px(widget, top), px(widget, width), px(widget, height));
 }
 
 const QString kInvalidBirthdate = QStringLiteral("You Have Entered An Invalid Birthdate.  Please Retry.");
@@ -103,8 +104,8 @@ void setPicture(QLabel* image, const QString& fileName) {
 }
 }  // namespace
 
-QSize frmNumerologySoftwareOne::CollapsedClientSize() { return {px(3945), px(2740)}; }
-QSize frmNumerologySoftwareOne::ExpandedClientSize() { return {px(8085), px(5010)}; }
+QSize frmNumerologySoftwareOne::CollapsedClientSize() const { return {px(client, 3945), px(client, 2740)}; }
+QSize frmNumerologySoftwareOne::ExpandedClientSize() const { return {px(client, 8085), px(client, 5010)}; }
 
 bool frmNumerologySoftwareOne::IsExpanded() {
   Load();

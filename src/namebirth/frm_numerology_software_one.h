@@ -33,8 +33,8 @@ class frmNumerologySoftwareOne : public ui::FormOf<frmNumerologySoftwareOne> {
   void mnuDonate_Click();
 
   // The client area of the two states.
-  static QSize CollapsedClientSize();
-  static QSize ExpandedClientSize();
+  QSize CollapsedClientSize() const;
+  QSize ExpandedClientSize() const;
   bool IsExpanded();
 
  protected:

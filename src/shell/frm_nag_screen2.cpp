@@ -130,7 +130,8 @@ void frmNagScreen2::CreateControls(QMainWindow* w) {
   txtMessage->setPlainText(QStringLiteral("Your Message\n"));
   // Unseen, it must not keep Tab for itself: Tab and Shift+Tab move on through it.
   txtMessage->setTabChangesFocus(true);
-  txtMessage->setGeometry(10, 240, 121, 33);
+  const auto px = [w](int twips) { return ui::TwipsToPixels(w, twips); };
+  txtMessage->setGeometry(px(150), px(3600), px(1815), px(495));
   left->addWidget(frame2);
   columns->addLayout(left, 3);
 

@@ -119,6 +119,13 @@ bool ControlsKeepTheirHeight(QWidget* window) {
   return true;
 }
 
+int TwipsToPixels(const QWidget* widget, int twips, double scale) {
+  double dpi = 96;
+  if (widget) dpi = widget->logicalDpiY();
+  else if (const QScreen* screen = QGuiApplication::primaryScreen()) dpi = screen->logicalDotsPerInchY();
+  return qRound(twips * scale * dpi / 1440.0);
+}
+
 QRect FreeArea(const QWidget* window) {
   QScreen* screen = window->screen();
   if (!screen) screen = QApplication::primaryScreen();

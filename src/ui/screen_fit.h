@@ -7,6 +7,11 @@
 class QWidget;
 
 namespace ui {
+// A design length in twips as pixels of the widget's screen: 1440 twips an inch at the widget's
+// logical DPI (15 twips a pixel at 96 DPI), times the scale a window draws its design at.
+// Without a widget, the primary screen's DPI.
+int TwipsToPixels(const QWidget* widget, int twips, double scale = 1.0);
+
 // The free area of the screen the window is on (the panels of the desktop left out).
 QRect FreeArea(const QWidget* window);
 

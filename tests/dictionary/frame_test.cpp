@@ -28,6 +28,7 @@
 #include "dictionary/frm_numerology_dictionary_pb.h"
 #include "services/web_pages.h"
 #include "shell/shell_windows.h"
+#include "ui/screen_fit.h"
 
 using namespace dicttest;
 
@@ -435,7 +436,7 @@ TEST_F(DictionaryFrame, WebViewWindowAndSearchPanelFollowTheFrame) {
   auto& web = frmNumerologyDictionaryMain::instance();
   QMdiSubWindow* sub = web.subWindow();
   auto* area = frame().control<QMdiArea>("MDIClient");
-  const auto px = [w](int twips) { return dictionary::TwipsToPixels(w, twips); };
+  const auto px = [w](int twips) { return ui::TwipsToPixels(w, twips); };
   EXPECT_EQ(area->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
   EXPECT_EQ(area->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
   for (const QSize size : {frame().DefaultSize(), w->minimumSize(), QSize(760, 540), QSize(1500, 1050)}) {

@@ -114,7 +114,7 @@ TEST_F(NamebirthWindowTest, OpensCollapsedAndEmptyWithItsLists) {
   form.Show();
   EXPECT_EQ(form.window()->windowTitle(), QStringLiteral("QZ Numerology Software"));
   expectInputState();
-  EXPECT_EQ(form.control<QWidget>(QStringLiteral("client"))->size(), frmNumerologySoftwareOne::CollapsedClientSize());
+  EXPECT_EQ(form.control<QWidget>(QStringLiteral("client"))->size(), form.CollapsedClientSize());
   QComboBox* day = combo("myday");
   ASSERT_EQ(day->count(), 31);
   EXPECT_EQ(day->itemText(0), QStringLiteral("01"));

@@ -22,29 +22,34 @@
 #include "shell/shell_windows.h"
 
 namespace fittest {
-namespace {
-template <class T = QWidget>
-T* find(ui::Form& form, const char* name) {
-  T* w = form.control<T>(QString::fromLatin1(name));
-  EXPECT_NE(w, nullptr) << name;
-  return w;
-}
-
-void click(ui::Form& form, const char* name) {
-  if (auto* button = find<QPushButton>(form, name)) QTest::mouseClick(button, Qt::LeftButton);
-}
-
-void type(ui::Form& form, const char* box, const char* text) {
-  if (auto* edit = find<QLineEdit>(form, box)) QTest::keyClicks(edit, QString::fromLatin1(text));
-}
-
-using shell::Tool;
 void launch(Tool tool) {
   frmMain::instance().Show();
-  QTest::mouseClick(frmMain::instance().cmdSelectOption(tool), Qt::LeftButton);
+  EXPECT_TRUE(qztest::Click(frmMain::instance().cmdSelectOption(tool)));
+}
+void click(ui::Form& form, const char* name) {
+  EXPECT_TRUE(qztest::Click(form.control<QPushButton>(QString::fromLatin1(name)))) << name;
+}
+void enter(ui::Form& form, const char* box, const char* text) {
+  EXPECT_TRUE(qztest::Enter(form.control<QLineEdit>(QString::fromLatin1(box)), QString::fromLatin1(text))) << box;
+}
+void readingWindow() {
+  launch(Tool::Reading);
+  enter(frmNumerologyProMain::instance(), "txtFirstName", "JOHN");
+  enter(frmNumerologyProMain::instance(), "txtLastName", "SMITH");
+  click(frmNumerologyProMain::instance(), "cmdNext");
+}
+void kabbalahResult() {
+  launch(Tool::Kabbalah);
+  enter(frmKabbalahNumerologyMain::instance(), "txtFirstName", "JOHN");
+  enter(frmKabbalahNumerologyMain::instance(), "txtLastName", "SMITH");
+  click(frmKabbalahNumerologyMain::instance(), "cmdNext");
+}
+void chineseResult() {
+  launch(Tool::Chinese);
+  enter(frmChineseNumerologyMain::instance(), "txtName", "JOHN SMITH");
+  click(frmChineseNumerologyMain::instance(), "cmdProceed");
 }
 
-}  // namespace
 
 std::vector<Scenario> Scenarios() {
   return {
@@ -63,8 +68,8 @@ std::vector<Scenario> Scenarios() {
       {"ReadingWindow",
        []() -> ui::Form& {
          launch(Tool::Reading);
-         type(frmNumerologyProMain::instance(), "txtFirstName", "JOHN");
-         type(frmNumerologyProMain::instance(), "txtLastName", "SMITH");
+         enter(frmNumerologyProMain::instance(), "txtFirstName", "JOHN");
+         enter(frmNumerologyProMain::instance(), "txtLastName", "SMITH");
          click(frmNumerologyProMain::instance(), "cmdNext");
          return frmNumerologyProResult::instance();
        },
@@ -72,8 +77,8 @@ std::vector<Scenario> Scenarios() {
       {"ReadingDisplay",
        []() -> ui::Form& {
          launch(Tool::Reading);
-         type(frmNumerologyProMain::instance(), "txtFirstName", "JOHN");
-         type(frmNumerologyProMain::instance(), "txtLastName", "SMITH");
+         enter(frmNumerologyProMain::instance(), "txtFirstName", "JOHN");
+         enter(frmNumerologyProMain::instance(), "txtLastName", "SMITH");
          click(frmNumerologyProMain::instance(), "cmdNext");
          click(frmNumerologyProResult::instance(), "cmdDestiny");
          return frmNumerologyProDisp::instance();
@@ -82,8 +87,8 @@ std::vector<Scenario> Scenarios() {
       {"ReadingComprehensive",
        []() -> ui::Form& {
          launch(Tool::Reading);
-         type(frmNumerologyProMain::instance(), "txtFirstName", "JOHN");
-         type(frmNumerologyProMain::instance(), "txtLastName", "SMITH");
+         enter(frmNumerologyProMain::instance(), "txtFirstName", "JOHN");
+         enter(frmNumerologyProMain::instance(), "txtLastName", "SMITH");
          click(frmNumerologyProMain::instance(), "cmdNext");
          click(frmNumerologyProResult::instance(), "cmdComprehensiveReading");
          return frmNumerologyProsave::instance();
@@ -93,8 +98,8 @@ std::vector<Scenario> Scenarios() {
       {"KabbalahResult",
        []() -> ui::Form& {
          launch(Tool::Kabbalah);
-         type(frmKabbalahNumerologyMain::instance(), "txtFirstName", "JOHN");
-         type(frmKabbalahNumerologyMain::instance(), "txtLastName", "SMITH");
+         enter(frmKabbalahNumerologyMain::instance(), "txtFirstName", "JOHN");
+         enter(frmKabbalahNumerologyMain::instance(), "txtLastName", "SMITH");
          click(frmKabbalahNumerologyMain::instance(), "cmdNext");
          return frmKabbalahNumerologyDisplay::instance();
        },
@@ -102,8 +107,8 @@ std::vector<Scenario> Scenarios() {
       {"KabbalahReport",
        []() -> ui::Form& {
          launch(Tool::Kabbalah);
-         type(frmKabbalahNumerologyMain::instance(), "txtFirstName", "JOHN");
-         type(frmKabbalahNumerologyMain::instance(), "txtLastName", "SMITH");
+         enter(frmKabbalahNumerologyMain::instance(), "txtFirstName", "JOHN");
+         enter(frmKabbalahNumerologyMain::instance(), "txtLastName", "SMITH");
          click(frmKabbalahNumerologyMain::instance(), "cmdNext");
          click(frmKabbalahNumerologyDisplay::instance(), "cmdPrint");
          return frmKabbalahNumerologySave::instance();
@@ -113,7 +118,7 @@ std::vector<Scenario> Scenarios() {
       {"ChineseResult",
        []() -> ui::Form& {
          launch(Tool::Chinese);
-         type(frmChineseNumerologyMain::instance(), "txtName", "JOHN SMITH");
+         enter(frmChineseNumerologyMain::instance(), "txtName", "JOHN SMITH");
          click(frmChineseNumerologyMain::instance(), "cmdProceed");
          return frmChineseNumerologyDisplay::instance();
        },
@@ -122,7 +127,7 @@ std::vector<Scenario> Scenarios() {
       {"ChineseReport",
        []() -> ui::Form& {
          launch(Tool::Chinese);
-         type(frmChineseNumerologyMain::instance(), "txtName", "JOHN SMITH");
+         enter(frmChineseNumerologyMain::instance(), "txtName", "JOHN SMITH");
          click(frmChineseNumerologyMain::instance(), "cmdProceed");
          click(frmChineseNumerologyDisplay::instance(), "cmdSave");
          return frmChineseNumerologySave::instance();
@@ -137,7 +142,7 @@ std::vector<Scenario> Scenarios() {
        []() -> ui::Form& {
          launch(Tool::NameBirth);
          frmNumerologySoftwareOne& form = frmNumerologySoftwareOne::instance();
-         type(form, "Text1", "JOHN SMITH");
+         enter(form, "Text1", "JOHN SMITH");
          EXPECT_TRUE(qztest::Choose(form.control<QComboBox>(QStringLiteral("myday")), QStringLiteral("15")));
          EXPECT_TRUE(qztest::Choose(form.control<QComboBox>(QStringLiteral("Combo1")), QStringLiteral("March")));
          EXPECT_TRUE(qztest::Choose(form.control<QComboBox>(QStringLiteral("myyear")), QStringLiteral("1980")));
@@ -151,8 +156,8 @@ std::vector<Scenario> Scenarios() {
       {"IChingResult",
        []() -> ui::Form& {
          launch(Tool::IChing);
-         type(frmIChingNumerologyMain::instance(), "txtNameFirst", "John");
-         type(frmIChingNumerologyMain::instance(), "txtNameLast", "Smith");
+         enter(frmIChingNumerologyMain::instance(), "txtNameFirst", "John");
+         enter(frmIChingNumerologyMain::instance(), "txtNameLast", "Smith");
          click(frmIChingNumerologyMain::instance(), "cmdNext");
          return frmIChingNumerologyMain::instance();
        },

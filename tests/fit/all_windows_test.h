@@ -17,6 +17,7 @@
 #include "kabbalah/kabbalah_tool.h"
 #include "namebirth/namebirth_tool.h"
 #include "reading/reading_tool.h"
+#include "shell/tool_registry.h"
 
 namespace fittest {
 // The way a user reaches each window; the window is left shown (a modal show in tests returns
@@ -28,6 +29,16 @@ struct Scenario {
 };
 inline void PrintTo(const Scenario& s, std::ostream* os) { *os << s.name; }
 std::vector<Scenario> Scenarios();
+
+// A user's steps: a launcher button clicked, a button clicked, a name typed into a box; the
+// result windows of the reading, Kabbalah and Chinese tools reached for JOHN SMITH.
+using shell::Tool;
+void launch(Tool tool);
+void click(ui::Form& form, const char* name);
+void enter(ui::Form& form, const char* box, const char* text);
+void readingWindow();
+void kabbalahResult();
+void chineseResult();
 
 class AllWindowsTest : public dicttest::DictionaryTest {
  protected:

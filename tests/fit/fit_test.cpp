@@ -157,7 +157,7 @@ QRect FrameOf(QWidget* window, const QRect& area) {
   EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
   QWindow* handle = window->windowHandle();
   (void)QTest::qWaitFor([&] { return !handle->frameMargins().isNull(); }, 3000);
-  (void)QTest::qWaitFor([&] { return area.contains(handle->frameGeometry()); }, 500);
+  (void)QTest::qWaitFor([&] { return area.contains(handle->frameGeometry()); }, 3000);
   return handle->frameGeometry();
 }
 

@@ -42,41 +42,13 @@
 using qztest::seams;
 
 namespace {
-void click(ui::Form& form, const char* name) {
-  auto* button = form.control<QPushButton>(QString::fromLatin1(name));
-  ASSERT_NE(button, nullptr) << name;
-  QTest::mouseClick(button, Qt::LeftButton);
-}
-
-void type(ui::Form& form, const char* box, const char* text) {
-  auto* edit = form.control<QLineEdit>(QString::fromLatin1(box));
-  ASSERT_NE(edit, nullptr) << box;
-  QTest::keyClicks(edit, QString::fromLatin1(text));
-}
-
-using shell::Tool;
-void launch(Tool tool) {
-  frmMain::instance().Show();
-  QTest::mouseClick(frmMain::instance().cmdSelectOption(tool), Qt::LeftButton);
-}
-
-void readingWindow() {
-  launch(Tool::Reading);
-  type(frmNumerologyProMain::instance(), "txtFirstName", "JOHN");
-  type(frmNumerologyProMain::instance(), "txtLastName", "SMITH");
-  click(frmNumerologyProMain::instance(), "cmdNext");
-}
-void kabbalahResult() {
-  launch(Tool::Kabbalah);
-  type(frmKabbalahNumerologyMain::instance(), "txtFirstName", "JOHN");
-  type(frmKabbalahNumerologyMain::instance(), "txtLastName", "SMITH");
-  click(frmKabbalahNumerologyMain::instance(), "cmdNext");
-}
-void chineseResult() {
-  launch(Tool::Chinese);
-  type(frmChineseNumerologyMain::instance(), "txtName", "JOHN SMITH");
-  click(frmChineseNumerologyMain::instance(), "cmdProceed");
-}
+using fittest::chineseResult;
+using fittest::click;
+using fittest::enter;
+using fittest::kabbalahResult;
+using fittest::launch;
+using fittest::readingWindow;
+using fittest::Tool;
 
 // A menu item by its access keys: Alt and the menu's key, then the item's key.
 void menuItem(ui::Form& form, Qt::Key menuKey, Qt::Key itemKey) {
@@ -365,7 +337,7 @@ bool RealDisplay() { return QGuiApplication::platformName() == QLatin1String("xc
 void nameWindowExpanded() {
   launch(Tool::NameBirth);
   ui::Form& form = frmNumerologySoftwareOne::instance();
-  type(form, "Text1", "JOHN SMITH");
+  enter(form, "Text1", "JOHN SMITH");
   for (const auto& [box, text] : {std::pair{"myday", "06"}, {"Combo1", "August"}, {"myyear", "1979"}}) {
     auto* combo = form.control<QComboBox>(QString::fromLatin1(box));
     ASSERT_NE(combo, nullptr) << box;

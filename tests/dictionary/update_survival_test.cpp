@@ -8,14 +8,12 @@
 #include <unistd.h>
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QTest>
 #include <chrono>
 #include <future>
-#include <thread>
 
 #include "dictionary/core/dictionary_store.h"
 #include "dictionary/dictionary_test_support.h"
@@ -111,16 +109,13 @@ TEST_F(UpdateSurvival, AMergeKilledMidwayLeavesTheOldRowsWhole) {
   }
   // Killed once the transaction's pages reach the dictionary file.
   bool midway = false;
-  QElapsedTimer timer;
-  timer.start();
-  while (!midway && timer.elapsed() < 120000) {
-    midway = QFileInfo::exists(journal) && QFileInfo(programDictionary()).size() > sizeBefore;
-    if (!midway && ::waitpid(child, nullptr, WNOHANG) == child) {
-      child = -1;
-      break;
-    }
-    if (!midway) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
+  (void)qztest::WaitFor(
+      [&] {
+        midway = QFileInfo::exists(journal) && QFileInfo(programDictionary()).size() > sizeBefore;
+        if (!midway && ::waitpid(child, nullptr, WNOHANG) == child) child = -1;  // ended by itself
+        return midway || child < 0;
+      },
+      120000);
   if (child > 0) {
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);

@@ -42,13 +42,7 @@
 using qztest::seams;
 
 namespace {
-using fittest::chineseResult;
-using fittest::click;
-using fittest::enter;
-using fittest::kabbalahResult;
-using fittest::launch;
-using fittest::readingWindow;
-using fittest::Tool;
+using namespace fittest;
 
 // A menu item by its access keys: Alt and the menu's key, then the item's key.
 void menuItem(ui::Form& form, Qt::Key menuKey, Qt::Key itemKey) {
@@ -381,7 +375,7 @@ TEST_F(WindowManners, FixedWindowsCannotBeMaximisedOrResized) {
     const auto same = [&] { return std::abs(w->width() - size.width()) <= 1 && std::abs(w->height() - size.height()) <= 1; };
     // What dragging an edge of the frame asks for.
     w->resize(size + QSize(120, 90));
-    QTest::qWait(0);
+    QCoreApplication::processEvents();
     EXPECT_TRUE(same()) << w->width() << "x" << w->height();
     if (RealDisplay()) {
       // The window manager's maximise, asked for as its title bar's menu does.

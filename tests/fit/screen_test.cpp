@@ -142,13 +142,7 @@ class OnScreen : public fittest::AllWindowsTest {
   }
 };
 
-using fittest::chineseResult;
-using fittest::click;
-using fittest::enter;
-using fittest::kabbalahResult;
-using fittest::launch;
-using fittest::readingWindow;
-using fittest::Tool;
+using namespace fittest;
 // A birth date chosen and the name typed (none: left empty), then Calculate.
 void nameAndBirth(const char* name) {
   launch(Tool::NameBirth);

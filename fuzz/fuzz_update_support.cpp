@@ -5,6 +5,8 @@
 #include "dictionary/core/dictionary_db.h"
 #include "dictionary/core/dictionary_module.h"
 #include "dictionary/core/dictionary_store.h"
+#include "dictionary/core/link_policy.h"
+#include "dictionary/core/dictionary_merge.h"
 #include "fuzz_support.h"
 
 using namespace dictionary;

@@ -23,6 +23,7 @@
 #include "dictionary/core/dictionary_module.h"
 #include "dictionary/core/dictionary_search.h"
 #include "dictionary/core/dictionary_store.h"
+#include "dictionary/core/dictionary_merge.h"
 #include "dictionary/frm_numerology_dictionary_main.h"
 #include "dictionary/frm_numerology_dictionary_pb.h"
 #include "services/vb_text.h"

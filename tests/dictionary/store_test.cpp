@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include "dictionary/core/dictionary_store.h"
+#include "dictionary/core/dictionary_merge.h"
 #include "dictionary/dictionary_test_support.h"
 
 using namespace dictionary;

@@ -11,6 +11,8 @@
 
 #include "dictionary/core/dictionary_module.h"
 #include "dictionary/core/dictionary_store.h"
+#include "dictionary/core/link_policy.h"
+#include "dictionary/core/dictionary_merge.h"
 #include "dictionary/dictionary_test_support.h"
 
 using namespace dictionary;

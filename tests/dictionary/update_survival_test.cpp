@@ -16,6 +16,7 @@
 #include <future>
 
 #include "dictionary/core/dictionary_store.h"
+#include "dictionary/core/dictionary_merge.h"
 #include "dictionary/dictionary_test_support.h"
 #include "dictionary/frm_mdi.h"
 

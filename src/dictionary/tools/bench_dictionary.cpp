@@ -19,6 +19,7 @@
 
 #include "dictionary/connection_test.h"
 #include "dictionary/core/dictionary_store.h"
+#include "dictionary/core/dictionary_merge.h"
 #include "dictionary/frm_mdi.h"
 #include "dictionary/frm_numerology_dictionary_main.h"
 #include "dictionary/web_view_loader.h"

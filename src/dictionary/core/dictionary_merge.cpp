@@ -1,0 +1,205 @@
+#include "dictionary/core/dictionary_merge.h"
+
+#include <QString>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dictionary/core/dictionary_db.h"
+#include "dictionary/core/dictionary_store.h"
+#include "dictionary/core/link_policy.h"
+
+namespace dictionary {
+namespace {
+// Rows kept as one block of UTF-8 text, as the engine gives them.
+class TextRows {
+ public:
+  void append(std::string_view key, std::string_view link, std::string_view names) {
+    rows_.push_back({add(key), add(link), add(names)});
+  }
+  size_t size() const { return rows_.size(); }
+  bool empty() const { return rows_.empty(); }
+  // Valid once every row is in.
+  std::string_view key(size_t i) const { return view(rows_[i].key); }
+  std::string_view link(size_t i) const { return view(rows_[i].link); }
+  std::string_view names(size_t i) const { return view(rows_[i].names); }
+
+ private:
+  struct Span {
+    size_t at, size;
+  };
+  struct Row {
+    Span key, link, names;
+  };
+  Span add(std::string_view s) {
+    text_.append(s);
+    return {text_.size() - s.size(), s.size()};
+  }
+  std::string_view view(Span s) const { return {text_.data() + s.at, s.size}; }
+  std::string text_;
+  std::vector<Row> rows_;
+};
+
+// A set of at most `expected` texts that someone else keeps (open addressing, linear probing; at
+// most half full, so a probe always ends).
+class TextSet {
+ public:
+  explicit TextSet(size_t expected) {
+    size_t capacity = 16;
+    while (capacity < expected * 2) capacity *= 2;
+    slots_.resize(capacity);
+    used_.resize(capacity);
+    mask_ = capacity - 1;
+  }
+  // True when the text was not in the set yet.
+  bool insert(std::string_view text) {
+    for (size_t i = std::hash<std::string_view>{}(text) & mask_;; i = (i + 1) & mask_) {
+      if (!used_[i]) {
+        slots_[i] = text;
+        used_[i] = true;
+        return true;
+      }
+      if (slots_[i] == text) return false;
+    }
+  }
+  bool contains(std::string_view text) const {
+    for (size_t i = std::hash<std::string_view>{}(text) & mask_;; i = (i + 1) & mask_) {
+      if (!used_[i]) return false;
+      if (slots_[i] == text) return true;
+    }
+  }
+
+ private:
+  std::vector<std::string_view> slots_;
+  std::vector<bool> used_;
+  size_t mask_ = 0;
+};
+
+// An update file read as data only. Rows are empty when the file has none to give: it cannot be
+// opened as a dictionary, or it has no table `numerology`. A file refused for its shape or size
+// (not a plain file, a view, a virtual table, a value or a row count over the limits) sets refused.
+struct UpdateRows {
+  TextRows rows;
+  bool refused = false;
+  QString error;
+};
+UpdateRows readUpdateRows(const QString& updatePath) {
+  DictionaryDb source;
+  UpdateRows out;
+  const bool read = source.Open(updatePath, DictionaryDb::Mode::Untrusted) &&
+                    source.ReadAllUtf8([&](std::string_view key, std::string_view link, std::string_view names) {
+                      out.rows.append(key, link, names);
+                    });
+  if (read) return out;
+  out.rows = TextRows();
+  const DictionaryDb::Failure failure = source.LastFailure();
+  out.refused = failure == DictionaryDb::Failure::Refused || failure == DictionaryDb::Failure::Error ||
+                failure == DictionaryDb::Failure::NoEngine;
+  out.error = source.LastError();
+  return out;
+}
+
+MergeResult mergeRows(const TextRows& sourceRows, const QString& targetPath);
+
+// The merge of what an update file gave, into the dictionary that target() names.
+template <typename Target>
+MergeResult mergeUpdate(const QString& updatePath, Target target) {
+  const UpdateRows source = readUpdateRows(updatePath);
+  MergeResult result;
+  if (source.refused) {
+    result.outcome = MergeOutcome::NotChanged;
+    result.error = source.error;
+    return result;
+  }
+  // An update file without readable rows changes nothing, not even where the dictionary lives.
+  if (source.rows.empty()) return result;
+  const QString path = target(&result.error);
+  if (path.isEmpty()) {
+    result.outcome = MergeOutcome::NotChanged;
+    return result;
+  }
+  return mergeRows(source.rows, path);
+}
+}  // namespace
+
+MergeResult MergeUpdateFile(const QString& updatePath) {
+  return mergeUpdate(updatePath, [](QString* error) { return WritableDictionaryPath(error); });
+}
+
+MergeResult MergeInto(const QString& updatePath, const QString& targetPath) {
+  return mergeUpdate(updatePath, [&](QString*) { return targetPath; });
+}
+
+namespace {
+constexpr std::string_view kAstro = "astro";
+
+MergeResult mergeRows(const TextRows& sourceRows, const QString& targetPath) {
+  MergeResult result;
+  DictionaryDb target;
+  bool opened = target.Open(targetPath, true);
+  // A dictionary of the earlier releases' format is rewritten in the current one first.
+  if (opened && target.LegacyFormat()) {
+    target.Close();
+    opened = DictionaryDb::ConvertToCurrentFormat(targetPath, &result.error) && target.Open(targetPath, true);
+  }
+  // The links the dictionary holds, as the engine stores them (UTF-8), and its size as its own
+  // reads count it.
+  TextRows targetLinks;
+  qint64 rows = 0, bytes = 0;
+  if (!opened ||
+      !target.ReadLinks([&](std::string_view link, qint64 rowBytes) {
+        targetLinks.append({}, link, {});
+        bytes += rowBytes;
+      }) ||
+      !target.Begin()) {
+    result.outcome = MergeOutcome::NotChanged;
+    if (result.error.isEmpty()) result.error = target.LastError();
+    return result;
+  }
+  rows = qint64(targetLinks.size());
+  TextSet links(targetLinks.size() + sourceRows.size());
+  for (size_t i = 0; i < targetLinks.size(); ++i) links.insert(targetLinks.link(i));
+
+  auto commit = [&](MergeOutcome done) {
+    ForgetDictionaryRows();
+    if (!target.Commit()) {
+      result.error = target.LastError();
+      target.Rollback();
+      result.outcome = MergeOutcome::NotChanged;
+      result.added = 0;
+      return result;
+    }
+    result.outcome = done;
+    return result;
+  };
+
+  for (size_t i = 0; i < sourceRows.size(); ++i) {
+    const std::string_view key = sourceRows.key(i), link = sourceRows.link(i);
+    if (sourceRows.names(i) != kAstro || !AcceptableUtf8Row(key, link)) return commit(MergeOutcome::WrongFile);
+    if (links.contains(link)) {
+      ++result.present;
+      continue;
+    }
+    // Nothing is kept that would make the dictionary too large for its own reads.
+    const ReadLimits& limits = DictionaryReadLimits();
+    bytes += qint64(key.size() + link.size() + kAstro.size());
+    const bool tooLarge = ++rows > limits.maxRows || bytes > limits.maxTotalBytes;
+    if (tooLarge || !target.InsertUtf8(key, link, kAstro)) {
+      result.error = tooLarge ? QStringLiteral("the dictionary would hold more than %1 rows or %2 bytes of text")
+                                    .arg(limits.maxRows)
+                                    .arg(limits.maxTotalBytes)
+                              : target.LastError();
+      target.Rollback();
+      result.outcome = MergeOutcome::NotChanged;
+      result.added = 0;
+      ForgetDictionaryRows();
+      return result;
+    }
+    links.insert(link);
+    ++result.added;
+  }
+  return commit(MergeOutcome::Updated);
+}
+}  // namespace
+}  // namespace dictionary

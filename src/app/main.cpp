@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QStringList>
+#include <cstdio>
+#include <cstdlib>
 
 #include "chinese/chinese_tool.h"
 #include "dictionary/dictionary_tool.h"
@@ -16,12 +19,40 @@
 #include "shell/single_instance.h"
 #endif
 
+namespace {
+// What the platform said while the application was made: shown only if it could not be.
+QStringList& startMessages() {
+  static QStringList messages;
+  return messages;
+}
+
+// Qt ends the process when no window system can be reached, with advice to reinstall. The suite
+// says what is missing instead.
+void startMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type != QtFatalMsg) {
+    startMessages() << QStringLiteral("%1: %2").arg(QString::fromUtf8(context.category), message);
+    return;
+  }
+  std::fprintf(stderr,
+               "QZ Orbalinth is a desktop program and could not reach a display (%s).\n"
+               "Start it in a desktop session, or without one as: xvfb-run -a scripts/run\n",
+               qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+                   ? "neither DISPLAY nor WAYLAND_DISPLAY is set"
+                   : qPrintable(startMessages().value(0, message)));
+  std::_Exit(1);
+}
+}  // namespace
+
 int main(int argc, char** argv) {
   // Before anything writes a file (Qt's own caches included).
   IgnoreFileSizeLimitSignal();
   // The dictionary's web view shares OpenGL contexts with the rest of the program.
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  const QtMessageHandler previous = qInstallMessageHandler(startMessageHandler);
   QApplication app(argc, argv);
+  qInstallMessageHandler(previous);
+  for (const QString& message : std::as_const(startMessages())) qWarning("%s", qPrintable(message));
+  startMessages().clear();
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setWindowIcon(ui::AppIcon());
   ui::InstallRealPlatform();

@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -105,4 +106,36 @@ TEST(Process, ExitDialogEndsTheProcess) {
   EXPECT_EQ(copy.process.exitCode(), 0);
   EXPECT_TRUE(copy.output.contains("EXITDIALOG 1")) << copy.output.toStdString();
   EXPECT_FALSE(copy.output.contains("STILL RUNNING"));
+}
+
+// Started where no window system can be reached, the program says what it needs and how to run
+// it without a desktop, not Qt's advice to reinstall.
+TEST(Process, WithoutADisplayItSaysSo) {
+  const QString program = qEnvironmentVariable("QZ_PROGRAM_DIR") + QStringLiteral("/QZFreeOrbalinth");
+  ASSERT_TRUE(QFileInfo(program).isExecutable()) << program.toStdString();
+  QTemporaryDir dir;
+  const QString runtime = freshRuntime(dir);
+  struct Case {
+    const char* display;  // nullptr: not set
+    const char* reason;
+  };
+  for (const Case& c : {Case{nullptr, "neither DISPLAY nor WAYLAND_DISPLAY is set"},
+                        Case{":4093", "could not connect to display :4093"}}) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(QString::fromLatin1(name));
+    if (c.display) env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(c.display));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), runtime + QStringLiteral("/config"));
+    QProcess copy;
+    copy.setProcessEnvironment(env);
+    copy.start(program, {});
+    ASSERT_TRUE(copy.waitForFinished(15000)) << c.reason;
+    const QString said = QString::fromLocal8Bit(copy.readAllStandardError());
+    EXPECT_EQ(copy.exitStatus(), QProcess::NormalExit) << c.reason;
+    EXPECT_EQ(copy.exitCode(), 1) << c.reason;
+    EXPECT_TRUE(said.contains(QStringLiteral("QZ Orbalinth is a desktop program"))) << said.toStdString();
+    EXPECT_TRUE(said.contains(QLatin1String(c.reason))) << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("xvfb-run -a scripts/run"))) << said.toStdString();
+    EXPECT_FALSE(said.contains(QStringLiteral("Reinstalling"))) << said.toStdString();
+  }
 }

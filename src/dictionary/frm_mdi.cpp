@@ -240,7 +240,7 @@ void MDI::CreateControls(QMainWindow* w) {
   cmdSearch->setAutoDefault(false);
   QObject::connect(cmdSearch, &QPushButton::clicked, [this] { cmdSearch_Click(); });
   ui::OnKeyPress(txtKey, [this](QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) txtKey_KeyPress(13);
+    txtKey_KeyPress(*event);
     return false;
   });
   QObject::connect(txtKey, &QLineEdit::textChanged, [this] { txtKey_Change(); });
@@ -469,8 +469,8 @@ void MDI::cmdSearch_Click() {
   }
 }
 
-void MDI::txtKey_KeyPress(int keyAscii) {
-  if (keyAscii != 13) return;
+void MDI::txtKey_KeyPress(const QKeyEvent& key) {
+  if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter) return;
   Load();
   if (optGoogle->isChecked()) {
     webSearch();

@@ -10,6 +10,7 @@
 
 class QButtonGroup;
 class QHeaderView;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -30,8 +31,8 @@ class MDI : public ui::FormOf<MDI> {
   void MDIForm_Resize();
   void MDIForm_Unload();
   void cmdSearch_Click();
-  // Acts on Enter (13) only; every key passes on unchanged.
-  void txtKey_KeyPress(int keyAscii);
+  // Acts on Return and Enter only; every key passes on unchanged.
+  void txtKey_KeyPress(const QKeyEvent& key);
   void txtKey_Change();
   void cmdDisplay_Click();
   void lstKeys_Click();

@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "ui/controls.h"
@@ -49,9 +48,9 @@ void frmNumerologyDictionaryPB::CreateControls(QMainWindow* w) {
   layout->addWidget(PB);
   w->setCentralWidget(central);
   w->setFixedSize(ui::TwipsToPixels(w, 5925), ui::TwipsToPixels(w, 1305));
-  Timer1 = new QTimer(w);
+  Timer1 = new ui::Timer(100, w);
   Timer1->setObjectName(QStringLiteral("Timer1"));
-  QObject::connect(Timer1, &QTimer::timeout, [this] { Timer1_Timer(); });
+  QObject::connect(Timer1, &ui::Timer::timeout, [this] { Timer1_Timer(); });
 }
 
 void frmNumerologyDictionaryPB::InitProgressBar() {

@@ -5,7 +5,9 @@
 #include "ui/form.h"
 
 class QProgressBar;
-class QTimer;
+namespace ui {
+class Timer;
+}  // namespace ui
 
 class frmNumerologyDictionaryPB : public ui::FormOf<frmNumerologyDictionaryPB> {
  public:
@@ -24,5 +26,5 @@ class frmNumerologyDictionaryPB : public ui::FormOf<frmNumerologyDictionaryPB> {
 
  private:
   QPointer<QProgressBar> PB;
-  QPointer<QTimer> Timer1;
+  QPointer<ui::Timer> Timer1;
 };

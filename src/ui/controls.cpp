@@ -115,6 +115,11 @@ Timer::Timer(int interval, QObject* parent) : QObject(parent), qtimer_(new QTime
 
 Timer::~Timer() { std::erase(manualClock().timers, this); }
 
+void Timer::setInterval(int ms) {
+  interval_ = ms;
+  qtimer_->setInterval(ms);
+}
+
 bool Timer::isActive() const { return due_ >= 0 || qtimer_->isActive(); }
 
 void Timer::start() {

@@ -63,6 +63,8 @@ class Timer : public QObject {
   Timer(int interval, QObject* parent);
   ~Timer() override;
   int interval() const { return interval_; }
+  // Takes effect at the next start, as for a QTimer that is not running.
+  void setInterval(int ms);
   bool isActive() const;
   // Counts the interval afresh from now, as QTimer::start does.
   void start();

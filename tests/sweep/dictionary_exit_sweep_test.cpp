@@ -19,6 +19,7 @@
 #include "dictionary/frm_numerology_dictionary_pb.h"
 #include "shell/shell_windows.h"
 #include "sweep/sweep_support.h"
+#include "ui/controls.h"
 
 using qztest::seams;
 
@@ -29,15 +30,17 @@ class DictionarySweep : public dicttest::DictionaryTest {
  protected:
   void SetUp() override {
     DictionaryTest::SetUp();
+    ui::SetManualClock(true);
     seams().onModal = [](ui::Form& form) {
       auto& pb = frmNumerologyDictionaryPB::instance();
       if (&form != &pb) return;
-      for (int tick = 0; tick < 51 && pb.IsLoaded(); ++tick) pb.Timer1_Timer();
+      for (int tick = 0; tick < 100 && pb.IsLoaded(); ++tick) ui::AdvanceManualClock(100);
     };
   }
   void TearDown() override {
     sweep::SetImmutable(programDictionary(), false);
     sweep::CleanUpBadFiles();
+    ui::SetManualClock(false);
     DictionaryTest::TearDown();
   }
   MDI& frame() { return MDI::instance(); }

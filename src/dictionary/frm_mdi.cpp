@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QMouseEvent>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,6 +23,7 @@
 #include "dictionary/core/dictionary_search.h"
 #include "dictionary/core/dictionary_store.h"
 #include "dictionary/core/dictionary_merge.h"
+#include "dictionary/frame_widgets.h"
 #include "dictionary/frm_numerology_dictionary_main.h"
 #include "dictionary/frm_numerology_dictionary_pb.h"
 #include "services/vb_text.h"
@@ -62,85 +62,6 @@ QWidget* twoLines(QWidget* parent, const QString& name, QWidget* top, QWidget* b
   layout->addWidget(bottom);
   return panel;
 }
-
-// The toolbar's text panels side by side at their preferred widths. A narrow frame drops
-// the panels that no longer fit, from the last one on, so the strip never pushes the
-// toolbar into its extension menu.
-class PanelStrip : public QWidget {
- public:
-  explicit PanelStrip(QWidget* parent) : QWidget(parent) {
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-  }
-  void addPanel(QWidget* panel) {
-    panel->setParent(this);
-    panels_.append(panel);
-    updateGeometry();
-  }
-  QSize sizeHint() const override {
-    int width = 0, height = 0;
-    for (QWidget* panel : panels_) {
-      const QSize hint = panel->sizeHint();
-      width += hint.width();
-      height = std::max(height, hint.height());
-    }
-    return {width, height};
-  }
-  QSize minimumSizeHint() const override { return {0, sizeHint().height()}; }
-
- protected:
-  void resizeEvent(QResizeEvent*) override { arrange(); }
-  void showEvent(QShowEvent*) override { arrange(); }
-
- private:
-  void arrange() {
-    int x = 0;
-    bool fits = true;
-    for (QWidget* panel : panels_) {
-      const QSize hint = panel->sizeHint();
-      fits = fits && x + hint.width() <= width();
-      if (fits) {
-        panel->setGeometry(x, (height() - hint.height()) / 2, hint.width(), hint.height());
-        x += hint.width();
-      }
-      panel->setVisible(fits);
-    }
-  }
-  QList<QWidget*> panels_;
-};
-
-// The keyword list with its column header inside the control. A click or double click
-// anywhere in it, below the last keyword or on an empty list too, runs its handler.
-class KeyList : public QListView {
- public:
-  explicit KeyList(QWidget* parent) : QListView(parent) {}
-  void setHeader(QHeaderView* header) {
-    header_ = header;
-    header->setParent(this);
-    setViewportMargins(0, header->height(), 0, 0);
-  }
-  std::function<void()> onClick, onDoubleClick;
-
- protected:
-  void mouseReleaseEvent(QMouseEvent* event) override {
-    QListView::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && viewport()->rect().contains(event->position().toPoint()) && onClick)
-      onClick();
-  }
-  void mouseDoubleClickEvent(QMouseEvent* event) override {
-    QListView::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton && onDoubleClick) onDoubleClick();
-  }
-  void resizeEvent(QResizeEvent* event) override {
-    QListView::resizeEvent(event);
-    if (header_) {
-      const QRect r = viewport()->geometry();
-      header_->setGeometry(r.left(), r.top() - header_->height(), r.width(), header_->height());
-    }
-  }
-
- private:
-  QPointer<QHeaderView> header_;
-};
 }  // namespace
 
 int MDI::px(int twips) const { return ui::TwipsToPixels(picLeft, twips); }

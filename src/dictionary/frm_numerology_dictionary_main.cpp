@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "dictionary/connection_test.h"
+#include "dictionary/internet_connection.h"
 #include "dictionary/core/dictionary_module.h"
 #include "dictionary/frm_mdi.h"
 #include "dictionary/web_view_loader.h"

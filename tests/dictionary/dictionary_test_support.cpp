@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 #include <QWidget>
 
-#include "dictionary/connection_test.h"
+#include "dictionary/internet_connection.h"
 #include "dictionary/core/dictionary_module.h"
 #include "dictionary/core/dictionary_store.h"
 #include "dictionary/frm_mdi.h"

@@ -17,7 +17,7 @@
 #include <cstring>
 #include <vector>
 
-#include "dictionary/connection_test.h"
+#include "dictionary/internet_connection.h"
 #include "dictionary/core/dictionary_store.h"
 #include "dictionary/core/dictionary_merge.h"
 #include "dictionary/frm_mdi.h"

@@ -12,7 +12,7 @@
 #include <QTime>
 #include <QTimer>
 
-#include "dictionary/connection_test.h"
+#include "dictionary/internet_connection.h"
 #include "dictionary/core/dictionary_module.h"
 #include "dictionary/core/dictionary_store.h"
 #include "dictionary/frm_mdi.h"

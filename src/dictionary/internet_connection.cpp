@@ -1,4 +1,4 @@
-#include "dictionary/connection_test.h"
+#include "dictionary/internet_connection.h"
 
 #include <QFile>
 

@@ -14,7 +14,7 @@
 #include "chinese/core/chinese_reading.h"
 #include "chinese/frm_chinese_numerology_display.h"
 #include "services/calendar.h"
-#include "services/vb_text.h"
+#include "services/text_rules.h"
 #include "shell/common_menu.h"
 #include "shell/shell_windows.h"
 #include "ui/app_icon.h"
@@ -142,7 +142,7 @@ void frmChineseNumerologyMain::Form_Unload() { frmMain::instance().Show(); }
 
 bool frmChineseNumerologyMain::ValidateInput() {
   // A name of blanks only is no name: the saved reading could not be opened again.
-  if (VbTrim(txtName->text()).isEmpty()) {
+  if (TrimBlanks(txtName->text()).isEmpty()) {
     ui::MsgBox(chinese::kNameMissing, ui::MsgStyle::Critical);
     txtName->setFocus();
     return false;

@@ -26,7 +26,7 @@
 #include "dictionary/frame_widgets.h"
 #include "dictionary/frm_numerology_dictionary_main.h"
 #include "dictionary/frm_numerology_dictionary_pb.h"
-#include "services/vb_text.h"
+#include "services/text_rules.h"
 #include "services/web_pages.h"
 #include "shell/common_menu.h"
 #include "shell/shell_windows.h"
@@ -384,7 +384,7 @@ void MDI::cmdSearch_Click() {
   listMatches(*rows, box);
   if (keys->rowCount() > 0) {
     webView.Load();
-    webView.Navigate(VbTrim(box));
+    webView.Navigate(TrimBlanks(box));
   } else {
     reportNotFound();
   }
@@ -423,7 +423,7 @@ void MDI::listMatches(const DictionaryRows& rows, const QString& box) {
 }
 
 void MDI::txtKey_Change() {
-  if (!VbTrim(txtKey->text()).isEmpty()) return;
+  if (!TrimBlanks(txtKey->text()).isEmpty()) return;
   if (const auto rows = openDictionary(true)) fillList(AllKeys(rows->rows));
 }
 
@@ -447,7 +447,7 @@ void MDI::cmdDisplay_Click() {
   const QString keyword = lstKeys->currentIndex().isValid() ? selectedKey() : keys->index(0).data().toString();
   txtKey->setText(keyword);
   // The entry's Link, or the keyword itself when no row holds it.
-  QString link = LowerText(VbTrim(txtKey->text()));
+  QString link = LowerText(TrimBlanks(txtKey->text()));
   if (const auto found = FindLink(rows->rows, rows->lowerKeys(), link)) link = *found;
   auto& webView = frmNumerologyDictionaryMain::instance();
   webView.DictionaryLink = link;
@@ -465,7 +465,7 @@ void MDI::lstKeys_DblClick() {
   // A dictionary that cannot be read leaves the keyword as it stands.
   const auto rows = openDictionary(false);
   if (lstKeys->currentIndex().isValid()) txtKey->setText(selectedKey());
-  QString link = VbTrim(txtKey->text());
+  QString link = TrimBlanks(txtKey->text());
   if (rows)
     if (const auto found = FindLink(rows->rows, rows->lowerKeys(), link)) link = *found;
   auto& webView = frmNumerologyDictionaryMain::instance();

@@ -14,7 +14,7 @@
 #include "dictionary/frm_mdi.h"
 #include "dictionary/web_view_loader.h"
 #include "dictionary/webview/web_view_interface.h"
-#include "services/vb_text.h"
+#include "services/text_rules.h"
 #include "services/web_pages.h"
 #include "ui/controls.h"
 #include "ui/screen_fit.h"
@@ -134,7 +134,7 @@ void frmNumerologyDictionaryMain::Form_Load() {
   if (DictionaryLink.isEmpty()) {
     DictionaryLink = SiteAddress;
   } else if (DictionaryLink == SearchEngineAddress()) {
-    const QString text = VbTrim(MDI::instance().SearchBoxText());
+    const QString text = TrimBlanks(MDI::instance().SearchBoxText());
     webSearch(text);
     Navigate(text);
     DictionaryLink.clear();
@@ -160,7 +160,7 @@ void frmNumerologyDictionaryMain::Navigate(const QString& address) {
   // The request that caused a load carries an empty address: the load has navigated already.
   if (address.isEmpty() || !view_) return;
   if (address == SearchEngineAddress()) {
-    webSearch(VbTrim(MDI::instance().SearchBoxText()));
+    webSearch(TrimBlanks(MDI::instance().SearchBoxText()));
     return;
   }
   // Links come from the dictionary and its update files: only web addresses are followed.

@@ -11,7 +11,7 @@
 #include <limits>
 
 #include "iching/core/saved_names.h"
-#include "services/vb_text.h"
+#include "services/text_rules.h"
 #include "shell/common_menu.h"
 #include "shell/shell_windows.h"
 #include "ui/common_dialog.h"
@@ -266,9 +266,9 @@ bool frmIChingNumerologyMain::ValidateNames() {
 
 void frmIChingNumerologyMain::cmdNext_Click() {
   if (!ValidateNames()) return;
-  NameFirst = VbTrim(txtNameFirst->text());
-  NameMiddle = VbTrim(txtNameMiddle->text());
-  NameLast = VbTrim(txtNameLast->text());
+  NameFirst = TrimBlanks(txtNameFirst->text());
+  NameMiddle = TrimBlanks(txtNameMiddle->text());
+  NameLast = TrimBlanks(txtNameLast->text());
   Luck = iching::ComputeNameLuckDetail(NameFirst, NameMiddle, NameLast);
   for (int i = 0; i < 9; ++i) {
     lblResult[i]->setText(Luck.lines[i]);

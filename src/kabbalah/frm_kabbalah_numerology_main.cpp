@@ -14,8 +14,8 @@
 #include "kabbalah/frm_kabbalah_numerology_display.h"
 #include "kabbalah/kabbalah_window_parts.h"
 #include "services/calendar.h"
+#include "services/text_rules.h"
 #include "services/update_reminder.h"
-#include "services/vb_text.h"
 #include "shell/common_menu.h"
 #include "shell/shell_windows.h"
 #include "ui/controls.h"
@@ -39,18 +39,18 @@ QLineEdit* nameBox(QWidget* parent, const char* name) {
 
 // What the name filter makes of one typed character.
 enum class Typed { Pass, Capital, Refuse };
-Typed filterCode(char32_t code) {
-  if (code >= 'A' && code <= 'Z') return Typed::Pass;
-  if (code >= 'a' && code <= 'z') return Typed::Capital;
-  if (code == ' ' || code == 13 || code == 8) return Typed::Pass;
+Typed filterCharacter(char32_t c) {
+  if (c >= U'A' && c <= U'Z') return Typed::Pass;
+  if (c >= U'a' && c <= U'z') return Typed::Capital;
+  if (c == U' ' || c == kabbalah::kReturnChar || c == kabbalah::kBackspaceChar) return Typed::Pass;
   return Typed::Refuse;
 }
 
 // The name filter for text an input method commits: small letters become capitals.
-std::optional<char32_t> typedCode(char32_t code) {
-  switch (filterCode(code)) {
-    case Typed::Pass: return code;
-    case Typed::Capital: return code - 32;
+std::optional<char32_t> committedCharacter(char32_t c) {
+  switch (filterCharacter(c)) {
+    case Typed::Pass: return c;
+    case Typed::Capital: return c - 32;
     case Typed::Refuse: break;
   }
   return std::nullopt;
@@ -89,7 +89,7 @@ void frmKabbalahNumerologyMain::CreateControls(QMainWindow* w) {
   nameLayout->addWidget(txtLastName, 2, 1);
   for (QLineEdit* box : {txtFirstName, txtMiddleName, txtLastName}) {
     ui::OnKeyPress(box, [this, box](QKeyEvent* e) { return txtName_KeyPress(box, e); });
-    ui::FilterTypedText(box, typedCode, refuseTyped);
+    ui::FilterTypedText(box, committedCharacter, refuseTyped);
   }
 
   auto* fraBirthDay = new ui::Frame(QStringLiteral("Your Birth Details"), fraName);
@@ -151,11 +151,11 @@ void frmKabbalahNumerologyMain::Form_Unload() { frmMain::instance().Show(); }
 void frmKabbalahNumerologyMain::CloseInputWindow() { Unload(); }
 
 bool frmKabbalahNumerologyMain::txtName_KeyPress(QLineEdit* box, QKeyEvent* event) {
-  const int code = kabbalah::KeyAscii(event);
-  if (code == 0) return false;  // keys that type nothing: arrows, Delete, Tab ...
-  switch (filterCode(char32_t(code))) {
+  const char32_t typed = kabbalah::TypedCharacter(event);
+  if (typed == 0) return false;  // keys that type nothing: arrows, Delete, Tab ...
+  switch (filterCharacter(typed)) {
     case Typed::Pass: return false;
-    case Typed::Capital: box->insert(QString(QChar(code - 32))); return true;
+    case Typed::Capital: box->insert(QString(QChar(char16_t(typed - 32)))); return true;
     case Typed::Refuse: break;
   }
   refuseTyped();
@@ -164,19 +164,19 @@ bool frmKabbalahNumerologyMain::txtName_KeyPress(QLineEdit* box, QKeyEvent* even
 
 bool frmKabbalahNumerologyMain::ValidateInput() {
   // A name of blanks only is no name.
-  if (VbTrim(txtFirstName->text()).isEmpty()) {
+  if (TrimBlanks(txtFirstName->text()).isEmpty()) {
     ui::MsgBox(QStringLiteral("Please Enter Your First Name"), ui::MsgStyle::Information);
     txtFirstName->setFocus();
     return false;
   }
-  if (VbTrim(txtLastName->text()).isEmpty()) {
+  if (TrimBlanks(txtLastName->text()).isEmpty()) {
     ui::MsgBox(QStringLiteral("Please Enter Your Last Name"), ui::MsgStyle::Information);
     txtLastName->setFocus();
     return false;
   }
   const int day = cmbDate->currentIndex() + 1;
   const int month = cmbMonth->currentIndex() + 1;
-  const int year = VbTrim(cmbYear->currentText()).toInt();
+  const int year = TrimBlanks(cmbYear->currentText()).toInt();
   if (!calendar::IsValidDate(day, month, year)) {
     ui::MsgBox(month == 2 ? QStringLiteral("Please Enter Correct Date Or Month!")
                           : QStringLiteral("Please Enter Correct Date Or Month !"),
@@ -188,14 +188,14 @@ bool frmKabbalahNumerologyMain::ValidateInput() {
 
 void frmKabbalahNumerologyMain::cmdNext_Click() {
   if (!ValidateInput()) return;
-  const int year = VbTrim(cmbYear->currentText()).toInt();
-  const QString month = VbTrim(cmbMonth->currentText());
-  const int day = VbTrim(cmbDate->currentText()).toInt();
+  const int year = TrimBlanks(cmbYear->currentText()).toInt();
+  const QString month = TrimBlanks(cmbMonth->currentText());
+  const int day = TrimBlanks(cmbDate->currentText()).toInt();
   const int birthWeekDay = kabbalah::GetDayOfWeek(year, month, day);
   const int birthHour = cboMHH->currentText().toInt();
-  FirstName = VbTrim(txtFirstName->text());
-  LastName = VbTrim(txtLastName->text());
-  MiddleName = VbTrim(txtMiddleName->text());
+  FirstName = TrimBlanks(txtFirstName->text());
+  LastName = TrimBlanks(txtLastName->text());
+  MiddleName = TrimBlanks(txtMiddleName->text());
   const kabbalah::KabbalahResults results =
       kabbalah::ComputeKabbalahResults(FirstName, MiddleName, LastName, birthHour, birthWeekDay);
 

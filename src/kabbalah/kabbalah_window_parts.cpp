@@ -22,14 +22,14 @@ QVBoxLayout* BannerColumn(QMainWindow* window) {
   return outer;
 }
 
-int KeyAscii(const QKeyEvent* event) {
+char32_t TypedCharacter(const QKeyEvent* event) {
   const int key = event->key();
   const Qt::KeyboardModifiers mods = event->modifiers();
   switch (key) {
-    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Backspace: return kBackspaceChar;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Escape: return 27;
+    case Qt::Key_Enter: return kReturnChar;
+    case Qt::Key_Escape: return U'\x1b';
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
     case Qt::Key_Delete: return 0;
@@ -37,10 +37,11 @@ int KeyAscii(const QKeyEvent* event) {
   }
   if (mods & (Qt::AltModifier | Qt::MetaModifier)) return 0;
   if (mods & Qt::ControlModifier) {
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) return key - Qt::Key_A + 1;
-    if (key == Qt::Key_BracketLeft) return 27;
-    if (key == Qt::Key_Backslash) return 28;
-    if (key == Qt::Key_BracketRight) return 29;
+    // Ctrl with A to Z and [ \ ] types the control characters U+0001 to U+001D.
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return char32_t(key - Qt::Key_A + 1);
+    if (key == Qt::Key_BracketLeft) return U'\x1b';
+    if (key == Qt::Key_Backslash) return U'\x1c';
+    if (key == Qt::Key_BracketRight) return U'\x1d';
     return 0;
   }
   const QString text = event->text();

@@ -12,8 +12,8 @@
 #include "reading/frm_numerology_pro_result.h"
 #include "reading/frm_numerology_pro_save.h"
 #include "services/calendar.h"
+#include "services/text_rules.h"
 #include "services/update_reminder.h"
-#include "services/vb_text.h"
 #include "services/web_pages.h"
 #include "shell/common_menu.h"
 #include "shell/shell_windows.h"
@@ -197,8 +197,10 @@ bool frmNumerologyProMain::ValidateInput() {
     return false;
   };
   // A name of blanks alone is no name.
-  if (VbTrim(txtFirstName->text()).isEmpty()) return fail(QStringLiteral("Please Enter Your First Name"), txtFirstName);
-  if (VbTrim(txtLastName->text()).isEmpty()) return fail(QStringLiteral("Please Enter Your Last Name"), txtLastName);
+  if (TrimBlanks(txtFirstName->text()).isEmpty())
+    return fail(QStringLiteral("Please Enter Your First Name"), txtFirstName);
+  if (TrimBlanks(txtLastName->text()).isEmpty())
+    return fail(QStringLiteral("Please Enter Your Last Name"), txtLastName);
   if (cboDate->currentText().isEmpty()) return fail(QStringLiteral("Please Specify Your Birth Date"), cboDate);
   if (cboMonth->currentText().isEmpty()) return fail(QStringLiteral("Please Specify Your Birth Month"), cboMonth);
   if (cboYear->currentText().isEmpty()) return fail(QStringLiteral("Please Specify Your Birth Year"), cboYear);
@@ -217,12 +219,12 @@ bool frmNumerologyProMain::ValidateInput() {
 
 void frmNumerologyProMain::cmdNext_Click() {
   if (!ValidateInput()) return;
-  ProFirstName = VbTrim(txtFirstName->text());
-  ProMiddleName = VbTrim(txtMiddleName->text());
-  ProLastName = VbTrim(txtLastName->text());
-  ProBirthMonth = VbTrim(cboMonth->currentText());
-  ProBirthDate = VbTrim(cboDate->currentText());
-  ProBirthYear = VbTrim(cboYear->currentText());
+  ProFirstName = TrimBlanks(txtFirstName->text());
+  ProMiddleName = TrimBlanks(txtMiddleName->text());
+  ProLastName = TrimBlanks(txtLastName->text());
+  ProBirthMonth = TrimBlanks(cboMonth->currentText());
+  ProBirthDate = TrimBlanks(cboDate->currentText());
+  ProBirthYear = TrimBlanks(cboYear->currentText());
   Hide();
   frmNumerologyProResult::instance().Show();
 }

@@ -5,9 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "reading/core/birthday_balance.h"
 #include "reading/core/comprehensive.h"
-#include "reading/core/core_numbers.h"
 #include "reading/core/reading_numbers.h"
 #include "reading/frm_numerology_pro_disp.h"
 #include "reading/frm_numerology_pro_main.h"
@@ -21,18 +19,6 @@
 
 namespace {
 const QString kTitle = QStringLiteral("QZ Vidovuzovo Zed Software");
-
-// Sets a flag for the life of the guard, whatever happens in between.
-class ModeGuard {
- public:
-  explicit ModeGuard(bool& flag) : flag_(flag) { flag_ = true; }
-  ~ModeGuard() { flag_ = false; }
-  ModeGuard(const ModeGuard&) = delete;
-  ModeGuard& operator=(const ModeGuard&) = delete;
-
- private:
-  bool& flag_;
-};
 
 struct Cell {
   const char* button;
@@ -80,7 +66,6 @@ void frmNumerologyProResult::CreateControls(QMainWindow* w) {
     if (cell.rowSpan > 1) button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     grid->addWidget(button, cell.row, cell.column, cell.rowSpan, 1);
     if (number) {
-      button->setEnabled(static_cast<bool>(number->section));
       QObject::connect(button, &QPushButton::clicked, w, [this, name] { RunNumber(name); });
     } else {
       QObject::connect(button, &QPushButton::clicked, w, [this] { cmdComprehensiveReading_Click(); });
@@ -128,21 +113,10 @@ void frmNumerologyProResult::Form_Load() { frmNumerologyProsave::instance().RTB(
 
 void frmNumerologyProResult::Form_Unload() { frmMain::instance().Show(); }
 
-void frmNumerologyProResult::StoreResults(const reading::Person& person, const QDate& today, bool all,
-                                          const QString& button) {
+void frmNumerologyProResult::WriteLabels(const reading::Person& person, const QDate& today, const QString& button) {
   for (const reading::ReadingNumber& number : reading::ReadingNumbers()) {
-    if (!all && number.button != button) continue;
-    QString text;
-    auto store = [&text](int& variable, int value) {
-      variable = value;
-      text = QString::number(value);
-    };
-    if (number.button == u"cmdLifePath") store(LifePathNumber, reading::LifePath(person).number);
-    else if (number.button == u"cmdDestiny") store(DestinyNumber, reading::Destiny(person).number);
-    else if (number.button == u"cmdSoulUrge") store(SoulUrgeNumber, reading::SoulUrge(person).number);
-    else if (number.button == u"cmdInnerDreams") store(InnerDreamsNumber, reading::InnerDreams(person).number);
-    else text = reading::HiddenLabelText(number.button, person, today);
-    if (number.button == u"cmdBirthDay") BirthDayNumber = reading::BirthDayNumber(person);
+    if (!button.isEmpty() && number.button != button) continue;
+    const QString text = reading::HiddenLabelText(number.button, person, today);
     if (text.isEmpty()) continue;
     if (auto* label = control<ui::Label>(number.label)) label->setText(text);
   }
@@ -160,11 +134,10 @@ void frmNumerologyProResult::RunNumber(const QString& button) {
 }
 
 void frmNumerologyProResult::RunNumber(const reading::ReadingNumber& number) {
-  if (!number.section) return;
   Load();
   const reading::Person person = frmNumerologyProMain::instance().PersonOnScreen();
   const QDate today = platform::Today();
-  StoreResults(person, today, false, number.button);
+  WriteLabels(person, today, number.button);
   if (number.button == u"cmdMaturityNumber" && reading::MaturityGuardApplies(person)) {
     ShowMaturityGuard();
     return;
@@ -185,14 +158,11 @@ void frmNumerologyProResult::cmdComprehensiveReading_Click() {
   const reading::Person person = frmNumerologyProMain::instance().PersonOnScreen();
   const QDate today = platform::Today();
   frmNumerologyProsave& save = frmNumerologyProsave::instance();
-  {
-    ModeGuard guard(ComprehensiveMode);
-    // Each comprehensive reading starts from an empty box.
-    save.RTB()->SetText(QString());
-    StoreResults(person, today, true);
-    save.AppendRuns(reading::ComprehensiveReadingRuns(person, today));
-    save.RTB()->SetSelStart(0);
-  }
+  // Each comprehensive reading starts from an empty box.
+  save.RTB()->SetText(QString());
+  WriteLabels(person, today);
+  save.AppendRuns(reading::ComprehensiveReadingRuns(person, today));
+  save.RTB()->SetSelStart(0);
   // Maturity cannot be read without Life Path and Destiny: say so, as the single number does.
   if (reading::MaturityGuardApplies(person)) ShowMaturityGuard();
   save.ShowModal();

@@ -20,15 +20,6 @@ class frmNumerologyProResult : public ui::FormOf<frmNumerologyProResult> {
   void cmdComprehensiveReading_Click();
   void cmdExit_Click() { Unload(); }
 
-  // True only while the comprehensive reading runs.
-  bool ComprehensiveMode = false;
-  // The latest results of the core numbers and the birth day.
-  int LifePathNumber = 0;
-  int DestinyNumber = 0;
-  int SoulUrgeNumber = 0;
-  int InnerDreamsNumber = 0;
-  int BirthDayNumber = 0;
-
  protected:
   void CreateControls(QMainWindow* window) override;
   void Form_Load() override;
@@ -36,7 +27,7 @@ class frmNumerologyProResult : public ui::FormOf<frmNumerologyProResult> {
 
  private:
   void RunNumber(const reading::ReadingNumber& number);
-  // The window variables and hidden labels of one number, or of all of them.
-  void StoreResults(const reading::Person& person, const QDate& today, bool all, const QString& button = QString());
+  // Writes the hidden label of one number (by its button), or of all of them.
+  void WriteLabels(const reading::Person& person, const QDate& today, const QString& button = QString());
   void ShowMaturityGuard();
 };

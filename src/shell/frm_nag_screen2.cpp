@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "services/platform.h"
-#include "services/vb_text.h"
+#include "services/text_rules.h"
 #include "services/web_pages.h"
 #include "shell/tell_a_friend.h"
 #include "shell/unload_all.h"
@@ -27,10 +27,10 @@ const QString kTitle = QStringLiteral("QZ Orbalinth v1.30");
 template <class Box>
 void placeholder(Box* box, const QString& text, std::function<QString()> read, std::function<void(QString)> write) {
   ui::OnGotFocus(box, [text, read, write] {
-    if (VbTrim(read()) == text) write(QString());
+    if (TrimBlanks(read()) == text) write(QString());
   });
   ui::OnLostFocus(box, [text, read, write] {
-    if (VbTrim(read()).isEmpty()) write(text);
+    if (TrimBlanks(read()).isEmpty()) write(text);
   });
 }
 
@@ -206,11 +206,11 @@ void frmNagScreen2::lblGoToHome_Click() { OpenDunmorrowPage(); }
 
 void frmNagScreen2::cmdSubmit_Click() {
   using M = modTellAFriend;
-  M::TellAFriendName = VbTrim(txtName->text());
-  M::TellAFriendEmail = VbTrim(txtEmail->text());
-  M::TellAFriendMessage = VbTrim(txtMessageText());
-  M::TellAFriendFriendName = VbTrim(txtFriendName->text());
-  M::TellAFriendFriendEmail = VbTrim(txtFriendEmail->text());
+  M::TellAFriendName = TrimBlanks(txtName->text());
+  M::TellAFriendEmail = TrimBlanks(txtEmail->text());
+  M::TellAFriendMessage = TrimBlanks(txtMessageText());
+  M::TellAFriendFriendName = TrimBlanks(txtFriendName->text());
+  M::TellAFriendFriendEmail = TrimBlanks(txtFriendEmail->text());
   const QString email = M::TellAFriendEmail, friendEmail = M::TellAFriendFriendEmail;
   if (email == friendEmail) {
     ui::MsgBox(QStringLiteral("Please Enter Distinct Email Addresses"), ui::MsgStyle::Critical);

@@ -91,8 +91,7 @@ void SetTimerEnabled(Timer* timer, bool enabled);
 void SetManualClock(bool on);
 void AdvanceManualClock(int ms);
 
-// A key-press handler in the manner of KeyPress: it receives the character typed
-// (0 for keys without one) and returns true to drop the key.
+// Calls the handler with every key press the widget receives; true from it drops the key.
 void OnKeyPress(QWidget* widget, std::function<bool(QKeyEvent* event)> handler);
 
 // A box's rule for one typed character: the character to put in the box, or nothing to refuse it.

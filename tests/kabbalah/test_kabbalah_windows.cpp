@@ -66,23 +66,40 @@ class KabbalahWindows : public qztest::SeamTest {
   qztest::Seams& seams() { return qztest::seams(); }
 
   // Picks list entries by their text.
-  void pick(const char* name, const QString& text) {
-    QComboBox* l = list(name);
-    const int i = l->findText(text);
-    ASSERT_GE(i, 0) << name << " " << text.toStdString();
-    l->setCurrentIndex(i);
-  }
+  void pick(const char* name, const QString& text) { ASSERT_TRUE(qztest::Choose(list(name), text)) << name; }
+  // Types the names into their boxes and presses "Get My Interpretation".
   void interpret(const QString& first, const QString& last, const QString& middle = QString()) {
-    box("txtFirstName")->setText(first);
-    box("txtMiddleName")->setText(middle);
-    box("txtLastName")->setText(last);
-    QTest::mouseClick(input().control<QPushButton>("cmdNext"), Qt::LeftButton);
+    fillNames(qztest::Enter, first, middle, last);
+  }
+  // The same with the names pasted, past the key filter (small letters stay small).
+  void interpretPasted(const QString& first, const QString& last) {
+    fillNames(qztest::Paste, first, QString(), last);
   }
   void openReport() {
-    QTest::mouseClick(display().control<QPushButton>("cmdPrint"), Qt::LeftButton);
+    ASSERT_TRUE(qztest::Click(display().control<QPushButton>("cmdPrint")));
     ASSERT_TRUE(report().IsLoaded());
   }
+  void back() { ASSERT_TRUE(qztest::Click(display().control<QPushButton>("cmdBack"))); }
+  // Selects text of the report with the keyboard: from the start of the line at `position`,
+  // `length` characters (or to the line's end when negative).
+  void selectInReport(int position, int length) {
+    ASSERT_TRUE(qztest::Click(rtb()));
+    QTest::keyClick(rtb(), Qt::Key_Home, Qt::ControlModifier);
+    for (int i = 0; i < 1000 && rtb()->textCursor().position() < position; ++i) QTest::keyClick(rtb(), Qt::Key_Down);
+    ASSERT_EQ(rtb()->textCursor().position(), position);
+    if (length < 0) QTest::keyClick(rtb(), Qt::Key_End, Qt::ShiftModifier);
+    for (int i = 0; i < length; ++i) QTest::keyClick(rtb(), Qt::Key_Right, Qt::ShiftModifier);
+  }
   ui::RichTextBox* rtb() { return report().control<ui::RichTextBox>("RTB"); }
+
+ private:
+  void fillNames(::testing::AssertionResult (*fill)(QLineEdit*, const QString&), const QString& first,
+                 const QString& middle, const QString& last) {
+    ASSERT_TRUE(fill(box("txtFirstName"), first));
+    ASSERT_TRUE(fill(box("txtMiddleName"), middle));
+    ASSERT_TRUE(fill(box("txtLastName"), last));
+    ASSERT_TRUE(qztest::Click(input().control<QPushButton>("cmdNext")));
+  }
 };
 }  // namespace
 
@@ -136,7 +153,7 @@ TEST_F(KabbalahWindows, TabsShowTheirBoxAndCaption) {
                                    "First Health Influence Number is  10",
                                    "Second Health Indication Number is  5"};
   for (int tab = 5; tab >= 0; --tab) {
-    QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(tab).center());
+    ASSERT_TRUE(qztest::ClickTab(tabs(), tab));
     EXPECT_EQ(caption(), expected[tab]) << tab;
     for (int i = 0; i < 6; ++i) EXPECT_EQ(!resultBox(i)->isHidden(), i == tab) << tab << " " << i;
   }
@@ -146,7 +163,7 @@ TEST_F(KabbalahWindows, TabsShowTheirBoxAndCaption) {
 
 TEST_F(KabbalahWindows, KeyFilter) {
   QLineEdit* first = box("txtFirstName");
-  first->setFocus();
+  ASSERT_TRUE(qztest::Click(first));
   QTest::keyClicks(first, "jo hN");
   EXPECT_EQ(first->text(), "JO HN");
   EXPECT_TRUE(seams().messages.empty());
@@ -178,8 +195,8 @@ TEST_F(KabbalahWindows, KeyFilter) {
   }
   EXPECT_EQ(input().window()->focusWidget(), first);
   // Same filter on the other boxes.
-  QTest::keyClicks(box("txtMiddleName"), "a");
-  QTest::keyClicks(box("txtLastName"), "z");
+  ASSERT_TRUE(qztest::Enter(box("txtMiddleName"), "a"));
+  ASSERT_TRUE(qztest::Enter(box("txtLastName"), "z"));
   EXPECT_EQ(box("txtMiddleName")->text(), "A");
   EXPECT_EQ(box("txtLastName")->text(), "Z");
 }
@@ -208,7 +225,7 @@ TEST_F(KabbalahWindows, KeysWithAltOrMetaHeldTypeNothing) {
 TEST_F(KabbalahWindows, InputMethodTextGoesThroughTheKeyFilter) {
   qztest::Activate(input().window());
   QLineEdit* first = box("txtFirstName");
-  first->setFocus();
+  ASSERT_TRUE(qztest::Click(first));
   QTest::keyClicks(first, "jo");
   // Text from an input method: a dead key shows its accent while composing, then the composed
   // text is committed.
@@ -247,7 +264,7 @@ TEST_F(KabbalahWindows, InputMethodTextGoesThroughTheKeyFilter) {
 TEST_F(KabbalahWindows, NameBoxesTakeNoDropsButTheContextMenuPastes) {
   qztest::Activate(input().window());
   QLineEdit* last = box("txtLastName");
-  last->setFocus();
+  ASSERT_TRUE(qztest::Click(last));
   QTest::keyClicks(last, "lee");
   EXPECT_FALSE(qztest::OfferTextDrop(last, "smith 1"));
   EXPECT_EQ(last->text(), "LEE");
@@ -301,8 +318,6 @@ TEST_F(KabbalahWindows, ChecksWithTheirMessagesAndFocus) {
     pick("cmbDate", c.day);
     pick("cmbMonth", c.month);
     pick("cmbYear", c.year);
-    auto* next = input().control<QPushButton>("cmdNext");
-    next->setFocus();
     interpret(c.first, c.last);
     if (!c.message) {
       EXPECT_TRUE(seams().messages.empty());
@@ -324,9 +339,9 @@ TEST_F(KabbalahWindows, BackKeepsTheDateAndANewCalculationShowsTheFirstTab) {
   pick("cmbYear", "1985");
   pick("cboMHH", "13");
   interpret("THEO", "LEE", "MAX");
-  QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(3).center());
+  ASSERT_TRUE(qztest::ClickTab(tabs(), 3));
   EXPECT_EQ(caption(), "First Health Indication Number is  9");
-  QTest::mouseClick(display().control<QPushButton>("cmdBack"), Qt::LeftButton);
+  back();
   EXPECT_FALSE(display().IsVisible());
   EXPECT_TRUE(display().IsLoaded());
   EXPECT_TRUE(input().IsVisible());
@@ -346,9 +361,9 @@ TEST_F(KabbalahWindows, BackKeepsTheDateAndANewCalculationShowsTheFirstTab) {
 TEST_F(KabbalahWindows, NumbersWithoutTextNeverKeepThePreviousPersonsText) {
   interpret("ANN", "LEE");
   ASSERT_EQ(resultBox(2)->toPlainText(), "\n" + kabbalah::MoneyText(6));
-  QTest::mouseClick(display().control<QPushButton>("cmdBack"), Qt::LeftButton);
+  back();
   // Small letters pasted past the key filter have no value: every number is 0.
-  interpret("ann", "lee");
+  interpretPasted("ann", "lee");
   EXPECT_EQ(display().Results().MoneyNumber, "0");
   const QString none = "\n" + kabbalah::NoInterpretationText;
   for (int tab : {2, 3, 4, 5}) EXPECT_EQ(resultBox(tab)->toPlainText(), none) << tab;
@@ -356,7 +371,7 @@ TEST_F(KabbalahWindows, NumbersWithoutTextNeverKeepThePreviousPersonsText) {
   EXPECT_EQ(resultBox(1)->toPlainText(), "\n" + kabbalah::LuckyColorText);
 
   // A first name whose sum is 599 has the value 23: no text for its health numbers.
-  QTest::mouseClick(display().control<QPushButton>("cmdBack"), Qt::LeftButton);
+  back();
   interpret(QString(27, 'T') + "DA", "LEE");
   EXPECT_EQ(display().Results().FirstHealthIndication, "23");
   EXPECT_EQ(resultBox(3)->toPlainText(), none);
@@ -372,33 +387,34 @@ TEST_F(KabbalahWindows, VeryLongNamesAreValued) {
 }
 
 TEST_F(KabbalahWindows, ExitUnloadsAndShowsTheLauncher) {
-  auto* exit = input().window()->findChild<QAction*>("mnuExit");
-  ASSERT_NE(exit, nullptr);
-  EXPECT_EQ(exit->text(), "E&xit");
-  exit->trigger();
+  ASSERT_TRUE(qztest::MenuItem(input().window(), Qt::Key_F, Qt::Key_X));
   EXPECT_FALSE(input().IsLoaded());
   EXPECT_TRUE(frmMain::instance().IsVisible());
   frmMain::instance().Hide();
 }
 
 TEST_F(KabbalahWindows, MenuItemsRunTheirButtons) {
-  box("txtFirstName")->setText("ANN");
-  box("txtLastName")->setText("LEE");
-  input().window()->findChild<QAction*>("mnuNext")->trigger();
+  ASSERT_TRUE(qztest::Enter(box("txtFirstName"), "ANN"));
+  ASSERT_TRUE(qztest::Enter(box("txtLastName"), "LEE"));
+  ASSERT_TRUE(qztest::MenuItem(input().window(), Qt::Key_F, Qt::Key_I));
   ASSERT_TRUE(display().IsVisible());
-  auto* print = display().window()->findChild<QAction*>("mnuPrint");
-  ASSERT_NE(print, nullptr);
-  print->trigger();
+  EXPECT_EQ(caption(), "Lucky Number is  7");
+  // "Print", first in the File menu, has no access key: the menu opens on it and Return takes it.
+  ASSERT_TRUE(qztest::MenuItem(display().window(), Qt::Key_F, Qt::Key_Return));
   EXPECT_TRUE(report().IsLoaded());
   report().Unload();
-  display().window()->findChild<QAction*>("mnuBack")->trigger();
+  ASSERT_TRUE(qztest::MenuItem(display().window(), Qt::Key_F, Qt::Key_B));
   EXPECT_TRUE(input().IsVisible());
   EXPECT_FALSE(display().IsVisible());
 }
 
 TEST_F(KabbalahWindows, DisplayExitShowsTheLauncherAndKeepsTheInputHidden) {
   interpret("ANN", "LEE");
-  display().window()->findChild<QAction*>("mnuExit")->trigger();
+  // "Exit", last in the File menu, has no access key: Up from the first item wraps onto it.
+  ASSERT_TRUE(qztest::MenuItem(display().window(), Qt::Key_F, Qt::Key_Up));
+  QWidget* menu = QApplication::activePopupWidget();
+  ASSERT_NE(menu, nullptr);
+  QTest::keyClick(menu, Qt::Key_Return);
   EXPECT_FALSE(display().IsLoaded());
   EXPECT_TRUE(input().IsLoaded());
   EXPECT_FALSE(input().IsVisible());
@@ -448,8 +464,8 @@ TEST_F(KabbalahWindows, ReportLayout) {
 
 TEST_F(KabbalahWindows, ReportShowsTheNoticeForNumbersWithoutText) {
   interpret("ANN", "LEE");
-  QTest::mouseClick(display().control<QPushButton>("cmdBack"), Qt::LeftButton);
-  interpret("john", "LEE");  // pasted small letters: the first name is worth 0
+  back();
+  interpretPasted("john", "LEE");  // pasted small letters: the first name is worth 0
   openReport();
   const QString text = rtb()->Text();
   EXPECT_TRUE(text.contains("First Health Indication :-0\n" + kabbalah::NoInterpretationText));
@@ -562,9 +578,8 @@ TEST_F(KabbalahWindows, PrintHonoursTheRangeChosenInTheDialog) {
   interpret("ANN", "LEE");
   openReport();
   const QString text = rtb()->Text();
-  const int at = static_cast<int>(text.indexOf("Money Number :-6"));
-  rtb()->SetSelStart(at);
-  rtb()->SetSelLength(16);
+  selectInReport(static_cast<int>(text.indexOf("Money Number :-6")), -1);
+  ASSERT_EQ(rtb()->SelText(), "Money Number :-6");
 
   const QString selectionPdf = qztest::TempPath("kabbalah-selection.pdf");
   seams().dialogPrinterPdf = selectionPdf;
@@ -617,8 +632,8 @@ TEST_F(KabbalahWindows, PrinterDialogOffersNoPageNumbersAndIsTitledPrint) {
       if (b->text() == "Cancel") QTest::mouseClick(b, Qt::LeftButton);
   });
   QTest::mouseClick(report().control<QPushButton>("cmdPrint"), Qt::LeftButton);
-  rtb()->SetSelStart(0);
-  rtb()->SetSelLength(10);
+  selectInReport(0, 10);
+  ASSERT_EQ(rtb()->SelText(), QString(10, ' '));
   QTest::mouseClick(report().control<QPushButton>("cmdPrint"), Qt::LeftButton);
 
   ASSERT_EQ(seen.size(), 2u);
@@ -652,15 +667,15 @@ TEST_F(KabbalahWindows, Screenshots) {
   const QString dir = qEnvironmentVariable("QZ_SCREENSHOT_DIR");
   if (dir.isEmpty()) GTEST_SKIP() << "QZ_SCREENSHOT_DIR not set";
   QDir().mkpath(dir);
-  box("txtFirstName")->setText("ANN");
-  box("txtMiddleName")->setText("MARIE");
-  box("txtLastName")->setText("LEE");
+  ASSERT_TRUE(qztest::Enter(box("txtFirstName"), "ANN"));
+  ASSERT_TRUE(qztest::Enter(box("txtMiddleName"), "MARIE"));
+  ASSERT_TRUE(qztest::Enter(box("txtLastName"), "LEE"));
   QTest::qWait(50);
   input().window()->grab().save(dir + "/kabbalah-input.png");
   QTest::mouseClick(input().control<QPushButton>("cmdNext"), Qt::LeftButton);
   QTest::qWait(50);
   display().window()->grab().save(dir + "/kabbalah-result.png");
-  QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(3).center());
+  ASSERT_TRUE(qztest::ClickTab(tabs(), 3));
   display().window()->grab().save(dir + "/kabbalah-result-tab4.png");
   openReport();
   QTest::qWait(50);

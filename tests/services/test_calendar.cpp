@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "services/calendar.h"
-#include "services/vb_text.h"
+#include "services/text_rules.h"
 
 TEST(Calendar, GregorianLeapYears) {
   const struct {
@@ -38,9 +38,11 @@ TEST(Calendar, ShortDateTextHasFourDigitYearAndReadsBack) {
   EXPECT_FALSE(calendar::ParseShortDate(QString(), QLocale(QStringLiteral("en_US"))).isValid());
 }
 
-TEST(VbText, TrimsBlanksOnly) {
-  EXPECT_EQ(VbTrim(QStringLiteral("  a b  ")), QStringLiteral("a b"));
-  EXPECT_EQ(VbTrim(QStringLiteral("\tx\r\n")), QStringLiteral("\tx\r\n"));
-  EXPECT_EQ(VbTrim(QStringLiteral("   ")), QString());
+TEST(TextRules, TrimsBlanksOnly) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"  a b  ", "a b"}, {"  a", "a"}, {"a  ", "a"}, {"\tx\r\n", "\tx\r\n"}, {" \t ", "\t"}, {"   ", ""}, {"", ""},
+  };
+  for (const auto& [text, trimmed] : cases)
+    EXPECT_EQ(TrimBlanks(QString::fromLatin1(text)), QString::fromLatin1(trimmed)) << text;
   EXPECT_EQ(UpperAsciiLetters(QStringLiteral("abz\u00e9Q1")), QStringLiteral("ABZ\u00e9Q1"));
 }

@@ -25,13 +25,16 @@ class ExitDialog : public qztest::SeamTest {
  protected:
   frmNagScreen2& dialog = frmNagScreen2::instance();
   QLineEdit* box(const char* name) { return dialog.control<QLineEdit>(QString::fromLatin1(name)); }
-  void submit() { dialog.control<QPushButton>(QStringLiteral("cmdSubmit"))->click(); }
+  void submit() { ASSERT_TRUE(qztest::Click(dialog.control<QPushButton>(QStringLiteral("cmdSubmit")))); }
+  void enter(const char* name, const QString& text) { ASSERT_TRUE(qztest::Enter(box(name), text)) << name; }
   void fillValid() {
-    box("txtName")->setText(QStringLiteral("  Ann Lee  "));
-    box("txtEmail")->setText(QStringLiteral("ann@example.com"));
-    box("txtFriendName")->setText(QStringLiteral("Bo"));
-    box("txtFriendEmail")->setText(QStringLiteral("bo@example.org"));
+    enter("txtName", QStringLiteral("  Ann Lee  "));
+    enter("txtEmail", QStringLiteral("ann@example.com"));
+    enter("txtFriendName", QStringLiteral("Bo"));
+    enter("txtFriendEmail", QStringLiteral("bo@example.org"));
   }
+  // Presses Tab in the focused control.
+  void tab() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
 };
 
 TEST_F(ExitDialog, LoadDrawsOneSupportText) {
@@ -55,21 +58,22 @@ TEST_F(ExitDialog, ReferralChecksInTheirOrder) {
   EXPECT_EQ(seams().lastPrompt(), QStringLiteral("Please Enter Proper Email Address"));
   EXPECT_EQ(seams().messages.back().style, ui::MsgStyle::Critical);
 
-  box("txtEmail")->setText(QStringLiteral("a@b.c"));
-  box("txtFriendEmail")->setText(QStringLiteral(" a@b.c "));
+  enter("txtEmail", QStringLiteral("a@b.c"));
+  // Blanks cannot be typed into an e-mail box, but pasted ones are trimmed away.
+  ASSERT_TRUE(qztest::Paste(box("txtFriendEmail"), QStringLiteral(" a@b.c ")));
   submit();
   EXPECT_EQ(seams().lastPrompt(), QStringLiteral("Please Enter Distinct Email Addresses"));
 
-  box("txtFriendEmail")->setText(QStringLiteral("A@b.c"));  // other capitals pass
+  enter("txtFriendEmail", QStringLiteral("A@b.c"));  // other capitals pass
   submit();
   EXPECT_EQ(seams().lastPrompt(), QStringLiteral("Please Enter Your Name"));
 
-  box("txtFriendEmail")->setText(QStringLiteral("a@bc"));
+  enter("txtFriendEmail", QStringLiteral("a@bc"));
   submit();
   EXPECT_EQ(seams().lastPrompt(), QStringLiteral("Please Enter Proper Email Address"));
 
-  box("txtFriendEmail")->setText(QStringLiteral("x@y.z"));
-  box("txtName")->setText(QStringLiteral("Ann"));
+  enter("txtFriendEmail", QStringLiteral("x@y.z"));
+  enter("txtName", QStringLiteral("Ann"));
   submit();
   EXPECT_EQ(seams().lastPrompt(), QStringLiteral("Please Enter Your Friend's Name"));
   EXPECT_TRUE(seams().opened.isEmpty());
@@ -78,7 +82,7 @@ TEST_F(ExitDialog, ReferralChecksInTheirOrder) {
 TEST_F(ExitDialog, ReferralAddressCarriesEncodedFields) {
   dialog.Show();
   fillValid();
-  box("txtName")->setText(QStringLiteral(" Ann & Co =#+% \u00e9 "));
+  enter("txtName", QStringLiteral(" Ann & Co =#+% \u00e9 "));
   submit();
   ASSERT_EQ(seams().opened.size(), 1) << seams().lastPrompt().toStdString();
   const QString address = seams().opened[0];
@@ -100,18 +104,25 @@ TEST_F(ExitDialog, ReferralAddressCarriesEncodedFields) {
 
 TEST_F(ExitDialog, PlaceholdersAndTheEmptiedMessage) {
   dialog.Show();
-  qztest::Activate(dialog.window());
   QLineEdit* name = box("txtName");
-  name->setFocus(Qt::TabFocusReason);
+  ASSERT_TRUE(qztest::Click(name));
   EXPECT_EQ(name->text(), QString());
-  box("txtEmail")->setFocus(Qt::TabFocusReason);
+  tab();
+  ASSERT_TRUE(box("txtEmail")->hasFocus());
   EXPECT_EQ(name->text(), QStringLiteral("Your Name"));
+  EXPECT_EQ(box("txtEmail")->text(), QString());
 
+  // The message box lies outside the frame's visible part: Tab is the only way into it.
   auto* message = dialog.control<QPlainTextEdit>(QStringLiteral("txtMessage"));
-  message->setFocus(Qt::TabFocusReason);
+  for (int i = 0; i < 4 && !message->hasFocus(); ++i) tab();
+  ASSERT_TRUE(message->hasFocus());
+  EXPECT_EQ(box("txtEmail")->text(), QStringLiteral("Your Email Address"));
   EXPECT_EQ(dialog.txtMessageText(), QStringLiteral("Your Message\r\n"));  // the line break keeps it
-  message->setPlainText(QStringLiteral("  "));
-  name->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(message, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(message, QStringLiteral("  "));
+  EXPECT_EQ(dialog.txtMessageText(), QStringLiteral("  "));
+  tab();
+  EXPECT_FALSE(message->hasFocus());
   EXPECT_EQ(dialog.txtMessageText(), QStringLiteral("Your Message"));
   fillValid();
   submit();
@@ -156,23 +167,30 @@ TEST_F(ExitDialog, TabWalksEveryControlThroughTheUnseenMessage) {
 
 TEST_F(ExitDialog, SpaceInAnEmailBoxIsRefused) {
   dialog.Show();
-  QLineEdit* email = box("txtEmail");
-  email->setText(QStringLiteral("ab"));
-  email->setFocus();
-  QTest::keyClick(email, Qt::Key_Space);
-  EXPECT_EQ(email->text(), QStringLiteral("ab"));
-  EXPECT_EQ(seams().lastPrompt(), QStringLiteral("Email Address Cannot Contain Space"));
-  EXPECT_EQ(seams().messages.back().style, ui::MsgStyle::Critical);
-  QTest::keyClick(box("txtName"), Qt::Key_Space);
-  EXPECT_EQ(seams().messages.size(), 1u);
+  for (const char* name : {"txtEmail", "txtFriendEmail"}) {
+    seams().messages.clear();
+    QLineEdit* email = box(name);
+    enter(name, QStringLiteral("ab"));
+    QTest::keyClick(email, Qt::Key_Space);
+    EXPECT_EQ(email->text(), QStringLiteral("ab")) << name;
+    ASSERT_EQ(seams().messages.size(), 1u) << name;
+    EXPECT_EQ(seams().lastPrompt(), QStringLiteral("Email Address Cannot Contain Space"));
+    EXPECT_EQ(seams().messages.back().style, ui::MsgStyle::Critical);
+    EXPECT_TRUE(email->hasFocus()) << name;
+  }
+  seams().messages.clear();
+  enter("txtName", QStringLiteral("a b"));
+  EXPECT_EQ(box("txtName")->text(), QStringLiteral("a b"));
+  EXPECT_TRUE(seams().messages.empty());
 }
 
 TEST_F(ExitDialog, VisitCheckBoxOpensTheHomePageAndStaysCleared) {
   dialog.Show();
   auto* check = dialog.control<QCheckBox>(QStringLiteral("Check1"));
-  check->click();
-  check->click();
-  EXPECT_FALSE(check->isChecked());
+  for (int i = 0; i < 2; ++i) {
+    ASSERT_TRUE(qztest::Click(check));
+    EXPECT_FALSE(check->isChecked());
+  }
   EXPECT_EQ(seams().opened, (QStringList{PageAddress("home-page"), PageAddress("home-page")}));
   QTest::mouseClick(dialog.control<QWidget>(QStringLiteral("lblGoToHome")), Qt::LeftButton);
   EXPECT_EQ(seams().opened.back(), PageAddress(QStringLiteral("dunmorrow")));
@@ -182,7 +200,7 @@ TEST_F(ExitDialog, ExitUnloadsEveryWindowThenEndsOnce) {
   frmMain::instance().Show();
   frmAbout::instance().Load();
   dialog.Show();
-  dialog.control<QPushButton>(QStringLiteral("cmdClose"))->click();
+  ASSERT_TRUE(qztest::Click(dialog.control<QPushButton>(QStringLiteral("cmdClose"))));
   EXPECT_EQ(seams().endCalls, std::vector<int>{0});
   // The launcher's unload showed the exit dialog again during the pass; nothing else stays.
   EXPECT_FALSE(frmMain::instance().IsLoaded());

@@ -20,7 +20,7 @@
 #include "kabbalah/frm_kabbalah_numerology_display.h"
 #include "kabbalah/frm_kabbalah_numerology_main.h"
 #include "kabbalah/frm_kabbalah_numerology_save.h"
-#include "services/vb_text.h"
+#include "services/text_rules.h"
 #include "shell/shell_windows.h"
 #include "sweep/sweep_support.h"
 #include "ui/rich_text_box.h"
@@ -78,7 +78,7 @@ TEST_F(KabbalahSweep, NamesOfEveryLengthScriptAndControlCharacter) {
     QElapsedTimer clock;
     clock.start();
     next();
-    if (VbTrim(box(n.box)->text()).isEmpty() && QByteArray(n.box) != "txtMiddleName") {
+    if (TrimBlanks(box(n.box)->text()).isEmpty() && QByteArray(n.box) != "txtMiddleName") {
       ASSERT_EQ(seams().messages.size(), 1u) << what;
       EXPECT_TRUE(kInput().IsVisible()) << what;
       continue;
@@ -171,7 +171,7 @@ TEST_F(ChineseSweep, NamesOfEveryLengthScriptAndControlCharacter) {
     EXPECT_TRUE(sweep::Enter(name(), c.text));
     const QString entered = name()->text();
     calculate();
-    if (VbTrim(entered).isEmpty()) {
+    if (TrimBlanks(entered).isEmpty()) {
       ASSERT_EQ(seams().messages.size(), 1u) << c.what;
       EXPECT_EQ(seams().messages[0].prompt, chinese::kNameMissing) << c.what;
       continue;
@@ -232,7 +232,7 @@ TEST_F(ChineseSweep, OpenOfBadFiles) {
     // Either a sound reading on the result window, or a message and nothing shown.
     if (cDisplay().IsLoaded() && cDisplay().IsVisible()) {
       EXPECT_TRUE(seams().messages.empty()) << f.what << ": " << seams().lastPrompt().toStdString();
-      EXPECT_FALSE(VbTrim(chinese::PersonName).isEmpty()) << f.what;
+      EXPECT_FALSE(TrimBlanks(chinese::PersonName).isEmpty()) << f.what;
       EXPECT_LE(chinese::PersonName.size(), 32767) << f.what;
     } else {
       ASSERT_EQ(seams().messages.size(), 1u) << f.what;

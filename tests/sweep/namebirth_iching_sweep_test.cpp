@@ -16,7 +16,7 @@
 #include "namebirth/core/numerology_software.h"
 #include "namebirth/frm_numerology_software_one.h"
 #include "reading/core/reading_file.h"
-#include "services/vb_text.h"
+#include "services/text_rules.h"
 #include "shell/shell_windows.h"
 #include "sweep/sweep_support.h"
 

@@ -17,7 +17,7 @@
 #include "reading/frm_numerology_pro_main.h"
 #include "reading/frm_numerology_pro_result.h"
 #include "reading/frm_numerology_pro_save.h"
-#include "services/vb_text.h"
+#include "services/text_rules.h"
 #include "shell/shell_windows.h"
 #include "sweep/sweep_support.h"
 #include "ui/rich_text_box.h"
@@ -78,7 +78,7 @@ TEST_F(ReadingSweep, NamesOfEveryLengthScriptAndControlCharacter) {
     QElapsedTimer clock;
     clock.start();
     EXPECT_TRUE(sweep::Click(input().control<QPushButton>("cmdNext")));
-    const bool blank = VbTrim(box(n.box)->text()).isEmpty();
+    const bool blank = TrimBlanks(box(n.box)->text()).isEmpty();
     if (blank && QByteArray(n.box) != "txtMiddleName") {
       ASSERT_EQ(seams().messages.size(), 1u) << what;
       EXPECT_FALSE(seams().messages[0].prompt.isEmpty()) << what;
@@ -185,7 +185,7 @@ TEST_F(ReadingSweep, SavesThatFailSaySoAndKeepTheOldFile) {
 TEST_F(ReadingSweep, SavedNamesComeBackAsTheyWereSaved) {
   // What a reading file cannot hold is asked about first; the rest comes back on Open.
   for (const sweep::NameCase& c : sweep::NameCases()) {
-    if (VbTrim(c.text).isEmpty()) continue;
+    if (TrimBlanks(c.text).isEmpty()) continue;
     restart();
     EXPECT_TRUE(sweep::Enter(box("txtFirstName"), c.text));
     const QString entered = box("txtFirstName")->text();  // a pasted text's first line, without controls

@@ -6,7 +6,7 @@
 #include "services/calendar.h"
 #include "services/file_io.h"
 #include "services/text_codec.h"
-#include "services/vb_text.h"
+#include "services/text_rules.h"
 
 namespace chinese {
 QString PersonName;
@@ -25,10 +25,10 @@ QString decodeField(const QByteArray& bytes) { return ansi::toUnicode(DecodeByte
 }  // namespace
 
 void StoreInputs(const QString& name, const QString& day, const QString& month, const QString& year) {
-  PersonName = VbTrim(name);
-  BirthDay = VbTrim(day);
-  BirthMonth = VbTrim(month);
-  BirthYear = VbTrim(year);
+  PersonName = TrimBlanks(name);
+  BirthDay = TrimBlanks(day);
+  BirthMonth = TrimBlanks(month);
+  BirthYear = TrimBlanks(year);
   // Formed from the numbers, never from a text read back by a locale's parser.
   BirthDate = QDate(BirthYear.toInt(), calendar::MonthNumber(BirthMonth), BirthDay.toInt());
 }

@@ -1,6 +1,6 @@
 #include "dictionary/core/dictionary_search.h"
 
-#include "services/vb_text.h"
+#include "services/text_rules.h"
 
 namespace dictionary {
 QString LowerText(const QString& text) {
@@ -29,7 +29,7 @@ QString StripWildcards(const QString& text) {
   return out;
 }
 
-QString SearchTerm(const QString& boxText) { return LowerText(VbTrim(boxText)); }
+QString SearchTerm(const QString& boxText) { return LowerText(TrimBlanks(boxText)); }
 QString SearchPattern(const QString& boxText) { return StripWildcards(LowerText(boxText)); }
 
 QStringList ExactKeys(const QList<DictionaryRow>& rows, const QStringList& lowerKeys, const QString& term) {

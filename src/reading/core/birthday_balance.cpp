@@ -1,7 +1,7 @@
 #include "reading/core/birthday_balance.h"
 
 #include "reading/core/reduction.h"
-#include "services/vb_text.h"
+#include "services/text_rules.h"
 
 namespace reading {
 
@@ -183,7 +183,7 @@ const char* const kBalanceTexts[9] = {
 
 }  // namespace
 
-int BirthDayNumber(const Person& person) { return VbTrim(person.day).toInt(); }
+int BirthDayNumber(const Person& person) { return TrimBlanks(person.day).toInt(); }
 
 QString BirthDayMeaning(int day) {
   if (day < 1 || day > 31) return {};
@@ -196,7 +196,7 @@ SectionRuns BirthDaySection(const Person& person, const QDate&, bool comprehensi
                         BirthDayMeaning(day), comprehensive);
 }
 
-QString BalanceInitial(const QString& nameText) { return VbTrim(nameText.left(1)); }
+QString BalanceInitial(const QString& nameText) { return TrimBlanks(nameText.left(1)); }
 
 int BalanceNumber(const Person& person) {
   const int v = GetLetterValue(BalanceInitial(person.firstName)) +

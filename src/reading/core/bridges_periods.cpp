@@ -4,7 +4,7 @@
 
 #include "reading/core/core_inputs.h"
 #include "reading/core/reduction.h"
-#include "services/vb_text.h"
+#include "services/text_rules.h"
 
 namespace reading {
 
@@ -202,9 +202,9 @@ SectionRuns LEBridgeSection(const Person& person, const QDate&, bool comprehensi
 
 LifePathPeriods LifePathPeriodNumbers(const Person& person, const QDate& today) {
   LifePathPeriods r;
-  const QString year = VbTrim(person.year);
-  r.m = GetMonthNumber(VbTrim(person.monthName));
-  r.d = ReduceDigits(VbTrim(person.day));
+  const QString year = TrimBlanks(person.year);
+  r.m = GetMonthNumber(TrimBlanks(person.monthName));
+  r.d = ReduceDigits(TrimBlanks(person.day));
   r.y = ReduceDigits(year);
   r.lifePath = ReduceDigits(QString::number(r.m + r.d + r.y));
   const int row = r.lifePath == 11 ? 1 : r.lifePath;

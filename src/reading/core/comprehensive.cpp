@@ -68,9 +68,7 @@ SectionRuns ComprehensiveReadingRuns(const Person& person, const QDate& today) {
   SectionWriter w;
   w.Bold(false).Color(0).Add(ComprehensiveHeader(person) + kCrLf + kCrLf + kCrLf);
   SectionRuns runs = w.runs();
-  for (const ReadingNumber& number : ReadingNumbers()) {
-    if (number.section) runs += number.section(person, today, true);
-  }
+  for (const ReadingNumber& number : ReadingNumbers()) runs += number.section(person, today, true);
   runs.append(TextRun{kTwoBreaks, false, 3});
   return runs;
 }

@@ -18,7 +18,7 @@ struct ReadingNumber {
   QString title;         // the display window's caption in single-number mode
   QString label;         // the reading window's hidden label for the result
   QString labelCaption;  // that label's design caption
-  SectionFunction section;  // empty while the number is not available
+  SectionFunction section;  // the number's section
 };
 
 // The 22 numbers in the order the comprehensive reading runs them.
@@ -30,8 +30,8 @@ const ReadingNumber* FindReadingNumber(const QString& button);
 // from the fields as they stand (untrimmed).
 QString ComprehensiveHeader(const Person& person);
 
-// The header in the default format (regular, colour 0), three line breaks, every available
-// number's section in comprehensive mode, two line breaks. Maturity under its guard (Life Path
+// The header in the default format (regular, colour 0), three line breaks, every number's
+// section in comprehensive mode, two line breaks. Maturity under its guard (Life Path
 // or Destiny 0) has no section here; the window shows the guard text on its own.
 SectionRuns ComprehensiveReadingRuns(const Person& person, const QDate& today);
 

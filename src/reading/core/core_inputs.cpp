@@ -1,7 +1,7 @@
 #include "reading/core/core_inputs.h"
 
 #include "reading/core/reduction.h"
-#include "services/vb_text.h"
+#include "services/text_rules.h"
 
 namespace reading {
 
@@ -22,9 +22,9 @@ CoreValues ComputeCoreValues(const Person& person) {
   v.lifePath = (total == 11 || total == 22) ? total : FirstAndLastStep(DigitSum(total));
   v.lifePathSource = daySum;
 
-  const QString first = VbTrim(person.firstName);
-  const QString middle = VbTrim(person.middleName);
-  const QString last = VbTrim(person.lastName);
+  const QString first = TrimBlanks(person.firstName);
+  const QString middle = TrimBlanks(person.middleName);
+  const QString last = TrimBlanks(person.lastName);
   v.destinySum = GetNameValue(first) + GetNameValue(middle) + GetNameValue(last);
   v.destiny = ReducedNumber(v.destinySum);
 

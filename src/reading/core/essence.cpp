@@ -1,7 +1,7 @@
 #include "reading/core/essence.h"
 
 #include "reading/core/reduction.h"
-#include "services/vb_text.h"
+#include "services/text_rules.h"
 
 namespace reading {
 
@@ -80,16 +80,16 @@ int EssenceWalk(const QString& namePart, int age) {
 }
 
 int EssenceAge(const Person& person, const QDate& today) {
-  return today.year() - VbTrim(person.year).toInt();
+  return today.year() - TrimBlanks(person.year).toInt();
 }
 
 int EssenceNumber(const Person& person, const QDate& today) {
   const int age = EssenceAge(person, today);
   if (age < 0) return 0;
-  const QString middle = VbTrim(person.middleName);
-  const int total = EssenceWalk(VbTrim(person.firstName), age) +
+  const QString middle = TrimBlanks(person.middleName);
+  const int total = EssenceWalk(TrimBlanks(person.firstName), age) +
                     (middle.isEmpty() ? 0 : EssenceWalk(middle, age)) +
-                    EssenceWalk(VbTrim(person.lastName), age);
+                    EssenceWalk(TrimBlanks(person.lastName), age);
   return ReduceDigits(QString::number(total));
 }
 

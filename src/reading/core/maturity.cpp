@@ -2,7 +2,7 @@
 
 #include "reading/core/core_inputs.h"
 #include "reading/core/reduction.h"
-#include "services/vb_text.h"
+#include "services/text_rules.h"
 
 namespace reading {
 
@@ -224,7 +224,7 @@ SectionRuns MaturitySection(const Person& person, const QDate&, bool comprehensi
 }
 
 int RationalThoughtNumber(const Person& person) {
-  return ReducedNumber(ReduceDigits(VbTrim(person.day)) + GetNameValue(VbTrim(person.firstName)));
+  return ReducedNumber(ReduceDigits(TrimBlanks(person.day)) + GetNameValue(TrimBlanks(person.firstName)));
 }
 
 QString RationalThoughtMeaning(int number) { return RtText(number); }

@@ -1,7 +1,7 @@
 #include "reading/core/personal_cycles.h"
 
 #include "reading/core/reduction.h"
-#include "services/vb_text.h"
+#include "services/text_rules.h"
 
 namespace reading {
 
@@ -154,13 +154,13 @@ int PersonalYearNumber(const Person& person, const QDate& today) {
 }
 
 int PersonalMonthNumber(const Person& person, const QDate& today) {
-  const int total = ReduceDigits(VbTrim(person.day)) + GetMonthNumber(VbTrim(person.monthName)) +
+  const int total = ReduceDigits(TrimBlanks(person.day)) + GetMonthNumber(TrimBlanks(person.monthName)) +
                     TodayPart(today.month()) + TodayPart(today.year());
   return ReduceDigits(QString::number(total));
 }
 
 int PersonalDayNumber(const Person& person, const QDate& today) {
-  const int total = ReduceDigits(VbTrim(person.day)) + GetMonthNumber(VbTrim(person.monthName)) +
+  const int total = ReduceDigits(TrimBlanks(person.day)) + GetMonthNumber(TrimBlanks(person.monthName)) +
                     TodayPart(today.day()) + TodayPart(today.month()) + TodayPart(today.year());
   return ReduceDigits(QString::number(total));
 }

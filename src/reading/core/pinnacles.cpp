@@ -1,7 +1,7 @@
 #include "reading/core/pinnacles.h"
 
 #include "reading/core/reduction.h"
-#include "services/vb_text.h"
+#include "services/text_rules.h"
 
 namespace reading {
 
@@ -106,9 +106,9 @@ QString PinnacleLiteral(int index, int number) {
 QString PinnacleMeaning(int number) { return MeaningText(number); }
 
 Pinnacles PinnacleNumbers(const Person& person) {
-  const int d = VbTrim(person.day).toInt();
-  const int m = GetMonthNumber(VbTrim(person.monthName));
-  const int y = VbTrim(person.year).toInt();
+  const int d = TrimBlanks(person.day).toInt();
+  const int m = GetMonthNumber(TrimBlanks(person.monthName));
+  const int y = TrimBlanks(person.year).toInt();
   Pinnacles p;
   p.number[0] = ReducedNumber(m + d);
   p.number[1] = ReducedNumber(d + y);

@@ -1,6 +1,7 @@
 #include "reading/core/reading_numbers.h"
 
-#include "services/vb_text.h"
+#include "reading/core/core_numbers.h"
+#include "services/text_rules.h"
 
 namespace reading {
 
@@ -9,7 +10,11 @@ bool MaturityGuardApplies(const Person& person) { return !MaturityNumber(person)
 SectionRuns MaturityGuardRuns() { return {TextRun{MaturityGuardText(), false, 0}}; }
 
 QString HiddenLabelText(const QString& button, const Person& person, const QDate& today) {
-  if (button == u"cmdBirthDay") return VbTrim(person.day);
+  if (button == u"cmdLifePath") return QString::number(LifePath(person).number);
+  if (button == u"cmdDestiny") return QString::number(Destiny(person).number);
+  if (button == u"cmdSoulUrge") return QString::number(SoulUrge(person).number);
+  if (button == u"cmdInnerDreams") return QString::number(InnerDreams(person).number);
+  if (button == u"cmdBirthDay") return TrimBlanks(person.day);
   if (button == u"cmdBalanceNumber") return QString::number(BalanceNumber(person));
   if (button == u"cmdChallenge") return ChallengeNumbers(person).text();
   if (button == u"cmdHiddenPassionNumber") return QString::number(HiddenPassionNumber(person));

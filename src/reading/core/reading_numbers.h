@@ -50,8 +50,8 @@ bool MaturityGuardApplies(const Person& person);
 SectionRuns MaturityGuardRuns();
 
 // The text that a number's hidden label of the reading window receives, by the number's
-// button name; empty for a button that is not one of these numbers or whose label is not
-// written (Essence, Pinnacles, Personal Month and Day, Life Path periods).
+// button name (the four core numbers too); empty for a button that is not one of the numbers
+// or whose label is not written (Essence, Pinnacles, Personal Month and Day, Life Path periods).
 QString HiddenLabelText(const QString& button, const Person& person, const QDate& today);
 
 }  // namespace reading

@@ -1,12 +1,12 @@
 #include "reading/core/reading_section.h"
 
-#include "services/vb_text.h"
+#include "services/text_rules.h"
 #include "services/web_pages.h"
 
 namespace reading {
 
 QString JoinedName(const Person& person) {
-  return VbTrim(person.firstName) + VbTrim(person.middleName) + VbTrim(person.lastName);
+  return TrimBlanks(person.firstName) + TrimBlanks(person.middleName) + TrimBlanks(person.lastName);
 }
 
 SectionWriter& SectionWriter::Add(const QString& text) {

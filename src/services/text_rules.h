@@ -3,8 +3,6 @@
 #include <QString>
 
 // Removes leading and trailing blanks (U+0020) only; tabs and line breaks stay.
-QString VbTrim(const QString& s);
-QString VbLTrim(const QString& s);
-QString VbRTrim(const QString& s);
+QString TrimBlanks(const QString& s);
 // Upper-cases the letters a to z only, leaving every other character as it is.
 QString UpperAsciiLetters(const QString& s);

@@ -40,6 +40,7 @@ QString LabelText(const QString& caption) {
 }
 
 Label::Label(const QString& caption, QWidget* parent) : QLabel(parent) {
+  setTextFormat(Qt::PlainText);  // a name or a file's text shows as written
   setCaption(caption);
   setWordWrap(true);
   setMouseTracking(true);

@@ -15,7 +15,7 @@ namespace ui {
 // A label's caption as shown: "&&" shows one ampersand, a single "&" only marks the access key.
 QString LabelText(const QString& caption);
 
-// A label with Click and MouseMove events.
+// A label with Click and MouseMove events. Its text is plain text (Qt::PlainText).
 class Label : public QLabel {
   Q_OBJECT
  public:

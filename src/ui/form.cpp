@@ -12,6 +12,7 @@
 #include <cstdlib>
 
 #include "ui/controls.h"
+#include "ui/plain_text.h"
 #include "ui/screen_fit.h"
 #include "ui/style.h"
 
@@ -175,6 +176,7 @@ QMainWindow* Form::CreateWindow() { return new FormWindow(this); }
 void Form::Load() {
   if (window_ || loading_) return;
   EnsureSuiteStyle();
+  KeepShownTextPlain();
   loading_ = true;
   QMainWindow* w = CreateWindow();
   w->setObjectName(className_);

@@ -235,11 +235,10 @@ void frmIChingNumerologyMain::Form_Load() {
 void frmIChingNumerologyMain::Form_Unload() { frmMain::instance().Show(); }
 
 bool frmIChingNumerologyMain::txtName_KeyPress(QLineEdit* box, QKeyEvent* event) {
-  // Keys without a character (arrows, Home, Delete, Tab between boxes) are not key presses.
-  if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) return false;
-  const QString text = event->text();
-  if (text.isEmpty() || event->key() == Qt::Key_Backspace) return false;
-  if (text.size() == 1 && (isNameLetter(text.at(0).unicode()) || text.at(0) == u'\b')) return false;
+  // Keys without a character (arrows, Home, Delete, Tab between boxes, Alt combinations) pass
+  // silently; control keys (Ctrl+V, Ctrl+C, Esc ...) are characters here, and refused.
+  const char32_t code = ui::KeyCharacterCode(event);
+  if (code == 0 || code == 8 || isNameLetter(code)) return false;
   refuseTyped(box);
   return true;
 }

@@ -164,6 +164,56 @@ TEST_F(IchingWindow, NameBoxesTakeLettersAndBackspaceOnly) {
   EXPECT_EQ(page()->objectName(), "Frame1");  // Enter does not press the button
 }
 
+// Every key that stands for a control character is refused like any other non-letter, whatever
+// the suite does with Ctrl elsewhere: a paste by Ctrl+V would bring digits into a name.
+TEST_F(IchingWindow, ControlKeysAreRefusedInEveryNameBox) {
+  qztest::Activate(form.window());
+  QApplication::clipboard()->setText("x1");
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers mods;
+    const char* what;
+  } refused[] = {
+      {Qt::Key_V, Qt::ControlModifier, "Ctrl+V"},
+      {Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier, "Ctrl+Shift+V"},
+      {Qt::Key_C, Qt::ControlModifier, "Ctrl+C"},
+      {Qt::Key_X, Qt::ControlModifier, "Ctrl+X"},
+      {Qt::Key_A, Qt::ControlModifier, "Ctrl+A"},
+      {Qt::Key_Z, Qt::ControlModifier, "Ctrl+Z"},
+      {Qt::Key_BracketLeft, Qt::ControlModifier, "Ctrl+["},
+      {Qt::Key_Escape, {}, "Esc"},
+  };
+  for (const char* name : {"txtNameFirst", "txtNameMiddle", "txtNameLast"}) {
+    QLineEdit* b = box(name);
+    ASSERT_TRUE(qztest::Enter(b, "Ann"));
+    QTest::keyClick(b, Qt::Key_Home, Qt::ShiftModifier);  // "Ann" selected: a cut or an undo would show
+    for (const auto& r : refused) {
+      SCOPED_TRACE(std::string(name) + " " + r.what);
+      qztest::seams().reset();
+      QTest::keyClick(QApplication::focusWidget(), r.key, r.mods);
+      ASSERT_EQ(qztest::seams().messages.size(), 1u);
+      EXPECT_EQ(qztest::seams().messages[0].prompt, "Please enter character only");
+      EXPECT_EQ(qztest::seams().messages[0].style, ui::MsgStyle::Critical);
+      EXPECT_EQ(b->text(), "Ann");
+      EXPECT_EQ(b->selectedText(), "Ann");
+      EXPECT_EQ(QApplication::focusWidget(), b);
+    }
+    EXPECT_EQ(QApplication::clipboard()->text(), "x1");  // Ctrl+C and Ctrl+X copied nothing
+  }
+  // Keys that stand for no character pass silently: Alt and Meta combinations (the menu's
+  // access keys among them), Ctrl with a digit, Ctrl+Backspace.
+  QLineEdit* b = middle();
+  ASSERT_TRUE(qztest::Click(b));
+  qztest::seams().reset();
+  QTest::keyClick(b, Qt::Key_Q, Qt::AltModifier);
+  QTest::keyClick(b, Qt::Key_Q, Qt::MetaModifier);
+  QTest::keyClick(b, Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
+  QTest::keyClick(b, Qt::Key_1, Qt::ControlModifier);
+  QTest::keyClick(b, Qt::Key_Backspace, Qt::ControlModifier);
+  EXPECT_TRUE(qztest::seams().messages.empty()) << qztest::seams().lastPrompt().toStdString();
+  EXPECT_EQ(b->text(), "");
+}
+
 TEST_F(IchingWindow, InputMethodTextGoesThroughTheKeyFilter) {
   qztest::Activate(form.window());
   QLineEdit* b = first();

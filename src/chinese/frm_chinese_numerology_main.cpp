@@ -179,7 +179,7 @@ void frmChineseNumerologyMain::cmdOpen_Click() {
   if (!IsLoaded()) return;
   const std::optional<QString> path = ui::AskOpenFile(ui::FileKind::ChineseReading);
   if (!path) return;
-  if (path->right(3) != QLatin1String("cnu")) {
+  if (!chinese::HasChineseReadingExtension(*path)) {
     ui::MsgBox(QStringLiteral("Please Check The File."), ui::MsgStyle::Critical);
     return;
   }

@@ -297,15 +297,50 @@ TEST_F(ChineseWindows, SaveThenOpenGivesTheSameChart) {
   EXPECT_FALSE(frmNagScreen2::instance().IsVisible());
 }
 
+// A name typed with the extension in capitals is kept by the save dialog; Open takes it back.
+TEST_F(ChineseWindows, AReadingSavedWithTheExtensionInCapitalsOpensAgain) {
+  const QString path = qztest::TempPath("Name.CNU");
+  enter("Hugh", "8", "August", "1988");
+  calculate();
+  qztest::seams().fileAnswers.push_back(path);
+  openReport([] { QTest::mouseClick(find<QPushButton>(report(), "cmdSave"), Qt::LeftButton); });
+  ASSERT_TRUE(QFile::exists(path));
+  EXPECT_FALSE(QFile::exists(path + ".cnu"));
+
+  report().Unload();
+  QTest::mouseClick(find<QPushButton>(display(), "cmdBack"), Qt::LeftButton);
+  qztest::seams().fileAnswers.push_back(path);
+  QTest::mouseClick(find<QPushButton>(input(), "cmdOpen"), Qt::LeftButton);
+  EXPECT_TRUE(qztest::seams().messages.empty()) << qztest::seams().lastPrompt().toStdString();
+  ASSERT_TRUE(display().IsVisible());
+  EXPECT_EQ(display().lblLoshuGrid(7)->text(), "[8]\r\n8888");
+}
+
 TEST_F(ChineseWindows, OpenChecksTheExtensionAndKeepsUnmatchedSelections) {
   input().Show();
-  const QString upper = qztest::TempPath("shout.CNU");
-  qztest::WriteAll(upper, chinese::EncodeChineseReading({"Ann", "1", "January", "1970"}));
-  qztest::seams().fileAnswers.push_back(upper);
-  QTest::mouseClick(find<QPushButton>(input(), "cmdOpen"), Qt::LeftButton);
-  ASSERT_EQ(qztest::seams().messages.size(), 1u);
-  EXPECT_EQ(qztest::seams().lastPrompt(), "Please Check The File.");
-  EXPECT_EQ(qztest::seams().messages[0].style, ui::MsgStyle::Critical);
+  for (const char* name : {"shout.txt", "shout.cn", "shout.cnux"}) {
+    qztest::seams().reset();
+    const QString other = qztest::TempPath(name);
+    qztest::WriteAll(other, chinese::EncodeChineseReading({"Ann", "1", "January", "1970"}));
+    qztest::seams().fileAnswers.push_back(other);
+    QTest::mouseClick(find<QPushButton>(input(), "cmdOpen"), Qt::LeftButton);
+    ASSERT_EQ(qztest::seams().messages.size(), 1u) << name;
+    EXPECT_EQ(qztest::seams().lastPrompt(), "Please Check The File.") << name;
+    EXPECT_EQ(qztest::seams().messages[0].style, ui::MsgStyle::Critical) << name;
+    EXPECT_FALSE(display().IsLoaded()) << name;
+  }
+  // The last three letters in any case.
+  for (const char* name : {"mixed.Cnu", "nodotCNU"}) {
+    qztest::seams().reset();
+    const QString path = qztest::TempPath(name);
+    qztest::WriteAll(path, chinese::EncodeChineseReading({"Ann", "1", "January", "1970"}));
+    qztest::seams().fileAnswers.push_back(path);
+    QTest::mouseClick(find<QPushButton>(input(), "cmdOpen"), Qt::LeftButton);
+    EXPECT_TRUE(qztest::seams().messages.empty()) << name;
+    ASSERT_TRUE(display().IsVisible()) << name;
+    display().Unload();
+    input().Show();
+  }
 
   // Cancel: nothing happens.
   qztest::seams().messages.clear();

@@ -52,6 +52,8 @@ ChineseReadingFile DecodeChineseReading(const QByteArray& bytes) {
   return {line(0), line(1), line(2), line(3)};
 }
 
+bool HasChineseReadingExtension(const QString& path) { return path.endsWith(QLatin1String("cnu"), Qt::CaseInsensitive); }
+
 bool WriteChineseReadingFile(const QString& path, const ChineseReadingFile& reading, QString* error) {
   return WriteWholeFile(path, EncodeChineseReading(reading), error);
 }

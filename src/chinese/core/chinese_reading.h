@@ -41,6 +41,9 @@ QByteArray EncodeChineseReading(const ChineseReadingFile& reading);
 // Up to four lines; a line missing at the end reads as empty.
 ChineseReadingFile DecodeChineseReading(const QByteArray& bytes);
 
+// True when the path ends in "cnu", in any letter case: a save dialog keeps a typed "Name.CNU".
+bool HasChineseReadingExtension(const QString& path);
+
 // Writes the whole file or nothing; false (with a reason) when it could not be written.
 bool WriteChineseReadingFile(const QString& path, const ChineseReadingFile& reading,
                              QString* error = nullptr);

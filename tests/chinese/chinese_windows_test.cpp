@@ -163,7 +163,7 @@ TEST_F(ChineseWindows, DatesThatPass) {
     calculate();
     EXPECT_TRUE(qztest::seams().messages.empty()) << day << " " << month << " " << year;
     EXPECT_TRUE(display().IsVisible());
-    EXPECT_EQ(chinese::BirthDate, QDate(QString(year).toInt(), calendar::MonthNumber(month), QString(day).toInt()));
+    EXPECT_EQ(input().CalculatedPerson().BirthDate, QDate(QString(year).toInt(), calendar::MonthNumber(month), QString(day).toInt()));
     display().Unload();
   }
 }
@@ -176,8 +176,8 @@ TEST_F(ChineseWindows, CalculateShowsTheChartAndTheFavourableNumber) {
   EXPECT_FALSE(input().IsLoaded());
   EXPECT_TRUE(display().IsVisible());
   EXPECT_FALSE(frmMain::instance().IsVisible());
-  EXPECT_EQ(chinese::PersonName, "Ann");
-  EXPECT_EQ(chinese::BirthDate, QDate(1970, 1, 1));
+  EXPECT_EQ(input().CalculatedPerson().PersonName, "Ann");
+  EXPECT_EQ(input().CalculatedPerson().BirthDate, QDate(1970, 1, 1));
 
   EXPECT_EQ(display().lblLoshuGrid(0)->text(), "[1]\r\n111");
   EXPECT_EQ(display().lblLoshuGrid(6)->text(), "[7]\r\n7");
@@ -289,8 +289,8 @@ TEST_F(ChineseWindows, SaveThenOpenGivesTheSameChart) {
   EXPECT_TRUE(qztest::seams().messages.empty());
   EXPECT_TRUE(display().IsVisible());
   EXPECT_FALSE(input().IsLoaded());
-  EXPECT_EQ(chinese::PersonName, "Hugh");
-  EXPECT_EQ(chinese::BirthDate, QDate(1988, 8, 8));
+  EXPECT_EQ(input().CalculatedPerson().PersonName, "Hugh");
+  EXPECT_EQ(input().CalculatedPerson().BirthDate, QDate(1988, 8, 8));
   EXPECT_EQ(display().RTBLoshu()->Text(), chartBefore);
   EXPECT_EQ(display().lblLoshuGrid(7)->text(), "[8]\r\n8888");
   EXPECT_TRUE(frmNagScreen2::instance().IsLoaded());
@@ -356,7 +356,7 @@ TEST_F(ChineseWindows, OpenChecksTheExtensionAndKeepsUnmatchedSelections) {
   QTest::mouseClick(find<QPushButton>(input(), "cmdOpen"), Qt::LeftButton);
   EXPECT_TRUE(qztest::seams().messages.empty());
   EXPECT_TRUE(display().IsVisible());
-  EXPECT_EQ(chinese::BirthDate, QDate(1970, 3, 21));
+  EXPECT_EQ(input().CalculatedPerson().BirthDate, QDate(1970, 3, 21));
 
   // A file that cannot be read leaves the name empty: Calculate asks for it.
   display().Unload();

@@ -9,12 +9,6 @@
 #include "services/vb_text.h"
 
 namespace chinese {
-QString PersonName;
-QString BirthDay;
-QString BirthMonth;
-QString BirthYear;
-QDate BirthDate;
-
 namespace {
 const QByteArray kLineEnd("\r\n");
 
@@ -24,13 +18,16 @@ QString decodeField(const QByteArray& bytes) { return ansi::toUnicode(DecodeByte
 // Lines ending in CR LF, a lone CR or a lone LF; a last line without an end counts too.
 }  // namespace
 
-void StoreInputs(const QString& name, const QString& day, const QString& month, const QString& year) {
-  PersonName = VbTrim(name);
-  BirthDay = VbTrim(day);
-  BirthMonth = VbTrim(month);
-  BirthYear = VbTrim(year);
+ChinesePerson PersonOf(const QString& name, const QString& day, const QString& month, const QString& year) {
+  ChinesePerson person;
+  person.PersonName = VbTrim(name);
+  person.BirthDay = VbTrim(day);
+  person.BirthMonth = VbTrim(month);
+  person.BirthYear = VbTrim(year);
   // Formed from the numbers, never from a text read back by a locale's parser.
-  BirthDate = QDate(BirthYear.toInt(), calendar::MonthNumber(BirthMonth), BirthDay.toInt());
+  person.BirthDate =
+      QDate(person.BirthYear.toInt(), calendar::MonthNumber(person.BirthMonth), person.BirthDay.toInt());
+  return person;
 }
 
 DateFault CheckBirthDate(int day, int month, int year) {

@@ -10,7 +10,8 @@
 #include <QStackedWidget>
 #include <limits>
 
-#include "iching/core/saved_names.h"
+#include "iching/core/name_luck.h"
+#include "reading/core/reading_file.h"
 #include "services/vb_text.h"
 #include "shell/common_menu.h"
 #include "shell/shell_windows.h"
@@ -265,10 +266,8 @@ bool frmIChingNumerologyMain::ValidateNames() {
 
 void frmIChingNumerologyMain::cmdNext_Click() {
   if (!ValidateNames()) return;
-  NameFirst = VbTrim(txtNameFirst->text());
-  NameMiddle = VbTrim(txtNameMiddle->text());
-  NameLast = VbTrim(txtNameLast->text());
-  Luck = iching::ComputeNameLuckDetail(NameFirst, NameMiddle, NameLast);
+  const iching::NameLuck Luck = iching::ComputeNameLuckDetail(
+      VbTrim(txtNameFirst->text()), VbTrim(txtNameMiddle->text()), VbTrim(txtNameLast->text()));
   for (int i = 0; i < 9; ++i) {
     lblResult[i]->setText(Luck.lines[i]);
     lblResult[i]->setToolTip(Luck.lines[i]);
@@ -288,18 +287,19 @@ void frmIChingNumerologyMain::cmdOpen_Click() {
   const std::optional<QString> chosen = ui::AskOpenFile(ui::FileKind::Reading);
   if (!chosen) return;
   const QString& path = *chosen;
-  if (!iching::HasReadingFileEnding(path)) {
+  if (!reading::ReadingFile::HasReadingExtension(path)) {
     ui::MsgBox(QStringLiteral("Please Check The File."), ui::MsgStyle::Critical);
     return;
   }
-  const iching::SavedNames names = iching::ReadSavedNames(path);
-  if (names.status != iching::SavedNamesStatus::Ok) {
-    ui::MsgBox(iching::SavedNamesMessage(names.status), ui::MsgStyle::Critical);
+  // The birth-date lines are not used here.
+  const std::optional<reading::Person> person = reading::ReadingFile::Read(path);
+  if (!person) {
+    ui::MsgBox(kUnreadableFile, ui::MsgStyle::Critical);
     return;
   }
-  txtNameFirst->setText(names.first);
-  txtNameMiddle->setText(names.middle);
-  txtNameLast->setText(names.last);
+  txtNameFirst->setText(person->firstName);
+  txtNameMiddle->setText(person->middleName);
+  txtNameLast->setText(person->lastName);
   cmdNext_Click();
   frmNagScreen2::instance().Hide();
 }

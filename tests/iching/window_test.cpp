@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -48,11 +50,22 @@ class IchingWindow : public qztest::SeamTest {
     for (int i = 0; i < 9; ++i) lines << result(i);
     return lines;
   }
-  void enter(const QString& f, const QString& m, const QString& l) {
-    first()->setText(f);
-    middle()->setText(m);
-    last()->setText(l);
+  // Fills the three boxes as a user does: letters are typed, anything else (which the boxes
+  // refuse from the keyboard) is pasted from the box's context menu.
+  static ::testing::AssertionResult fill(QLineEdit* b, const QString& text) {
+    const bool letters = std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+      return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+    });
+    return letters ? qztest::Enter(b, text) : qztest::Paste(b, text);
   }
+  void enter(const QString& f, const QString& m, const QString& l) {
+    ASSERT_TRUE(fill(first(), f));
+    ASSERT_TRUE(fill(middle(), m));
+    ASSERT_TRUE(fill(last(), l));
+    ASSERT_EQ(first()->text() + "|" + middle()->text() + "|" + last()->text(), f + "|" + m + "|" + l);
+  }
+  void next() { ASSERT_TRUE(qztest::Click(button("cmdNext"))); }
+  void back() { ASSERT_TRUE(qztest::Click(button("cmdBack"))); }
   QWidget* focused() { return form.window()->focusWidget(); }
   QString writeReading(const QString& fileName, const reading::Person& person) {
     const QString path = qztest::TempPath(fileName);
@@ -103,7 +116,9 @@ TEST_F(IchingWindow, OpensOnTheEmptyInputPage) {
   for (QWidget* x = w0; chain.size() < 6; x = x->nextInFocusChain())
     if (x->focusPolicy() & Qt::TabFocus) chain << x->objectName();
   EXPECT_EQ(chain, QStringList({"txtNameFirst", "txtNameMiddle", "txtNameLast", "cmdNext", "cmdBack", "cmdOpen"}));
-  button("cmdNext")->setFocus();
+  ASSERT_TRUE(qztest::Click(last()));
+  QTest::keyClick(last(), Qt::Key_Tab);
+  ASSERT_EQ(focused(), button("cmdNext"));
   QTest::keyClick(button("cmdNext"), Qt::Key_Tab);
   EXPECT_EQ(focused(), button("cmdOpen"));  // the hidden page's Back is skipped
 
@@ -138,14 +153,15 @@ TEST_F(IchingWindow, MenuBarHoldsItsRow) {
 
 TEST_F(IchingWindow, NameBoxesTakeLettersAndBackspaceOnly) {
   QLineEdit* b = middle();
-  b->setFocus();
+  ASSERT_TRUE(qztest::Click(b));
   QTest::keyClicks(b, "anN");
   QTest::keyClick(b, Qt::Key_Backspace);
   EXPECT_EQ(b->text(), "an");
   QTest::keyClick(b, Qt::Key_Left);  // keys without a character pass silently
   EXPECT_TRUE(qztest::seams().messages.empty());
 
-  b->selectAll();
+  QTest::keyClick(b, Qt::Key_End);
+  QTest::keyClick(b, Qt::Key_Home, Qt::ShiftModifier);  // the text selected
   const struct {
     Qt::Key key;
     const char* what;
@@ -159,6 +175,7 @@ TEST_F(IchingWindow, NameBoxesTakeLettersAndBackspaceOnly) {
     EXPECT_EQ(qztest::seams().messages[0].style, ui::MsgStyle::Critical);
     EXPECT_EQ(qztest::seams().messages[0].title, "QZ Orbalinth");
     EXPECT_EQ(b->text(), "an") << r.what;  // the key is dropped; the selection is not replaced
+    EXPECT_EQ(b->selectedText(), "an") << r.what;
     EXPECT_EQ(focused(), b);
   }
   EXPECT_EQ(page()->objectName(), "Frame1");  // Enter does not press the button
@@ -217,7 +234,7 @@ TEST_F(IchingWindow, ControlKeysAreRefusedInEveryNameBox) {
 TEST_F(IchingWindow, InputMethodTextGoesThroughTheKeyFilter) {
   qztest::Activate(form.window());
   QLineEdit* b = first();
-  b->setFocus();
+  ASSERT_TRUE(qztest::Click(b));
   QTest::keyClicks(b, "jo");
   // Text from an input method: a dead key shows its accent while composing, then the composed
   // text is committed.
@@ -263,7 +280,7 @@ TEST_F(IchingWindow, InputMethodTextGoesThroughTheKeyFilter) {
 TEST_F(IchingWindow, NameBoxesTakeNoDropsButTheContextMenuPastes) {
   qztest::Activate(form.window());
   QLineEdit* b = last();
-  b->setFocus();
+  ASSERT_TRUE(qztest::Click(b));
   QTest::keyClicks(b, "Lee");
   EXPECT_FALSE(qztest::OfferTextDrop(b, "smith 1"));
   EXPECT_EQ(b->text(), "Lee");
@@ -289,8 +306,8 @@ TEST_F(IchingWindow, ChecksTheFirstThenTheLastName) {
   for (const auto& c : cases) {
     qztest::seams().reset();
     enter(c.f, "", c.l);
-    middle()->setFocus();
-    QTest::mouseClick(button("cmdNext"), Qt::LeftButton);
+    ASSERT_TRUE(qztest::Click(middle()));
+    next();
     ASSERT_EQ(qztest::seams().messages.size(), 1u);
     EXPECT_EQ(qztest::seams().messages[0].prompt, c.prompt);
     EXPECT_EQ(qztest::seams().messages[0].style, ui::MsgStyle::Critical);
@@ -302,7 +319,7 @@ TEST_F(IchingWindow, ChecksTheFirstThenTheLastName) {
 
 TEST_F(IchingWindow, ShowsTheNineLinesOnTheResultPage) {
   enter("ann", "", "Lee");
-  QTest::mouseClick(button("cmdNext"), Qt::LeftButton);
+  next();
   EXPECT_TRUE(qztest::seams().messages.empty());
   EXPECT_EQ(page()->objectName(), "Frame2");
   const QStringList expected = {
@@ -318,25 +335,27 @@ TEST_F(IchingWindow, ShowsTheNineLinesOnTheResultPage) {
   };
   EXPECT_EQ(results(), expected);
 
-  // The same names again give the same lines.
-  QTest::mouseClick(button("cmdNext"), Qt::LeftButton);
+  // The same names again give the same lines: nothing of the first calculation is left over.
+  back();
+  enter("ann", "", "Lee");
+  next();
   EXPECT_EQ(results(), expected);
 }
 
 TEST_F(IchingWindow, BackEmptiesTheBoxesAndANewNameGivesOnlyItsOwnLists) {
   enter("JOHN", "PAUL", "SMITH");
-  QTest::mouseClick(button("cmdNext"), Qt::LeftButton);
+  next();
   EXPECT_EQ(result(7), "Probable Lucky Number for First Name are " + kUpTo39);
   EXPECT_EQ(result(8), "");
 
-  QTest::mouseClick(button("cmdBack"), Qt::LeftButton);
+  back();
   EXPECT_EQ(page()->objectName(), "Frame1");
   EXPECT_EQ(focused(), first());
   EXPECT_TRUE(first()->text().isEmpty() && middle()->text().isEmpty() && last()->text().isEmpty());
   EXPECT_EQ(result(0), "First Name is JOHN Not Very Lucky");  // kept behind the input page
 
   enter("  SARAH ", "ANN", "LEE");
-  QTest::mouseClick(button("cmdNext"), Qt::LeftButton);
+  next();
   EXPECT_EQ(result(0), "First Name is SARAH Lucky");
   EXPECT_EQ(result(7), "Probable Lucky Number for First Name are ");
   EXPECT_EQ(result(8), "");
@@ -344,7 +363,7 @@ TEST_F(IchingWindow, BackEmptiesTheBoxesAndANewNameGivesOnlyItsOwnLists) {
 
 TEST_F(IchingWindow, BlankNamesPassTheCheckAndCountNothing) {
   enter("   ", "", "LEE");
-  QTest::mouseClick(button("cmdNext"), Qt::LeftButton);
+  next();
   EXPECT_TRUE(qztest::seams().messages.empty());
   EXPECT_EQ(result(0), "First Name is  ");
   EXPECT_EQ(result(3), "First Name + 1 is Lucky");
@@ -393,7 +412,7 @@ TEST_F(IchingWindow, OpenKeepsNonAsciiAndVeryLongNames) {
 TEST_F(IchingWindow, PastedNamesHaveNoLengthLimit) {
   const QString pasted(40000, 'x');
   enter(pasted, "", "LEE");
-  QTest::mouseClick(button("cmdNext"), Qt::LeftButton);
+  next();
   EXPECT_EQ(first()->text().size(), 40000);
   EXPECT_EQ(result(0), "First Name is " + pasted.toUpper() + " ");
   EXPECT_EQ(result(3), "First Name + 1 is ");
@@ -479,7 +498,7 @@ TEST_F(IchingWindow, OpenOfAShortFileTakesTheNamesItHoldsAndChecksThem) {
       EXPECT_TRUE(qztest::seams().messages.empty()) << c.what << ": " << qztest::seams().lastPrompt().toStdString();
       EXPECT_EQ(page()->objectName(), "Frame2") << c.what;
       EXPECT_EQ(result(0), "First Name is ANN Lucky") << c.what;
-      QTest::mouseClick(button("cmdBack"), Qt::LeftButton);
+      back();
     }
   }
 }
@@ -492,7 +511,7 @@ TEST_F(IchingWindow, OpenTakesANameEndingInNumWithoutADot) {
 
 TEST_F(IchingWindow, ReloadShowsTheEmptyInputPage) {
   enter("ANN", "", "LEE");
-  QTest::mouseClick(button("cmdNext"), Qt::LeftButton);
+  next();
   form.window()->close();  // the close box
   EXPECT_FALSE(form.IsLoaded());
   EXPECT_TRUE(frmMain::instance().IsVisible());
@@ -517,7 +536,7 @@ TEST_F(IchingWindow, PagesFitTheirLabelsAndSaveScreenshots) {
   }
   if (!dir.isEmpty()) w->grab().save(dir + "/iching_input.png");
   enter("JOHN", "PAUL", "SMITHERS");
-  QTest::mouseClick(button("cmdNext"), Qt::LeftButton);
+  next();
   for (int i = 0; i < 9; ++i) {
     QLabel* label = form.control<QLabel>(frmIChingNumerologyMain::lblResultName(i));
     EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()) / (i < 7 ? 1 : 2)) << i;
@@ -528,9 +547,9 @@ TEST_F(IchingWindow, PagesFitTheirLabelsAndSaveScreenshots) {
   if (!dir.isEmpty()) w->grab().save(dir + "/iching_result.png");
 
   // Without a middle name both lists show, each on up to two lines.
-  QTest::mouseClick(button("cmdBack"), Qt::LeftButton);
+  back();
   enter("ANN", "", "LEE");
-  QTest::mouseClick(button("cmdNext"), Qt::LeftButton);
+  next();
   QLabel* line7 = form.control<QLabel>(frmIChingNumerologyMain::lblResultName(7));
   QLabel* line8 = form.control<QLabel>(frmIChingNumerologyMain::lblResultName(8));
   EXPECT_GE(line7->height(), line7->heightForWidth(line7->width()));

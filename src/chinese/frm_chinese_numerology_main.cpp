@@ -168,8 +168,9 @@ void frmChineseNumerologyMain::cmdProceed_Click() {
   if (!ValidateInput()) return;
   // The sex choice is asked for but changes nothing in the reading.
   [[maybe_unused]] const int sex = optSex[0]->isChecked() ? 0 : optSex[1]->isChecked() ? 1 : -1;
-  chinese::StoreInputs(txtName->text(), cboDate->currentText(), cboMonth->currentText(), cboYear->currentText());
-  chinese::ComputeFavourableNumber(chinese::BirthDay, chinese::BirthMonth, chinese::BirthYear);
+  calculated_ =
+      chinese::PersonOf(txtName->text(), cboDate->currentText(), cboMonth->currentText(), cboYear->currentText());
+  chinese::ComputeFavourableNumber(calculated_.BirthDay, calculated_.BirthMonth, calculated_.BirthYear);
   Unload();
   frmChineseNumerologyDisplay::instance().Show();
   frmMain::instance().Hide();
@@ -179,7 +180,7 @@ void frmChineseNumerologyMain::cmdOpen_Click() {
   if (!IsLoaded()) return;
   const std::optional<QString> path = ui::AskOpenFile(ui::FileKind::ChineseReading);
   if (!path) return;
-  if (path->right(3) != QLatin1String("cnu")) {
+  if (!chinese::HasChineseReadingExtension(*path)) {
     ui::MsgBox(QStringLiteral("Please Check The File."), ui::MsgStyle::Critical);
     return;
   }

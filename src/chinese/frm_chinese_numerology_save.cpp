@@ -7,6 +7,7 @@
 
 #include "chinese/core/chinese_reading.h"
 #include "chinese/frm_chinese_numerology_display.h"
+#include "chinese/frm_chinese_numerology_main.h"
 #include "services/calendar.h"
 #include "services/save_warning.h"
 #include "services/web_pages.h"
@@ -120,22 +121,21 @@ void frmChineseNumerologySave::Form_Load() {
   const QString footer = ReportFooter();
   QString favourable;
   if (ui::RichTextBox* loshu = frmChineseNumerologyDisplay::instance().RTBLoshu()) favourable = withCrLf(loshu->Text());
-  RTB->SetText(chinese::ReportText(chinese::PersonName, calendar::ShortDateText(chinese::BirthDate), favourable,
-                                   footer));
+  const chinese::ChinesePerson& person = frmChineseNumerologyMain::instance().CalculatedPerson();
+  RTB->SetText(chinese::ReportText(person.PersonName, calendar::ShortDateText(person.BirthDate), favourable, footer));
   RTB->SetSelStart(0);
 }
 
 void frmChineseNumerologySave::cmdSave_Click() {
-  if (!ConfirmSavingWithout(chinese::UnsavableCharacters(chinese::PersonName), QStringLiteral("Chinese reading file")))
+  const chinese::ChinesePerson& person = frmChineseNumerologyMain::instance().CalculatedPerson();
+  if (!ConfirmSavingWithout(chinese::UnsavableCharacters(person.PersonName), QStringLiteral("Chinese reading file")))
     return;
 
   const std::optional<QString> path = ui::AskSaveFile(ui::FileKind::ChineseReading);
   if (!path) return;
 
-  const chinese::ChineseReadingFile reading{chinese::PersonName, chinese::BirthDay, chinese::BirthMonth,
-                                            chinese::BirthYear};
   QString error;
-  if (!chinese::WriteChineseReadingFile(*path, reading, &error)) {
+  if (!chinese::WriteChineseReadingFile(*path, person.ReadingFile(), &error)) {
     ui::MsgBox(QStringLiteral("The reading could not be saved to ") + *path + QStringLiteral(".") + kCrLf +
                    error,
                ui::MsgStyle::Critical);

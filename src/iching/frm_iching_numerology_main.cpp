@@ -10,7 +10,8 @@
 #include <QStackedWidget>
 #include <limits>
 
-#include "iching/core/saved_names.h"
+#include "iching/core/name_luck.h"
+#include "reading/core/reading_file.h"
 #include "services/text_rules.h"
 #include "shell/common_menu.h"
 #include "shell/shell_windows.h"
@@ -235,11 +236,10 @@ void frmIChingNumerologyMain::Form_Load() {
 void frmIChingNumerologyMain::Form_Unload() { frmMain::instance().Show(); }
 
 bool frmIChingNumerologyMain::txtName_KeyPress(QLineEdit* box, QKeyEvent* event) {
-  // Keys without a character (arrows, Home, Delete, Tab between boxes) are not key presses.
-  if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) return false;
-  const QString text = event->text();
-  if (text.isEmpty() || event->key() == Qt::Key_Backspace) return false;
-  if (text.size() == 1 && (isNameLetter(text.at(0).unicode()) || text.at(0) == u'\b')) return false;
+  // Keys without a character (arrows, Home, Delete, Tab between boxes, Alt combinations) pass
+  // silently; control keys (Ctrl+V, Ctrl+C, Esc ...) are characters here, and refused.
+  const char32_t code = ui::KeyCharacterCode(event);
+  if (code == 0 || code == 8 || isNameLetter(code)) return false;
   refuseTyped(box);
   return true;
 }
@@ -266,10 +266,8 @@ bool frmIChingNumerologyMain::ValidateNames() {
 
 void frmIChingNumerologyMain::cmdNext_Click() {
   if (!ValidateNames()) return;
-  NameFirst = TrimBlanks(txtNameFirst->text());
-  NameMiddle = TrimBlanks(txtNameMiddle->text());
-  NameLast = TrimBlanks(txtNameLast->text());
-  Luck = iching::ComputeNameLuckDetail(NameFirst, NameMiddle, NameLast);
+  const iching::NameLuck Luck = iching::ComputeNameLuckDetail(
+      TrimBlanks(txtNameFirst->text()), TrimBlanks(txtNameMiddle->text()), TrimBlanks(txtNameLast->text()));
   for (int i = 0; i < 9; ++i) {
     lblResult[i]->setText(Luck.lines[i]);
     lblResult[i]->setToolTip(Luck.lines[i]);
@@ -289,18 +287,19 @@ void frmIChingNumerologyMain::cmdOpen_Click() {
   const std::optional<QString> chosen = ui::AskOpenFile(ui::FileKind::Reading);
   if (!chosen) return;
   const QString& path = *chosen;
-  if (!iching::HasReadingFileEnding(path)) {
+  if (!reading::ReadingFile::HasReadingExtension(path)) {
     ui::MsgBox(QStringLiteral("Please Check The File."), ui::MsgStyle::Critical);
     return;
   }
-  const iching::SavedNames names = iching::ReadSavedNames(path);
-  if (names.status != iching::SavedNamesStatus::Ok) {
-    ui::MsgBox(iching::SavedNamesMessage(names.status), ui::MsgStyle::Critical);
+  // The birth-date lines are not used here.
+  const std::optional<reading::Person> person = reading::ReadingFile::Read(path);
+  if (!person) {
+    ui::MsgBox(kUnreadableFile, ui::MsgStyle::Critical);
     return;
   }
-  txtNameFirst->setText(names.first);
-  txtNameMiddle->setText(names.middle);
-  txtNameLast->setText(names.last);
+  txtNameFirst->setText(person->firstName);
+  txtNameMiddle->setText(person->middleName);
+  txtNameLast->setText(person->lastName);
   cmdNext_Click();
   frmNagScreen2::instance().Hide();
 }

@@ -4,7 +4,6 @@
 #include <QString>
 #include <array>
 
-#include "iching/core/name_luck.h"
 #include "ui/form.h"
 
 class QKeyEvent;
@@ -20,13 +19,6 @@ class frmIChingNumerologyMain : public ui::FormOf<frmIChingNumerologyMain> {
  public:
   frmIChingNumerologyMain() : FormOf("frmIChingNumerologyMain") {}
 
-  // The names of the last calculation (trimmed of blanks).
-  QString NameFirst;
-  QString NameMiddle;
-  QString NameLast;
-  // The working values of the last calculation.
-  iching::NameLuck Luck;
-
   // Reports the first missing name, moves the focus to its box; true when both are there.
   bool ValidateNames();
 
@@ -38,6 +30,10 @@ class frmIChingNumerologyMain : public ui::FormOf<frmIChingNumerologyMain> {
   // Object names of the control arrays: "lblLabel_0".."lblLabel_3", "lblResult_0".."lblResult_8".
   static QString lblLabelName(int index);
   static QString lblResultName(int index);
+
+  // Open's message for a file that cannot be opened or read.
+  inline static const QString kUnreadableFile =
+      QStringLiteral("The file could not be read. Please check that it exists and that you may open it.");
 
  protected:
   void CreateControls(QMainWindow* window) override;

@@ -254,6 +254,32 @@ void OnKeyPress(QWidget* widget, std::function<bool(QKeyEvent*)> handler) {
   });
 }
 
+char32_t KeyCharacterCode(const QKeyEvent* event) {
+  const int key = event->key();
+  const Qt::KeyboardModifiers mods = event->modifiers();
+  switch (key) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete: return 0;
+    default: break;
+  }
+  if (mods & (Qt::AltModifier | Qt::MetaModifier)) return 0;
+  if (mods & Qt::ControlModifier) {
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return char32_t(key - Qt::Key_A + 1);
+    if (key == Qt::Key_BracketLeft) return 27;
+    if (key == Qt::Key_Backslash) return 28;
+    if (key == Qt::Key_BracketRight) return 29;
+    return 0;
+  }
+  const QList<uint> text = event->text().toUcs4();
+  if (text.isEmpty() || text.first() == 0x7f) return 0;  // 0x7f: Delete's text on X11
+  return char32_t(text.first());
+}
+
 void FilterTypedText(QLineEdit* box, TypedCharRule rule, std::function<void()> refused) {
   new TypedTextFilter(box, std::move(rule), std::move(refused));
 }

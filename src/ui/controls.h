@@ -94,6 +94,13 @@ void AdvanceManualClock(int ms);
 // Calls the handler with every key press the widget receives; true from it drops the key.
 void OnKeyPress(QWidget* widget, std::function<bool(QKeyEvent* event)> handler);
 
+// The character code a key press stands for, control codes included: Ctrl with a letter gives
+// 1 to 26 (Ctrl+V is 22), Ctrl with [ \ ] gives 27 to 29, Esc 27, Return 13, Backspace 8. Keys
+// that stand for no character (arrows, Delete, Tab, function keys, Ctrl with any other key, and
+// every key with Alt or Meta held) give 0. The key's text is not needed for the control codes, so
+// a key whose text the suite's typing manners took away still gives its code.
+char32_t KeyCharacterCode(const QKeyEvent* event);
+
 // A box's rule for one typed character: the character to put in the box, or nothing to refuse it.
 using TypedCharRule = std::function<std::optional<char32_t>(char32_t code)>;
 

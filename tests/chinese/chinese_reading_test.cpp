@@ -32,20 +32,17 @@ TEST(ChineseDateCheck, FebruaryFollowsTheGregorianCalendar) {
     EXPECT_EQ(CheckBirthDate(c.day, c.month, c.year), c.fault) << c.day << "/" << c.month << "/" << c.year;
 }
 
-TEST(ChineseInputs, StoredTrimmedWithTheDateBuiltFromItsNumbers) {
-  StoreInputs("  Ann  ", " 1", "January ", "1970");
-  EXPECT_EQ(PersonName, "Ann");
-  EXPECT_EQ(BirthDay, "1");
-  EXPECT_EQ(BirthMonth, "January");
-  EXPECT_EQ(BirthYear, "1970");
-  EXPECT_EQ(BirthDate, QDate(1970, 1, 1));
+TEST(ChineseInputs, TrimmedWithTheDateBuiltFromItsNumbers) {
+  const ChinesePerson ann = PersonOf("  Ann  ", " 1", "January ", "1970");
+  EXPECT_EQ(ann, (ChinesePerson{"Ann", "1", "January", "1970", QDate(1970, 1, 1)}));
+  EXPECT_EQ(ann.ReadingFile(), (ChineseReadingFile{"Ann", "1", "January", "1970"}));
 
-  StoreInputs("\tBo", "29", "February", "2000");
-  EXPECT_EQ(PersonName, "\tBo");  // only blanks are trimmed
-  EXPECT_EQ(BirthDate, QDate(2000, 2, 29));
+  const ChinesePerson bo = PersonOf("\tBo", "29", "February", "2000");
+  EXPECT_EQ(bo.PersonName, "\tBo");  // only blanks are trimmed
+  EXPECT_EQ(bo.BirthDate, QDate(2000, 2, 29));
   // The date text does not depend on the locale's date parser: any locale shows the same day.
-  EXPECT_EQ(calendar::ShortDateText(BirthDate, QLocale(QLocale::English, QLocale::UnitedStates)), "2/29/2000");
-  EXPECT_EQ(calendar::ShortDateText(BirthDate, QLocale(QLocale::German, QLocale::Germany)), "29.02.2000");
+  EXPECT_EQ(calendar::ShortDateText(bo.BirthDate, QLocale(QLocale::English, QLocale::UnitedStates)), "2/29/2000");
+  EXPECT_EQ(calendar::ShortDateText(bo.BirthDate, QLocale(QLocale::German, QLocale::Germany)), "29.02.2000");
 }
 
 TEST(ChineseReadingFileBytes, EncodedLinesWithCrLf) {

@@ -68,24 +68,33 @@ class ChineseWindows : public qztest::SeamTest {
     qztest::seams().messages.clear();
   }
 
-  // Shows the input window and fills it in.
+  static void click(ui::Form& form, const char* button) { ASSERT_TRUE(qztest::Click(find<QPushButton>(form, button))); }
+
+  // Shows the input window and fills it in as a user does.
   static void enter(const QString& name, const QString& day, const QString& month, const QString& year) {
     input().Show();
-    find<QLineEdit>(input(), "txtName")->setText(name);
-    find<QComboBox>(input(), "cboDate")->setCurrentText(day);
-    find<QComboBox>(input(), "cboMonth")->setCurrentText(month);
-    find<QComboBox>(input(), "cboYear")->setCurrentText(year);
+    ASSERT_TRUE(qztest::Enter(find<QLineEdit>(input(), "txtName"), name));
+    ASSERT_TRUE(qztest::Choose(find<QComboBox>(input(), "cboDate"), day));
+    ASSERT_TRUE(qztest::Choose(find<QComboBox>(input(), "cboMonth"), month));
+    ASSERT_TRUE(qztest::Choose(find<QComboBox>(input(), "cboYear"), year));
   }
-  static void calculate() { QTest::mouseClick(find<QPushButton>(input(), "cmdProceed"), Qt::LeftButton); }
+  static void calculate() { click(input(), "cmdProceed"); }
 
   // Calculates and opens the report from the result window; `inReport` runs while it is shown.
   static void openReport(std::function<void()> inReport = {}) {
     qztest::seams().onModal = [inReport](ui::Form& form) {
       if (&form == &report() && inReport) inReport();
     };
-    QTest::mouseClick(find<QPushButton>(display(), "cmdSave"), Qt::LeftButton);
+    click(display(), "cmdSave");
   }
   static QString reportText() { return find<ui::RichTextBox>(report(), "RTB")->Text(); }
+  // The report the result window opens now: what it says of the calculated person.
+  static QString shownReport() {
+    QString text;
+    openReport([&text] { text = reportText(); });
+    return text;
+  }
+  static QString dateLine(const QDate& date) { return "\nDate of Birth: " + calendar::ShortDateText(date) + "\n"; }
 };
 }  // namespace
 
@@ -142,8 +151,7 @@ TEST_F(ChineseWindows, ChecksRefuseWithTheirMessagesAndFocus) {
     enter(c.name, c.day, c.month, c.year);
     ASSERT_TRUE(QTest::qWaitForWindowActive(input().window()));
     auto* cmdProceed = find<QPushButton>(input(), "cmdProceed");
-    cmdProceed->setFocus();
-    calculate();
+    calculate();  // the click takes the focus to the button
     ASSERT_EQ(qztest::seams().messages.size(), 1u);
     EXPECT_EQ(qztest::seams().messages[0].prompt, QString(c.message));
     EXPECT_EQ(qztest::seams().messages[0].style, c.style);
@@ -163,21 +171,21 @@ TEST_F(ChineseWindows, DatesThatPass) {
     calculate();
     EXPECT_TRUE(qztest::seams().messages.empty()) << day << " " << month << " " << year;
     EXPECT_TRUE(display().IsVisible());
-    EXPECT_EQ(chinese::BirthDate, QDate(QString(year).toInt(), calendar::MonthNumber(month), QString(day).toInt()));
+    const QDate date(QString(year).toInt(), calendar::MonthNumber(month), QString(day).toInt());
+    EXPECT_TRUE(shownReport().contains(dateLine(date))) << day << " " << month << " " << year;
     display().Unload();
   }
 }
 
 TEST_F(ChineseWindows, CalculateShowsTheChartAndTheFavourableNumber) {
   enter("  Ann ", "1", "January", "1970");
-  find<QRadioButton>(input(), "optSex")->setChecked(true);
+  ASSERT_TRUE(qztest::Click(input().window()->findChildren<QRadioButton*>("optSex").at(0)));
   calculate();
   EXPECT_TRUE(qztest::seams().messages.empty());
   EXPECT_FALSE(input().IsLoaded());
   EXPECT_TRUE(display().IsVisible());
   EXPECT_FALSE(frmMain::instance().IsVisible());
-  EXPECT_EQ(chinese::PersonName, "Ann");
-  EXPECT_EQ(chinese::BirthDate, QDate(1970, 1, 1));
+  EXPECT_TRUE(shownReport().startsWith("Name: Ann\n" + ReportFooter() + "\n" + dateLine(QDate(1970, 1, 1))));
 
   EXPECT_EQ(display().lblLoshuGrid(0)->text(), "[1]\r\n111");
   EXPECT_EQ(display().lblLoshuGrid(6)->text(), "[7]\r\n7");
@@ -214,7 +222,7 @@ TEST_F(ChineseWindows, CalculateShowsTheChartAndTheFavourableNumber) {
 TEST_F(ChineseWindows, BackAndCloseBox) {
   enter("Ann", "6", "August", "1979");
   calculate();
-  QTest::mouseClick(find<QPushButton>(display(), "cmdBack"), Qt::LeftButton);
+  click(display(), "cmdBack");
   EXPECT_FALSE(display().IsLoaded());
   EXPECT_FALSE(frmMain::instance().IsVisible());
   EXPECT_TRUE(input().IsVisible());
@@ -259,7 +267,7 @@ TEST_F(ChineseWindows, SaveThenOpenGivesTheSameChart) {
   calculate();
   const QString chartBefore = display().RTBLoshu()->Text();
   qztest::seams().fileAnswers.push_back(path);
-  openReport([] { QTest::mouseClick(find<QPushButton>(report(), "cmdSave"), Qt::LeftButton); });
+  openReport([] { click(report(), "cmdSave"); });
 
   ASSERT_EQ(qztest::seams().fileRequests.size(), 1u);
   const ui::FileDialogRequest& save = qztest::seams().fileRequests[0];
@@ -275,7 +283,7 @@ TEST_F(ChineseWindows, SaveThenOpenGivesTheSameChart) {
 
   // Back to a fresh input window, then open the file by Alt+O: the same person and chart.
   report().Unload();
-  QTest::mouseClick(find<QPushButton>(display(), "cmdBack"), Qt::LeftButton);
+  click(display(), "cmdBack");
   qztest::Activate(input().window());
   qztest::seams().fileAnswers.push_back(path + ".cnu");
   pressAltO(input().window());
@@ -289,45 +297,79 @@ TEST_F(ChineseWindows, SaveThenOpenGivesTheSameChart) {
   EXPECT_TRUE(qztest::seams().messages.empty());
   EXPECT_TRUE(display().IsVisible());
   EXPECT_FALSE(input().IsLoaded());
-  EXPECT_EQ(chinese::PersonName, "Hugh");
-  EXPECT_EQ(chinese::BirthDate, QDate(1988, 8, 8));
+  EXPECT_TRUE(shownReport().startsWith("Name: Hugh\n" + ReportFooter() + "\n" + dateLine(QDate(1988, 8, 8))));
   EXPECT_EQ(display().RTBLoshu()->Text(), chartBefore);
   EXPECT_EQ(display().lblLoshuGrid(7)->text(), "[8]\r\n8888");
   EXPECT_TRUE(frmNagScreen2::instance().IsLoaded());
   EXPECT_FALSE(frmNagScreen2::instance().IsVisible());
 }
 
+// A name typed with the extension in capitals is kept by the save dialog; Open takes it back.
+TEST_F(ChineseWindows, AReadingSavedWithTheExtensionInCapitalsOpensAgain) {
+  const QString path = qztest::TempPath("Name.CNU");
+  enter("Hugh", "8", "August", "1988");
+  calculate();
+  qztest::seams().fileAnswers.push_back(path);
+  openReport([] { click(report(), "cmdSave"); });
+  ASSERT_TRUE(QFile::exists(path));
+  EXPECT_FALSE(QFile::exists(path + ".cnu"));
+
+  report().Unload();
+  click(display(), "cmdBack");
+  qztest::seams().fileAnswers.push_back(path);
+  click(input(), "cmdOpen");
+  EXPECT_TRUE(qztest::seams().messages.empty()) << qztest::seams().lastPrompt().toStdString();
+  ASSERT_TRUE(display().IsVisible());
+  EXPECT_EQ(display().lblLoshuGrid(7)->text(), "[8]\r\n8888");
+}
+
 TEST_F(ChineseWindows, OpenChecksTheExtensionAndKeepsUnmatchedSelections) {
   input().Show();
-  const QString upper = qztest::TempPath("shout.CNU");
-  qztest::WriteAll(upper, chinese::EncodeChineseReading({"Ann", "1", "January", "1970"}));
-  qztest::seams().fileAnswers.push_back(upper);
-  QTest::mouseClick(find<QPushButton>(input(), "cmdOpen"), Qt::LeftButton);
-  ASSERT_EQ(qztest::seams().messages.size(), 1u);
-  EXPECT_EQ(qztest::seams().lastPrompt(), "Please Check The File.");
-  EXPECT_EQ(qztest::seams().messages[0].style, ui::MsgStyle::Critical);
+  for (const char* name : {"shout.txt", "shout.cn", "shout.cnux"}) {
+    qztest::seams().reset();
+    const QString other = qztest::TempPath(name);
+    qztest::WriteAll(other, chinese::EncodeChineseReading({"Ann", "1", "January", "1970"}));
+    qztest::seams().fileAnswers.push_back(other);
+    click(input(), "cmdOpen");
+    ASSERT_EQ(qztest::seams().messages.size(), 1u) << name;
+    EXPECT_EQ(qztest::seams().lastPrompt(), "Please Check The File.") << name;
+    EXPECT_EQ(qztest::seams().messages[0].style, ui::MsgStyle::Critical) << name;
+    EXPECT_FALSE(display().IsLoaded()) << name;
+  }
+  // The last three letters in any case.
+  for (const char* name : {"mixed.Cnu", "nodotCNU"}) {
+    qztest::seams().reset();
+    const QString path = qztest::TempPath(name);
+    qztest::WriteAll(path, chinese::EncodeChineseReading({"Ann", "1", "January", "1970"}));
+    qztest::seams().fileAnswers.push_back(path);
+    click(input(), "cmdOpen");
+    EXPECT_TRUE(qztest::seams().messages.empty()) << name;
+    ASSERT_TRUE(display().IsVisible()) << name;
+    display().Unload();
+    input().Show();
+  }
 
   // Cancel: nothing happens.
   qztest::seams().messages.clear();
-  QTest::mouseClick(find<QPushButton>(input(), "cmdOpen"), Qt::LeftButton);
+  click(input(), "cmdOpen");
   EXPECT_TRUE(qztest::seams().messages.empty());
   EXPECT_TRUE(input().IsVisible());
 
   // Two lines: name and day filled, month and year keep their selection, Calculate runs.
   const QString twoLines = qztest::TempPath("two-lines.cnu");
   qztest::WriteAll(twoLines, QByteArray::fromHex("96C3C30D0A87860D0A"));  // "Ann", "21"
-  find<QComboBox>(input(), "cboMonth")->setCurrentText("March");
+  ASSERT_TRUE(qztest::Choose(find<QComboBox>(input(), "cboMonth"), "March"));
   qztest::seams().fileAnswers.push_back(twoLines);
-  QTest::mouseClick(find<QPushButton>(input(), "cmdOpen"), Qt::LeftButton);
+  click(input(), "cmdOpen");
   EXPECT_TRUE(qztest::seams().messages.empty());
   EXPECT_TRUE(display().IsVisible());
-  EXPECT_EQ(chinese::BirthDate, QDate(1970, 3, 21));
+  EXPECT_TRUE(shownReport().contains(dateLine(QDate(1970, 3, 21))));
 
   // A file that cannot be read leaves the name empty: Calculate asks for it.
   display().Unload();
   input().Show();
   qztest::seams().fileAnswers.push_back(qztest::TempPath("gone.cnu"));
-  QTest::mouseClick(find<QPushButton>(input(), "cmdOpen"), Qt::LeftButton);
+  click(input(), "cmdOpen");
   EXPECT_EQ(qztest::seams().lastPrompt(), "Please Enter Your Name");
   EXPECT_FALSE(display().IsLoaded());
 }
@@ -335,13 +377,13 @@ TEST_F(ChineseWindows, OpenChecksTheExtensionAndKeepsUnmatchedSelections) {
 TEST_F(ChineseWindows, SaveCancelIsSilentAndAFailedWriteSaysSo) {
   enter("Ann", "1", "January", "1970");
   calculate();
-  openReport([] { QTest::mouseClick(find<QPushButton>(report(), "cmdSave"), Qt::LeftButton); });
+  openReport([] { click(report(), "cmdSave"); });
   EXPECT_EQ(qztest::seams().fileRequests.size(), 1u);
   EXPECT_TRUE(qztest::seams().messages.empty());
 
   const QString bad = qztest::TempPath("missing-folder/ann.cnu");
   qztest::seams().fileAnswers.push_back(bad);
-  openReport([] { QTest::mouseClick(find<QPushButton>(report(), "cmdSave"), Qt::LeftButton); });
+  openReport([] { click(report(), "cmdSave"); });
   ASSERT_EQ(qztest::seams().messages.size(), 1u);
   EXPECT_EQ(qztest::seams().messages[0].style, ui::MsgStyle::Critical);
   EXPECT_TRUE(qztest::seams().lastPrompt().contains(bad));
@@ -354,7 +396,7 @@ TEST_F(ChineseWindows, SaveRefusesALinkToNothingAndAStrangersLink) {
   qztest::ExpectSavesRefuseUnsafeLinks(
       [](const QString& path) {
         qztest::seams().fileAnswers.push_back(path);
-        openReport([] { QTest::mouseClick(find<QPushButton>(report(), "cmdSave"), Qt::LeftButton); });
+        openReport([] { click(report(), "cmdSave"); });
       },
       QStringLiteral("ann.cnu"));
 }
@@ -367,7 +409,7 @@ TEST_F(ChineseWindows, SavePastTheFileSizeLimitGivesTheSystemsReason) {
   {
     qztest::FileSizeLimit limit(4);
     ASSERT_TRUE(limit.ok());
-    openReport([] { QTest::mouseClick(find<QPushButton>(report(), "cmdSave"), Qt::LeftButton); });
+    openReport([] { click(report(), "cmdSave"); });
   }
   ASSERT_EQ(qztest::seams().messages.size(), 1u);
   EXPECT_TRUE(qztest::seams().lastPrompt().endsWith("\r\nFile too large")) << qztest::seams().lastPrompt().toStdString();
@@ -379,7 +421,7 @@ TEST_F(ChineseWindows, SaveWarnsAboutCharactersTheFileCannotHold) {
   enter(QString::fromUtf8("Renée"), "1", "January", "1970");
   calculate();
   // No: nothing is asked or written.
-  openReport([] { QTest::mouseClick(find<QPushButton>(report(), "cmdSave"), Qt::LeftButton); });
+  openReport([] { click(report(), "cmdSave"); });
   ASSERT_EQ(qztest::seams().messages.size(), 1u);
   EXPECT_EQ(qztest::seams().messages[0].style, ui::MsgStyle::YesNoInformation);
   EXPECT_TRUE(qztest::seams().lastPrompt().contains(QString::fromUtf8("é")));
@@ -389,7 +431,7 @@ TEST_F(ChineseWindows, SaveWarnsAboutCharactersTheFileCannotHold) {
   qztest::seams().messages.clear();
   qztest::seams().answers.push_back(ui::MsgAnswer::Yes);
   qztest::seams().fileAnswers.push_back(path);
-  openReport([] { QTest::mouseClick(find<QPushButton>(report(), "cmdSave"), Qt::LeftButton); });
+  openReport([] { click(report(), "cmdSave"); });
   EXPECT_EQ(qztest::seams().messages.size(), 1u);
   EXPECT_EQ(chinese::ReadChineseReadingFile(path)->personName, "Rene");
 }
@@ -402,7 +444,7 @@ TEST_F(ChineseWindows, PrintsTheFramedReportOnTheDefaultPrinter) {
   openReport([&] {
     for (const QString& pdf : {first, second}) {
       qztest::seams().defaultPrinterPdf = pdf;
-      QTest::mouseClick(find<QPushButton>(report(), "cmdPrint"), Qt::LeftButton);
+      click(report(), "cmdPrint");
     }
   });
   EXPECT_TRUE(qztest::seams().messages.empty());
@@ -418,7 +460,7 @@ TEST_F(ChineseWindows, PrintsTheFramedReportOnTheDefaultPrinter) {
 TEST_F(ChineseWindows, PrintWithoutAPrinterSaysSo) {
   enter("Ann", "1", "January", "1970");
   calculate();
-  openReport([] { QTest::mouseClick(find<QPushButton>(report(), "cmdPrint"), Qt::LeftButton); });
+  openReport([] { click(report(), "cmdPrint"); });
   ASSERT_EQ(qztest::seams().messages.size(), 1u);
   EXPECT_TRUE(qztest::seams().lastPrompt().contains("printer"));
 }
@@ -510,8 +552,16 @@ TEST_F(ChineseWindows, AltFOpensTheFileMenuAtTheFirstPress) {
 TEST_F(ChineseWindows, EachSaveBuildsAFreshReport) {
   enter("Ann", "1", "January", "1970");
   calculate();
-  openReport([] { find<ui::RichTextBox>(report(), "RTB")->SetText("scribbled over"); });
-  QString second;
-  openReport([&] { second = reportText(); });
+  QString scribbled;
+  openReport([&] {
+    auto* rtb = find<ui::RichTextBox>(report(), "RTB");
+    ASSERT_TRUE(qztest::Click(rtb->viewport()));
+    QTest::keyClick(rtb, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClicks(rtb, "scribbled over");
+    scribbled = reportText();
+  });
+  ASSERT_TRUE(scribbled.startsWith("scribbled overName: Ann"));
+  const QString second = shownReport();
   EXPECT_TRUE(second.startsWith("Name: Ann"));
+  EXPECT_FALSE(second.contains("scribbled"));
 }

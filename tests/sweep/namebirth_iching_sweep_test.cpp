@@ -11,7 +11,6 @@
 #include <QStackedWidget>
 
 #include "common/test_support.h"
-#include "iching/core/saved_names.h"
 #include "iching/frm_iching_numerology_main.h"
 #include "namebirth/core/numerology_software.h"
 #include "namebirth/frm_numerology_software_one.h"
@@ -220,7 +219,7 @@ TEST_F(IchingSweep, OpenOfBadFiles) {
     }
     if (f.unreadable) {
       ASSERT_EQ(seams().messages.size(), 1u) << f.what;
-      EXPECT_EQ(seams().messages[0].prompt, iching::SavedNamesMessage(iching::SavedNamesStatus::Unreadable)) << f.what;
+      EXPECT_EQ(seams().messages[0].prompt, frmIChingNumerologyMain::kUnreadableFile) << f.what;
       EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::Critical) << f.what;
     }
     if (!before.isEmpty()) {

@@ -9,12 +9,6 @@
 #include "services/text_rules.h"
 
 namespace chinese {
-QString PersonName;
-QString BirthDay;
-QString BirthMonth;
-QString BirthYear;
-QDate BirthDate;
-
 namespace {
 const QByteArray kLineEnd("\r\n");
 
@@ -24,13 +18,16 @@ QString decodeField(const QByteArray& bytes) { return ansi::toUnicode(DecodeByte
 // Lines ending in CR LF, a lone CR or a lone LF; a last line without an end counts too.
 }  // namespace
 
-void StoreInputs(const QString& name, const QString& day, const QString& month, const QString& year) {
-  PersonName = TrimBlanks(name);
-  BirthDay = TrimBlanks(day);
-  BirthMonth = TrimBlanks(month);
-  BirthYear = TrimBlanks(year);
+ChinesePerson PersonOf(const QString& name, const QString& day, const QString& month, const QString& year) {
+  ChinesePerson person;
+  person.PersonName = TrimBlanks(name);
+  person.BirthDay = TrimBlanks(day);
+  person.BirthMonth = TrimBlanks(month);
+  person.BirthYear = TrimBlanks(year);
   // Formed from the numbers, never from a text read back by a locale's parser.
-  BirthDate = QDate(BirthYear.toInt(), calendar::MonthNumber(BirthMonth), BirthDay.toInt());
+  person.BirthDate =
+      QDate(person.BirthYear.toInt(), calendar::MonthNumber(person.BirthMonth), person.BirthDay.toInt());
+  return person;
 }
 
 DateFault CheckBirthDate(int day, int month, int year) {
@@ -51,6 +48,8 @@ ChineseReadingFile DecodeChineseReading(const QByteArray& bytes) {
   auto line = [&lines](int i) { return i < lines.size() ? decodeField(lines[i]) : QString(); };
   return {line(0), line(1), line(2), line(3)};
 }
+
+bool HasChineseReadingExtension(const QString& path) { return path.endsWith(QLatin1String("cnu"), Qt::CaseInsensitive); }
 
 bool WriteChineseReadingFile(const QString& path, const ChineseReadingFile& reading, QString* error) {
   return WriteWholeFile(path, EncodeChineseReading(reading), error);

@@ -6,15 +6,30 @@
 #include <optional>
 
 namespace chinese {
-// The last calculated person; written only by Calculate, read by the result and report windows.
-extern QString PersonName;  // the name, blanks trimmed
-extern QString BirthDay;    // "1" .. "31"
-extern QString BirthMonth;  // "January" .. "December"
-extern QString BirthYear;   // "1900" .. "2050"
-extern QDate BirthDate;     // the date of the three; only the report shows it
+// The four fields of a Chinese reading file, one encoded line each, every line ending in CR LF.
+struct ChineseReadingFile {
+  QString personName;
+  QString birthDay;
+  QString birthMonth;
+  QString birthYear;
+  bool operator==(const ChineseReadingFile&) const = default;
+};
 
-// Stores a person's inputs (each trimmed of blanks); BirthDate is formed from the numbers.
-void StoreInputs(const QString& name, const QString& day, const QString& month, const QString& year);
+// One calculated person: the input window's texts, each trimmed of blanks.
+struct ChinesePerson {
+  QString PersonName;  // the name
+  QString BirthDay;    // "1" .. "31"
+  QString BirthMonth;  // "January" .. "December"
+  QString BirthYear;   // "1900" .. "2050"
+  QDate BirthDate;     // the date of the three; only the report shows it
+  bool operator==(const ChinesePerson&) const = default;
+
+  // The fields its reading file holds.
+  ChineseReadingFile ReadingFile() const { return {PersonName, BirthDay, BirthMonth, BirthYear}; }
+};
+
+// The person of the input window's texts; BirthDate is formed from the numbers.
+ChinesePerson PersonOf(const QString& name, const QString& day, const QString& month, const QString& year);
 
 // The birth date's check: which message refuses a day of a month in a year.
 enum class DateFault {
@@ -28,18 +43,12 @@ inline const QString kNameMissing = QStringLiteral("Please Enter Your Name");
 inline const QString kFebruaryRefused = QStringLiteral("Please Enter Correct Date Or Month!");
 inline const QString kThirtyDayMonthRefused = QStringLiteral("Please Enter Correct Date Or Month !");
 
-// The four fields of a Chinese reading file, one encoded line each, every line ending in CR LF.
-struct ChineseReadingFile {
-  QString personName;
-  QString birthDay;
-  QString birthMonth;
-  QString birthYear;
-  bool operator==(const ChineseReadingFile&) const = default;
-};
-
 QByteArray EncodeChineseReading(const ChineseReadingFile& reading);
 // Up to four lines; a line missing at the end reads as empty.
 ChineseReadingFile DecodeChineseReading(const QByteArray& bytes);
+
+// True when the path ends in "cnu", in any letter case: a save dialog keeps a typed "Name.CNU".
+bool HasChineseReadingExtension(const QString& path);
 
 // Writes the whole file or nothing; false (with a reason) when it could not be written.
 bool WriteChineseReadingFile(const QString& path, const ChineseReadingFile& reading,

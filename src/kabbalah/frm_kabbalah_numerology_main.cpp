@@ -151,7 +151,7 @@ void frmKabbalahNumerologyMain::Form_Unload() { frmMain::instance().Show(); }
 void frmKabbalahNumerologyMain::CloseInputWindow() { Unload(); }
 
 bool frmKabbalahNumerologyMain::txtName_KeyPress(QLineEdit* box, QKeyEvent* event) {
-  const char32_t typed = kabbalah::TypedCharacter(event);
+  const char32_t typed = ui::KeyCharacterCode(event);
   if (typed == 0) return false;  // keys that type nothing: arrows, Delete, Tab ...
   switch (filterCharacter(typed)) {
     case Typed::Pass: return false;

@@ -23,6 +23,7 @@
 #include "chinese/frm_chinese_numerology_main.h"
 #include "chinese/frm_chinese_numerology_save.h"
 #include "common/test_support.h"
+#include "common/shown_text.h"
 #include "iching/frm_iching_numerology_main.h"
 #include "reading/core/comprehensive.h"
 #include "reading/core/reading_file.h"
@@ -60,21 +61,8 @@ struct Markup {
 };
 std::vector<Markup> Markups() { return {{"a picture", PictureMarkup()}, {"bold", QStringLiteral("<B>BOLD</B>")}}; }
 
-// What a label or tool tip of this format shows of the text: Qt takes an AutoText for rich text
-// when Qt::mightBeRichText says so.
-QString ShownText(const QString& text, Qt::TextFormat format) {
-  const bool rich = format == Qt::RichText || (format == Qt::AutoText && Qt::mightBeRichText(text));
-  if (!rich) return text;
-  QTextDocument document;
-  document.setHtml(text);
-  return document.toPlainText();
-}
-
-QWidget* ShownToolTip() {
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->inherits("QTipLabel") && w->isVisible()) return w;
-  return nullptr;
-}
+using qztest::ShownText;
+using qztest::ShownToolTip;
 
 // The mouse rests on the widget: its tool tip shows the text as written and no picture.
 void ExpectToolTipAsWritten(QWidget* widget, const std::string& what) {

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "common/test_support.h"
+#include "common/shown_text.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 
@@ -64,18 +65,8 @@ class frmNames : public ui::FormOf<frmNames> {
   }
 };
 
-QString ShownText(const QString& text, Qt::TextFormat format) {
-  if (format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(text))) return text;
-  QTextDocument document;
-  document.setHtml(text);
-  return document.toPlainText();
-}
-
-QWidget* ShownToolTip() {
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->inherits("QTipLabel") && w->isVisible()) return w;
-  return nullptr;
-}
+using qztest::ShownText;
+using qztest::ShownToolTip;
 
 class PlainText : public qztest::SeamTest {
  protected:

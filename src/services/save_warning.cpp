@@ -7,7 +7,8 @@
 bool ConfirmSavingWithout(const QString& lostCharacters, const QString& fileDescription) {
   if (lostCharacters.isEmpty()) return true;
   QStringList shown;
-  for (QChar c : lostCharacters) shown << QString(c);
+  // Each character whole, also one outside the basic plane (two UTF-16 units).
+  for (const char32_t c : lostCharacters.toUcs4()) shown << QString::fromUcs4(&c, 1);
   const QString prompt = QStringLiteral("The %1 cannot hold these characters of the name: ").arg(fileDescription) +
                          shown.join(QLatin1Char(' ')) +
                          QStringLiteral("\r\nThey will not be saved, and the reading of the saved file may differ."

@@ -1,5 +1,7 @@
 #include "services/text_codec.h"
 
+#include <QList>
+
 #include <array>
 
 namespace {
@@ -73,10 +75,12 @@ QString DecodeText(const QString& text) {
 }
 
 QString CharactersLostByEncoding(const QString& text) {
-  QString out;
-  for (QChar c : text) {
-    const int code = ansi::codeOf(c);
-    if ((code < 0 || code + kShift > 255) && !out.contains(c)) out += c;
+  // Whole characters: one outside the basic plane is two UTF-16 units, neither of which the
+  // code page holds. An unpaired unit counts as U+FFFD.
+  QList<char32_t> lost;
+  for (const char32_t c : text.toUcs4()) {
+    const int code = c > 0xFFFF ? -1 : ansi::codeOf(QChar(c));
+    if ((code < 0 || code + kShift > 255) && !lost.contains(c)) lost.append(c);
   }
-  return out;
+  return QString::fromUcs4(lost.constData(), lost.size());
 }

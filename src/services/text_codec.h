@@ -19,7 +19,8 @@ QByteArray EncodeBytes(const QByteArray& bytes);
 QByteArray DecodeBytes(const QByteArray& bytes);
 
 // The distinct characters of a text that EncodeText cannot keep (codes 171 to 255 are
-// dropped, characters outside Windows-1252 become "?"), in the order they first appear.
+// dropped, characters outside Windows-1252 become "?"), whole code points in the order they
+// first appear.
 QString CharactersLostByEncoding(const QString& text);
 
 // Text forms. A text of more than 32,767 characters gives the empty string.

@@ -250,8 +250,10 @@ bool replaceWhole(const SaveTarget& target, const QByteArray& data, QString* err
   };
   // A file-size limit or a full disk stops a write, or the flush to the disk, with its reason.
   if (!writeAll(fd.get(), data)) return discard(errno);
-  if (::fchmod(fd.get(), mode) != 0) return discard(errno);
-  if (::fsync(fd.get()) != 0) return discard(errno);
+  // A file system without Unix permissions (a FAT stick) refuses the change; the file is saved all the same.
+  (void)::fchmod(fd.get(), mode);
+  // A file system that cannot flush on request (EINVAL, ENOTSUP) has the data all the same.
+  if (::fsync(fd.get()) != 0 && errno != EINVAL && errno != ENOTSUP) return discard(errno);
   if (::close(fd.release()) != 0) return discard(errno);
   if (::renameat(folder, temporary.constData(), folder, target.name.constData()) != 0) return discard(errno);
   return true;

@@ -66,7 +66,8 @@ void change(const std::function<void(QSettings&)>& edit) {
     QSettings s = copy.settings();
     edit(s);
     s.sync();
-    if (s.status() != QSettings::NoError) return;
+    // A file QSettings could not parse (FormatError) is written anew, as QSettings would.
+    if (s.status() == QSettings::AccessError) return;
   }
   const std::optional<QByteArray> changed = copy.bytes();
   if (!changed || *changed == *old) return;

@@ -249,3 +249,10 @@ TEST_F(SettingsFile, ALockFileNameOfAnotherKindIsNeverWaitedOn) {
       QDir().rmdir(lock);
   }
 }
+
+TEST_F(SettingsFile, AFileQSettingsCannotParseIsWrittenAnew) {
+  qztest::WriteAll(path, QByteArray::fromHex("8684878487858789"));
+  EXPECT_EQ(settings::ReadDuration(), QString());
+  RemindToCheckForUpdate();
+  EXPECT_EQ(settings::ReadDuration(), calendar::ShortDateText(QDate(2026, 12, 10)));
+}

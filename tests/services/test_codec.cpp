@@ -74,6 +74,8 @@ TEST(TextCodec, CharactersLostAreWholeCharacters) {
       {QString::fromUtf8("𝔄nn«"), QString::fromUtf8("𝔄«")},
       // A first unit without its second counts as the replacement character.
       {QString(lone, 2), QString(QChar::ReplacementCharacter)},
+      // No byte order mark is taken for one and dropped.
+      {QString(QChar(0xFEFF)) + QStringLiteral("A"), QString(QChar(0xFEFF))},
       {QStringLiteral("JOHN"), QString()},
   };
   for (const auto& c : cases) EXPECT_EQ(CharactersLostByEncoding(c.text), c.lost) << c.text.toStdString();

@@ -16,13 +16,17 @@ bool IsRegularFile(const QString& path, qint64* size = nullptr);
 // it may. Refused, as the kernel's protected_symlinks guard refuses it: a link in a sticky
 // world-writable folder (such as /tmp) whose owner is neither the user nor the folder's
 // owner. Refused too: a file name that is a link to nothing, through which a save would
-// create a file where the link points. WriteWholeFile checks this first.
+// create a file where the link points.
 QString UnsafeLinkReason(const QString& path);
 
-// Writes data to path through a temporary file that replaces the old one only when
-// everything was written; a device is written in place and never replaced, and a FIFO or
-// socket is refused. False when anything failed; the old file is then as it was.
-// error, when given, receives the reason of a failure.
+// Writes data to path whole or not at all; every save of the suite goes through here. The path
+// is followed one name at a time from folders held open (UnsafeLinkReason's rules), and the
+// data is written to a new private file in the folder reached, then renamed onto the name: a
+// link planted there after the check is replaced, never followed. A replaced file keeps its
+// permissions, a new one gets those the umask leaves; a read-only file is not replaced. A
+// device is written in place and never replaced; a folder, FIFO or socket is refused. False
+// when anything failed; the old file is then as it was and no temporary file is left.
+// error, when given, receives the reason of a failure (the system's, such as "File too large").
 bool WriteWholeFile(const QString& path, const QByteArray& data, QString* error = nullptr);
 
 // The lines of a text file's bytes, at most maxLines of them: CR LF, a lone CR or a lone LF

@@ -2,12 +2,14 @@
 
 #include <QStringList>
 
+#include "services/text_codec.h"
 #include "ui/msgbox.h"
 
 bool ConfirmSavingWithout(const QString& lostCharacters, const QString& fileDescription) {
   if (lostCharacters.isEmpty()) return true;
   QStringList shown;
-  for (QChar c : lostCharacters) shown << QString(c);
+  // Each character whole, also one outside the basic plane (two UTF-16 units).
+  for (const char32_t c : CodePoints(lostCharacters)) shown << CharacterText(c);
   const QString prompt = QStringLiteral("The %1 cannot hold these characters of the name: ").arg(fileDescription) +
                          shown.join(QLatin1Char(' ')) +
                          QStringLiteral("\r\nThey will not be saved, and the reading of the saved file may differ."

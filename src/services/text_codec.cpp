@@ -1,5 +1,7 @@
 #include "services/text_codec.h"
 
+#include <QList>
+
 #include <array>
 
 namespace {
@@ -72,11 +74,36 @@ QString DecodeText(const QString& text) {
   return ansi::toUnicode(DecodeBytes(ansi::fromUnicode(text)));
 }
 
-QString CharactersLostByEncoding(const QString& text) {
-  QString out;
-  for (QChar c : text) {
-    const int code = ansi::codeOf(c);
-    if ((code < 0 || code + kShift > 255) && !out.contains(c)) out += c;
+QList<char32_t> CodePoints(const QString& text) {
+  // By hand: QString::toUcs4 drops a U+FEFF at the start as a byte order mark.
+  QList<char32_t> points;
+  points.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text.at(i);
+    if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+      points.append(QChar::surrogateToUcs4(c, text.at(++i)));
+    } else {
+      points.append(c.isSurrogate() ? char32_t(QChar::ReplacementCharacter) : char32_t(c.unicode()));
+    }
   }
+  return points;
+}
+
+QString CharacterText(char32_t c) {
+  if (!QChar::requiresSurrogates(c)) return QString(QChar(char16_t(c)));
+  const QChar pair[] = {QChar(QChar::highSurrogate(c)), QChar(QChar::lowSurrogate(c))};
+  return QString(pair, 2);
+}
+
+QString CharactersLostByEncoding(const QString& text) {
+  // Whole characters: one outside the basic plane is two UTF-16 units, neither of which the
+  // code page holds. An unpaired unit counts as U+FFFD.
+  QList<char32_t> lost;
+  for (const char32_t c : CodePoints(text)) {
+    const int code = c > 0xFFFF ? -1 : ansi::codeOf(QChar(c));
+    if ((code < 0 || code + kShift > 255) && !lost.contains(c)) lost.append(c);
+  }
+  QString out;
+  for (const char32_t c : lost) out += CharacterText(c);
   return out;
 }

@@ -3,6 +3,7 @@
 // shifted by 85. Work is done on bytes; the QString forms map bytes through our own
 // Windows-1252 table, so encoded text never meets a locale converter.
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 namespace ansi {
@@ -19,8 +20,14 @@ QByteArray EncodeBytes(const QByteArray& bytes);
 QByteArray DecodeBytes(const QByteArray& bytes);
 
 // The distinct characters of a text that EncodeText cannot keep (codes 171 to 255 are
-// dropped, characters outside Windows-1252 become "?"), in the order they first appear.
+// dropped, characters outside Windows-1252 become "?"), whole code points in the order they
+// first appear.
 QString CharactersLostByEncoding(const QString& text);
+
+// The text's characters as code points; a UTF-16 unit without its pair counts as U+FFFD.
+QList<char32_t> CodePoints(const QString& text);
+// One character as text (two UTF-16 units outside the basic plane).
+QString CharacterText(char32_t c);
 
 // Text forms. A text of more than 32,767 characters gives the empty string.
 QString EncodeText(const QString& text);

@@ -436,6 +436,18 @@ TEST_F(ChineseWindows, SaveWarnsAboutCharactersTheFileCannotHold) {
   EXPECT_EQ(chinese::ReadChineseReadingFile(path)->personName, "Rene");
 }
 
+TEST_F(ChineseWindows, SaveNamesCharactersOutsideTheBasicPlaneWhole) {
+  input().Show();
+  ASSERT_TRUE(qztest::Paste(find<QLineEdit>(input(), "txtName"), QString::fromUtf8("Ann😀😁")));
+  for (const auto& [name, text] : {std::pair{"cboDate", "1"}, {"cboMonth", "January"}, {"cboYear", "1970"}})
+    EXPECT_TRUE(qztest::Choose(find<QComboBox>(input(), name), text)) << name;
+  calculate();
+  openReport([] { QTest::mouseClick(find<QPushButton>(report(), "cmdSave"), Qt::LeftButton); });
+  ASSERT_EQ(qztest::seams().messages.size(), 1u);
+  EXPECT_TRUE(qztest::seams().lastPrompt().contains(QString::fromUtf8(": 😀 😁\r\n")))
+      << qztest::seams().lastPrompt().toStdString();
+}
+
 TEST_F(ChineseWindows, PrintsTheFramedReportOnTheDefaultPrinter) {
   enter("Ann", "1", "January", "1970");
   calculate();

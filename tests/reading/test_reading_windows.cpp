@@ -522,6 +522,29 @@ TEST_F(ReadingWindows, SaveWarnsAboutCharactersTheFileCannotHold) {
   EXPECT_EQ(back->lastName, "NEZ");
 }
 
+TEST_F(ReadingWindows, SaveNamesCharactersOutsideTheBasicPlaneWhole) {
+  // Two characters outside the basic plane that share their first UTF-16 unit.
+  const QString first = QString::fromUtf8("Иван😀😁");
+  ASSERT_TRUE(qztest::Paste(box("txtFirstName"), first));
+  ASSERT_EQ(box("txtFirstName")->text(), first);
+  EXPECT_TRUE(qztest::Enter(box("txtLastName"), "SMITH"));
+  for (const auto& [name, text] : {std::pair{"cboMonth", "August"}, {"cboDate", "6"}, {"cboYear", "1979"}})
+    EXPECT_TRUE(qztest::Choose(list(name), text)) << name;
+  Click(input(), "cmdNext");
+  ASSERT_TRUE(result().IsVisible()) << seams().lastPrompt().toStdString();
+  Click(result(), "cmdLifePath");
+  const QString path = qztest::TempPath("ivan.num");
+  QFile::remove(path);
+  seams().messages.clear();
+  seams().answers.push_back(ui::MsgAnswer::Yes);
+  seams().fileAnswers.push_back(path);
+  Click(frmNumerologyProDisp::instance(), "cmdSave");
+  ASSERT_EQ(seams().messages.size(), 1u);
+  EXPECT_TRUE(seams().messages[0].prompt.contains(QString::fromUtf8(": И в а н 😀 😁\r\n")))
+      << seams().messages[0].prompt.toStdString();
+  EXPECT_TRUE(QFile::exists(path));
+}
+
 TEST_F(ReadingWindows, OpenRestoresTheSavedReading) {
   NextFor({"JOHN", "PAUL", "SMITH", "October", "29", "1999"});
   Click(result(), "cmdComprehensiveReading");

@@ -61,3 +61,22 @@ TEST(TextCodec, EmptyAndOverLongTexts) {
   EXPECT_TRUE(EncodeBytes(QByteArray(40000, 'a')).isEmpty());
   EXPECT_EQ(EncodeText(QString(32767, QLatin1Char('a'))).size(), 32767);
 }
+
+TEST(TextCodec, CharactersLostAreWholeCharacters) {
+  const QChar lone[] = {QChar(0xD83D), QChar('A')};
+  const struct {
+    QString text;
+    QString lost;
+  } cases[] = {
+      {QString::fromUtf8("Иван😀"), QString::fromUtf8("Иван😀")},
+      // Two characters sharing their first UTF-16 unit, one of them twice.
+      {QString::fromUtf8("A😀B😁😀"), QString::fromUtf8("😀😁")},
+      {QString::fromUtf8("𝔄nn«"), QString::fromUtf8("𝔄«")},
+      // A first unit without its second counts as the replacement character.
+      {QString(lone, 2), QString(QChar::ReplacementCharacter)},
+      // No byte order mark is taken for one and dropped.
+      {QString(QChar(0xFEFF)) + QStringLiteral("A"), QString(QChar(0xFEFF))},
+      {QStringLiteral("JOHN"), QString()},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CharactersLostByEncoding(c.text), c.lost) << c.text.toStdString();
+}

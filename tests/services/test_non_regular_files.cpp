@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <optional>
+
 #include "common/non_regular_files.h"
 #include "common/test_support.h"
+#include "services/calendar.h"
 #include "services/file_io.h"
 #include "services/settings_store.h"
 #include "services/text_codec.h"
@@ -24,6 +28,38 @@ QString makeRegular(const QString& name, const QByteArray& bytes) {
   file.write(bytes);
   return path;
 }
+
+// Removes a folder when the code under test has not returned in time (so that a wait for the
+// name to be free ends), and the test fails instead of hanging.
+class FolderGuard {
+ public:
+  explicit FolderGuard(const QString& folder) : folder_(folder), watchdog_([this] { watch(); }) {}
+  ~FolderGuard() {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      done_ = true;
+    }
+    wake_.notify_all();
+    watchdog_.join();
+    EXPECT_FALSE(fired_) << "waited on the folder " << folder_.toStdString();
+  }
+  FolderGuard(const FolderGuard&) = delete;
+  FolderGuard& operator=(const FolderGuard&) = delete;
+
+ private:
+  void watch() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    if (wake_.wait_for(lock, std::chrono::seconds(5), [this] { return done_; })) return;
+    fired_ = true;
+    QDir().rmdir(folder_);
+  }
+  QString folder_;
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  bool done_ = false;
+  bool fired_ = false;
+  std::thread watchdog_;
+};
 }  // namespace
 
 TEST(NonRegularFiles, OnlyARegularFileIsRead) {
@@ -172,4 +208,51 @@ TEST_F(SettingsFile, OnlyASmallFileIsRead) {
   EXPECT_TRUE(seams().messages.empty());
   EXPECT_EQ(QFileInfo(path).size(), 64 * 1024 + 1);
   EXPECT_EQ(QFileInfo(path).lastModified(), before);
+}
+
+TEST_F(SettingsFile, ALockFileNameOfAnotherKindIsNeverWaitedOn) {
+  // Another program's FIFO or folder where QSettings keeps its lock file.
+  const QString lock = path + QStringLiteral(".lock");
+  const QString today = calendar::ShortDateText(QDate(2026, 12, 10));
+  for (const bool fifo : {true, false}) {
+    SCOPED_TRACE(fifo ? "a FIFO" : "a folder");
+    QFile::remove(path);
+    ASSERT_TRUE(fifo ? qztest::MakeFifo(lock) : QDir().mkdir(lock));
+    {
+      std::optional<qztest::FifoGuard> fifoGuard;
+      std::optional<FolderGuard> folderGuard;
+      if (fifo)
+        fifoGuard.emplace(lock);
+      else
+        folderGuard.emplace(lock);
+      QElapsedTimer clock;
+      clock.start();
+      RemindToCheckForUpdate();  // nothing stored yet: today is stored
+      EXPECT_EQ(settings::ReadDuration(), today);
+      settings::WriteDuration(QStringLiteral("1/1/2000"));
+      EXPECT_EQ(settings::ReadDuration(), QStringLiteral("1/1/2000"));
+      settings::RemoveDuration();
+      EXPECT_EQ(settings::ReadDuration(), QString());
+      settings::WriteDuration(today);
+      EXPECT_LT(clock.elapsed(), 2000);
+    }
+    EXPECT_TRUE(seams().messages.empty());
+    // The file is one QSettings reads as it always did; the other program's file is left alone.
+    EXPECT_EQ(DecodeText(QSettings(path, QSettings::IniFormat)
+                             .value(QStringLiteral("Settings/") + EncodeText(QStringLiteral("Duration")))
+                             .toString()),
+              today);
+    EXPECT_TRUE(QFileInfo(lock).exists() && (fifo ? !QFileInfo(lock).isFile() : QFileInfo(lock).isDir()));
+    if (fifo)
+      QFile::remove(lock);
+    else
+      QDir().rmdir(lock);
+  }
+}
+
+TEST_F(SettingsFile, AFileQSettingsCannotParseIsWrittenAnew) {
+  qztest::WriteAll(path, QByteArray::fromHex("8684878487858789"));
+  EXPECT_EQ(settings::ReadDuration(), QString());
+  RemindToCheckForUpdate();
+  EXPECT_EQ(settings::ReadDuration(), calendar::ShortDateText(QDate(2026, 12, 10)));
 }

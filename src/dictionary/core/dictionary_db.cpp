@@ -3,26 +3,18 @@
 #define SQLITE_HAS_CODEC 1
 #include <sqlite3.h>
 
-#include <dlfcn.h>
 #include <unistd.h>
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QVersionNumber>
 #include <chrono>
 #include <cstring>
-#include <type_traits>
 
+#include "dictionary/core/sqlcipher_engine.h"
 #include "services/file_io.h"
 
 namespace dictionary {
 namespace {
-// The oldest engine the program accepts: SQLCipher 4.6.1 with the SQLite it carries.
-constexpr int kMinSqliteVersion = 3046000;
-const QVersionNumber kMinCipherVersion(4, 6, 1);
-// The engine's own memory, whatever a file asks of it.
-constexpr sqlite3_int64 kEngineHeapLimit = 512ll << 20;
 // An untrusted file's work: the engine calls back every kTickOps instructions, and stops at the
 // deadline or after kMaxTicks calls. Reading the schema runs a few instructions per entry, so the
 // calls come often even while the engine parses it.
@@ -32,108 +24,6 @@ constexpr long long kMaxTicks = 200000;
 long long steadyNs() {
   return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
       .count();
-}
-
-// The database engine, loaded on first use so that starting the program never pays for it.
-struct Engine {
-  bool loaded = false;
-  QString problem;
-  decltype(&::sqlite3_bind_text) bind_text = nullptr;
-  decltype(&::sqlite3_busy_timeout) busy_timeout = nullptr;
-  decltype(&::sqlite3_close) close = nullptr;
-  decltype(&::sqlite3_column_bytes) column_bytes = nullptr;
-  decltype(&::sqlite3_column_count) column_count = nullptr;
-  decltype(&::sqlite3_column_int) column_int = nullptr;
-  decltype(&::sqlite3_column_name) column_name = nullptr;
-  decltype(&::sqlite3_column_text) column_text = nullptr;
-  decltype(&::sqlite3_db_config) db_config = nullptr;
-  decltype(&::sqlite3_errcode) errcode = nullptr;
-  decltype(&::sqlite3_errmsg) errmsg = nullptr;
-  decltype(&::sqlite3_exec) exec = nullptr;
-  decltype(&::sqlite3_extended_errcode) extended_errcode = nullptr;
-  decltype(&::sqlite3_finalize) finalize = nullptr;
-  decltype(&::sqlite3_free) free = nullptr;
-  decltype(&::sqlite3_hard_heap_limit64) hard_heap_limit64 = nullptr;
-  decltype(&::sqlite3_key) key = nullptr;
-  decltype(&::sqlite3_libversion_number) libversion_number = nullptr;
-  decltype(&::sqlite3_limit) limit = nullptr;
-  decltype(&::sqlite3_open_v2) open_v2 = nullptr;
-  decltype(&::sqlite3_prepare_v2) prepare_v2 = nullptr;
-  decltype(&::sqlite3_progress_handler) progress_handler = nullptr;
-  decltype(&::sqlite3_reset) reset = nullptr;
-  decltype(&::sqlite3_step) step = nullptr;
-};
-
-const QString kNoEngine = QStringLiteral(
-    "The database engine SQLCipher (libsqlcipher) is not installed, so the dictionary cannot be opened.");
-
-QString cipherVersionOf(const Engine& e) {
-  sqlite3* db = nullptr;
-  QString version;
-  if (e.open_v2(":memory:", &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
-    sqlite3_stmt* st = nullptr;
-    // A file of another key or format is an answer, not an error worth printing.
-    if (e.prepare_v2(db, "PRAGMA cipher_log_source = NONE", -1, &st, nullptr) == SQLITE_OK) e.step(st);
-    e.finalize(st);
-    st = nullptr;
-    if (e.prepare_v2(db, "PRAGMA cipher_version", -1, &st, nullptr) == SQLITE_OK && e.step(st) == SQLITE_ROW)
-      version = QString::fromUtf8(reinterpret_cast<const char*>(e.column_text(st, 0)));
-    e.finalize(st);
-  }
-  e.close(db);
-  return version;
-}
-
-const Engine& engine() {
-  static const Engine e = [] {
-    Engine out;
-    out.problem = kNoEngine;
-    // The current library first; an older one is loaded only to name it in the message.
-    void* library = dlopen("libsqlcipher.so.1", RTLD_NOW | RTLD_LOCAL);
-    if (!library) library = dlopen("libsqlcipher.so.0", RTLD_NOW | RTLD_LOCAL);
-    if (!library) return out;
-    bool all = true;
-    auto bind = [&](auto& fn, const char* name) {
-      fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(dlsym(library, name));
-      all = all && fn != nullptr;
-    };
-    bind(out.libversion_number, "sqlite3_libversion_number");
-    bind(out.open_v2, "sqlite3_open_v2");
-    bind(out.prepare_v2, "sqlite3_prepare_v2");
-    bind(out.step, "sqlite3_step");
-    bind(out.column_text, "sqlite3_column_text");
-    bind(out.finalize, "sqlite3_finalize");
-    bind(out.close, "sqlite3_close");
-    if (!all) return out;
-    out.problem = EngineVersionProblem(out.libversion_number(), cipherVersionOf(out));
-    if (!out.problem.isEmpty()) return out;
-    bind(out.bind_text, "sqlite3_bind_text");
-    bind(out.busy_timeout, "sqlite3_busy_timeout");
-    bind(out.column_bytes, "sqlite3_column_bytes");
-    bind(out.column_count, "sqlite3_column_count");
-    bind(out.column_int, "sqlite3_column_int");
-    bind(out.column_name, "sqlite3_column_name");
-    bind(out.db_config, "sqlite3_db_config");
-    bind(out.errcode, "sqlite3_errcode");
-    bind(out.errmsg, "sqlite3_errmsg");
-    bind(out.exec, "sqlite3_exec");
-    bind(out.extended_errcode, "sqlite3_extended_errcode");
-    bind(out.free, "sqlite3_free");
-    bind(out.hard_heap_limit64, "sqlite3_hard_heap_limit64");
-    bind(out.key, "sqlite3_key");
-    bind(out.limit, "sqlite3_limit");
-    bind(out.progress_handler, "sqlite3_progress_handler");
-    bind(out.reset, "sqlite3_reset");
-    if (!all) {
-      out.problem = kNoEngine;
-      return out;
-    }
-    out.hard_heap_limit64(kEngineHeapLimit);
-    out.loaded = true;
-    out.problem.clear();
-    return out;
-  }();
-  return e;
 }
 
 ReadLimits& updateLimits() {
@@ -146,20 +36,6 @@ ReadLimits& dictionaryLimits() {
 }
 
 }  // namespace
-
-QString EngineVersionProblem(int sqliteVersionNumber, const QString& cipherVersion) {
-  // "4.6.1 community" and the like: the leading dotted number.
-  const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("^\\s*(\\d+(\\.\\d+)*)")).match(cipherVersion);
-  const QVersionNumber cipher = m.hasMatch() ? QVersionNumber::fromString(m.captured(1)) : QVersionNumber();
-  if (sqliteVersionNumber >= kMinSqliteVersion && !cipher.isNull() && cipher >= kMinCipherVersion) return QString();
-  const QString found = cipher.isNull() ? QStringLiteral("an unknown version") : QStringLiteral("version ") + cipher.toString();
-  return QStringLiteral("The database engine SQLCipher is too old (%1 is installed, %2 or later is needed), "
-                        "so the dictionary cannot be opened.")
-      .arg(found, kMinCipherVersion.toString());
-}
-
-bool DatabaseEngineAvailable() { return engine().loaded; }
-QString DatabaseEngineProblem() { return engine().problem; }
 
 const ReadLimits& UpdateReadLimits() { return updateLimits(); }
 const ReadLimits& DictionaryReadLimits() { return dictionaryLimits(); }

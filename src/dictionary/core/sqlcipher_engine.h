@@ -35,8 +35,12 @@ struct Engine {
   decltype(&::sqlite3_progress_handler) progress_handler = nullptr;
   decltype(&::sqlite3_reset) reset = nullptr;
   decltype(&::sqlite3_step) step = nullptr;
+  decltype(&::sqlite3_vfs_find) vfs_find = nullptr;
+  decltype(&::sqlite3_vfs_register) vfs_register = nullptr;
 };
 
-// The engine, loaded at the first call.
+// The engine, loaded at the first call. A load that failed for a reason that may pass (no memory
+// to map the library or to start it) is tried again at the next call; once the engine is loaded,
+// or known to be missing or too old, the answer holds for the run.
 const Engine& engine();
 }  // namespace dictionary

@@ -228,7 +228,9 @@ TEST_F(UntrustedUpdate, EarlierFormatIsReadAndTheDictionaryRewrittenInTheCurrent
   EXPECT_EQ(result.outcome, MergeOutcome::Updated) << result.error.toStdString();
   EXPECT_TRUE(OpensInCurrentFormat(programDictionary()));
   EXPECT_EQ(linksAfter(), (QStringList{"https://a", "https://old"}));
-  EXPECT_FALSE(QFile::exists(programDictionary() + ".part"));
+  // Nothing of the rewrite is left beside the dictionary but the merge's lock file.
+  EXPECT_EQ(QDir(programDir).entryList(QDir::Files | QDir::System | QDir::Hidden),
+            (QStringList{"numerology.dll", "numerology.dll.lock"}));
 }
 
 TEST_F(UntrustedUpdate, FilesTheProgramWritesAreInTheCurrentFormat) {

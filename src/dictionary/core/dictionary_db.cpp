@@ -3,26 +3,21 @@
 #define SQLITE_HAS_CODEC 1
 #include <sqlite3.h>
 
-#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QVersionNumber>
 #include <chrono>
 #include <cstring>
-#include <type_traits>
 
+#include "dictionary/core/descriptor_vfs.h"
+#include "dictionary/core/sqlcipher_engine.h"
 #include "services/file_io.h"
 
 namespace dictionary {
 namespace {
-// The oldest engine the program accepts: SQLCipher 4.6.1 with the SQLite it carries.
-constexpr int kMinSqliteVersion = 3046000;
-const QVersionNumber kMinCipherVersion(4, 6, 1);
-// The engine's own memory, whatever a file asks of it.
-constexpr sqlite3_int64 kEngineHeapLimit = 512ll << 20;
 // An untrusted file's work: the engine calls back every kTickOps instructions, and stops at the
 // deadline or after kMaxTicks calls. Reading the schema runs a few instructions per entry, so the
 // calls come often even while the engine parses it.
@@ -32,108 +27,6 @@ constexpr long long kMaxTicks = 200000;
 long long steadyNs() {
   return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
       .count();
-}
-
-// The database engine, loaded on first use so that starting the program never pays for it.
-struct Engine {
-  bool loaded = false;
-  QString problem;
-  decltype(&::sqlite3_bind_text) bind_text = nullptr;
-  decltype(&::sqlite3_busy_timeout) busy_timeout = nullptr;
-  decltype(&::sqlite3_close) close = nullptr;
-  decltype(&::sqlite3_column_bytes) column_bytes = nullptr;
-  decltype(&::sqlite3_column_count) column_count = nullptr;
-  decltype(&::sqlite3_column_int) column_int = nullptr;
-  decltype(&::sqlite3_column_name) column_name = nullptr;
-  decltype(&::sqlite3_column_text) column_text = nullptr;
-  decltype(&::sqlite3_db_config) db_config = nullptr;
-  decltype(&::sqlite3_errcode) errcode = nullptr;
-  decltype(&::sqlite3_errmsg) errmsg = nullptr;
-  decltype(&::sqlite3_exec) exec = nullptr;
-  decltype(&::sqlite3_extended_errcode) extended_errcode = nullptr;
-  decltype(&::sqlite3_finalize) finalize = nullptr;
-  decltype(&::sqlite3_free) free = nullptr;
-  decltype(&::sqlite3_hard_heap_limit64) hard_heap_limit64 = nullptr;
-  decltype(&::sqlite3_key) key = nullptr;
-  decltype(&::sqlite3_libversion_number) libversion_number = nullptr;
-  decltype(&::sqlite3_limit) limit = nullptr;
-  decltype(&::sqlite3_open_v2) open_v2 = nullptr;
-  decltype(&::sqlite3_prepare_v2) prepare_v2 = nullptr;
-  decltype(&::sqlite3_progress_handler) progress_handler = nullptr;
-  decltype(&::sqlite3_reset) reset = nullptr;
-  decltype(&::sqlite3_step) step = nullptr;
-};
-
-const QString kNoEngine = QStringLiteral(
-    "The database engine SQLCipher (libsqlcipher) is not installed, so the dictionary cannot be opened.");
-
-QString cipherVersionOf(const Engine& e) {
-  sqlite3* db = nullptr;
-  QString version;
-  if (e.open_v2(":memory:", &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
-    sqlite3_stmt* st = nullptr;
-    // A file of another key or format is an answer, not an error worth printing.
-    if (e.prepare_v2(db, "PRAGMA cipher_log_source = NONE", -1, &st, nullptr) == SQLITE_OK) e.step(st);
-    e.finalize(st);
-    st = nullptr;
-    if (e.prepare_v2(db, "PRAGMA cipher_version", -1, &st, nullptr) == SQLITE_OK && e.step(st) == SQLITE_ROW)
-      version = QString::fromUtf8(reinterpret_cast<const char*>(e.column_text(st, 0)));
-    e.finalize(st);
-  }
-  e.close(db);
-  return version;
-}
-
-const Engine& engine() {
-  static const Engine e = [] {
-    Engine out;
-    out.problem = kNoEngine;
-    // The current library first; an older one is loaded only to name it in the message.
-    void* library = dlopen("libsqlcipher.so.1", RTLD_NOW | RTLD_LOCAL);
-    if (!library) library = dlopen("libsqlcipher.so.0", RTLD_NOW | RTLD_LOCAL);
-    if (!library) return out;
-    bool all = true;
-    auto bind = [&](auto& fn, const char* name) {
-      fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(dlsym(library, name));
-      all = all && fn != nullptr;
-    };
-    bind(out.libversion_number, "sqlite3_libversion_number");
-    bind(out.open_v2, "sqlite3_open_v2");
-    bind(out.prepare_v2, "sqlite3_prepare_v2");
-    bind(out.step, "sqlite3_step");
-    bind(out.column_text, "sqlite3_column_text");
-    bind(out.finalize, "sqlite3_finalize");
-    bind(out.close, "sqlite3_close");
-    if (!all) return out;
-    out.problem = EngineVersionProblem(out.libversion_number(), cipherVersionOf(out));
-    if (!out.problem.isEmpty()) return out;
-    bind(out.bind_text, "sqlite3_bind_text");
-    bind(out.busy_timeout, "sqlite3_busy_timeout");
-    bind(out.column_bytes, "sqlite3_column_bytes");
-    bind(out.column_count, "sqlite3_column_count");
-    bind(out.column_int, "sqlite3_column_int");
-    bind(out.column_name, "sqlite3_column_name");
-    bind(out.db_config, "sqlite3_db_config");
-    bind(out.errcode, "sqlite3_errcode");
-    bind(out.errmsg, "sqlite3_errmsg");
-    bind(out.exec, "sqlite3_exec");
-    bind(out.extended_errcode, "sqlite3_extended_errcode");
-    bind(out.free, "sqlite3_free");
-    bind(out.hard_heap_limit64, "sqlite3_hard_heap_limit64");
-    bind(out.key, "sqlite3_key");
-    bind(out.limit, "sqlite3_limit");
-    bind(out.progress_handler, "sqlite3_progress_handler");
-    bind(out.reset, "sqlite3_reset");
-    if (!all) {
-      out.problem = kNoEngine;
-      return out;
-    }
-    out.hard_heap_limit64(kEngineHeapLimit);
-    out.loaded = true;
-    out.problem.clear();
-    return out;
-  }();
-  return e;
 }
 
 ReadLimits& updateLimits() {
@@ -146,20 +39,6 @@ ReadLimits& dictionaryLimits() {
 }
 
 }  // namespace
-
-QString EngineVersionProblem(int sqliteVersionNumber, const QString& cipherVersion) {
-  // "4.6.1 community" and the like: the leading dotted number.
-  const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("^\\s*(\\d+(\\.\\d+)*)")).match(cipherVersion);
-  const QVersionNumber cipher = m.hasMatch() ? QVersionNumber::fromString(m.captured(1)) : QVersionNumber();
-  if (sqliteVersionNumber >= kMinSqliteVersion && !cipher.isNull() && cipher >= kMinCipherVersion) return QString();
-  const QString found = cipher.isNull() ? QStringLiteral("an unknown version") : QStringLiteral("version ") + cipher.toString();
-  return QStringLiteral("The database engine SQLCipher is too old (%1 is installed, %2 or later is needed), "
-                        "so the dictionary cannot be opened.")
-      .arg(found, kMinCipherVersion.toString());
-}
-
-bool DatabaseEngineAvailable() { return engine().loaded; }
-QString DatabaseEngineProblem() { return engine().problem; }
 
 const ReadLimits& UpdateReadLimits() { return updateLimits(); }
 const ReadLimits& DictionaryReadLimits() { return dictionaryLimits(); }
@@ -235,12 +114,14 @@ bool DictionaryDb::exec(const char* sql) {
 }
 
 namespace {
-// An update file is opened as it stands: immutable, so the engine neither locks it nor looks for
-// a journal or WAL file beside it (one could be a pipe that blocks the open) nor creates one.
-QByteArray immutableUri(const QString& path) {
-  const QByteArray absolute = QFile::encodeName(QFileInfo(path).absoluteFilePath());
-  return "file://" + absolute.toPercentEncoding("/") + "?mode=ro&immutable=1";
-}
+// Finalizes a statement however its reader ends: a reader's callback may throw std::bad_alloc.
+struct Finalizer {
+  sqlite3_stmt*& st;
+  ~Finalizer() {
+    engine().finalize(st);
+    st = nullptr;
+  }
+};
 }  // namespace
 
 bool DictionaryDb::openAs(const QString& path, Mode mode, bool legacy) {
@@ -249,9 +130,13 @@ bool DictionaryDb::openAs(const QString& path, Mode mode, bool legacy) {
   const int flags = mode == Mode::ReadWrite   ? SQLITE_OPEN_READWRITE
                     : mode == Mode::Untrusted ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI
                                               : SQLITE_OPEN_READONLY;
-  // The path goes to the engine as its own argument.
-  const QByteArray name = mode == Mode::Untrusted ? immutableUri(path) : QFile::encodeName(path);
-  if (engine().open_v2(name.constData(), &db_, flags, nullptr) != SQLITE_OK) {
+  // The path goes to the engine as its own argument. A file from outside is read as it stands,
+  // through its checked descriptor: immutable, so the engine neither locks it nor looks for a
+  // journal or log beside it nor creates one.
+  const QByteArray name = mode == Mode::Untrusted ? DescriptorUri(source_) : QFile::encodeName(path);
+  const char* vfs = mode == Mode::Untrusted ? DescriptorVfs() : nullptr;
+  if (mode == Mode::Untrusted && !vfs) return refuse(QStringLiteral("no file system for checked files"));
+  if (engine().open_v2(name.constData(), &db_, flags, vfs) != SQLITE_OK) {
     fail();
     Close();
     return false;
@@ -273,8 +158,10 @@ bool DictionaryDb::openAs(const QString& path, Mode mode, bool legacy) {
   engine().key(db_, kDictionaryPassword, int(std::strlen(kDictionaryPassword)));
   engine().exec(db_, legacy ? kLegacyCipherSettings : kCipherSettings, nullptr, nullptr, nullptr);
   if (mode != Mode::ReadWrite) engine().exec(db_, "PRAGMA query_only = 1", nullptr, nullptr, nullptr);
-  // Damaged pages of a file from outside are found before they are used.
-  if (mode == Mode::Untrusted) engine().exec(db_, "PRAGMA cell_size_check = 1", nullptr, nullptr, nullptr);
+  // Damaged pages of a file from outside are found before they are used; what the engine sorts
+  // stays in memory, as its file system makes no temporary files.
+  if (mode == Mode::Untrusted)
+    engine().exec(db_, "PRAGMA cell_size_check = 1; PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);
   // A wrong key or another format shows here, at the first read of the schema.
   sqlite3_stmt* st = nullptr;
   qint64 entries = 0;
@@ -311,6 +198,20 @@ bool DictionaryDb::rollBackHotJournal(const QString& path, bool legacy) {
   return rolledBack;
 }
 
+// The engine opens the journal (and the log of a file in that mode) beside the file it names at
+// every open, to see whether a killed writer left it: a pipe there would block that open for good.
+bool DictionaryDb::checkCompanions(const QString& path) {
+  // The engine keeps them beside the file a link names.
+  const QString file = QFileInfo(path).canonicalFilePath();
+  for (const char* suffix : {"-journal", "-wal", "-shm"}) {
+    struct stat st {};
+    const QString companion = file + QLatin1String(suffix);
+    if (::lstat(QFile::encodeName(companion).constData(), &st) == 0 && !S_ISREG(st.st_mode))
+      return refuse(QStringLiteral("%1 is not a regular file").arg(companion));
+  }
+  return true;
+}
+
 bool DictionaryDb::Open(const QString& path, Mode mode) {
   Close();
   failure_ = Failure::None;
@@ -326,11 +227,37 @@ bool DictionaryDb::Open(const QString& path, Mode mode) {
     failure_ = Failure::NotFound;
     return false;
   }
+  if (mode != Mode::Untrusted && !checkCompanions(path)) return false;
+  // A file from outside is opened here once, without waiting on a pipe put in its place meanwhile,
+  // and checked on its descriptor; the engine reads that descriptor's file at every attempt.
+  struct Source {
+    int& fd;
+    ~Source() {
+      if (fd >= 0) ::close(fd);
+      fd = -1;
+    }
+  } source{source_};
+  if (mode == Mode::Untrusted) {
+    source_ = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    struct stat st {};
+    if (source_ < 0 && errno == ENOENT) {
+      error_ = QStringLiteral("file not found");
+      failure_ = Failure::NotFound;
+      return false;
+    }
+    if (source_ < 0 || ::fstat(source_, &st) != 0 || !S_ISREG(st.st_mode))
+      return refuse(QStringLiteral("not a regular file"));
+  }
   const qint64 ms = mode == Mode::Untrusted ? updateLimits().maxMilliseconds : 0;
   deadlineNs_ = ms > 0 ? steadyNs() + ms * 1000000 : 0;
   for (const bool legacy : {false, true}) {
     if (openAs(path, mode, legacy)) return true;
-    if (hotJournal_ && rollBackHotJournal(path, legacy) && openAs(path, mode, legacy)) return true;
+    if (hotJournal_) {
+      if (rollBackHotJournal(path, legacy) && openAs(path, mode, legacy)) return true;
+      error_ = QStringLiteral("a journal beside the file that only a writer of its folder can roll back");
+      failure_ = Failure::HalfWritten;
+      return false;
+    }
     // A file of the earlier releases opens with their settings.
     if (failure_ != Failure::NotDictionary) return false;
   }
@@ -434,24 +361,18 @@ bool DictionaryDb::ReadAllUtf8(const RowVisitor& each) {
   sqlite3_stmt* st = nullptr;
   int key, link, names;
   if (!selectRows(&st, &key, &link, &names)) return false;
+  const Finalizer done{st};
   const ReadLimits& l = mode_ == Mode::Untrusted ? updateLimits() : dictionaryLimits();
   qint64 rows = 0, total = 0;
   int rc;
   while ((rc = engine().step(st)) == SQLITE_ROW) {
-    if (++rows > l.maxRows) {
-      engine().finalize(st);
-      return refuse(QStringLiteral("more than %1 rows").arg(l.maxRows));
-    }
+    if (++rows > l.maxRows) return refuse(QStringLiteral("more than %1 rows").arg(l.maxRows));
     const std::string_view k = columnUtf8(st, key), li = columnUtf8(st, link), n = columnUtf8(st, names);
     total += qint64(k.size() + li.size() + n.size());
-    if (total > l.maxTotalBytes) {
-      engine().finalize(st);
-      return refuse(QStringLiteral("more than %1 bytes of text").arg(l.maxTotalBytes));
-    }
+    if (total > l.maxTotalBytes) return refuse(QStringLiteral("more than %1 bytes of text").arg(l.maxTotalBytes));
     each(k, li, n);
   }
   if (rc != SQLITE_DONE) fail(Failure::Refused);  // a value over the length limit, an interrupted read, a damaged page
-  engine().finalize(st);
   return rc == SQLITE_DONE;
 }
 
@@ -459,6 +380,7 @@ bool DictionaryDb::ReadLinks(const std::function<void(std::string_view, qint64)>
   sqlite3_stmt* st = nullptr;
   int key, link, names;
   if (!selectRows(&st, &key, &link, &names)) return false;
+  const Finalizer done{st};
   // A field's size as text, without reading the text itself.
   auto bytes = [&](int column) { return column < 0 ? 0 : qint64(engine().column_bytes(st, column)); };
   int rc;
@@ -467,7 +389,6 @@ bool DictionaryDb::ReadLinks(const std::function<void(std::string_view, qint64)>
     each(li, bytes(key) + qint64(li.size()) + bytes(names));
   }
   if (rc != SQLITE_DONE) fail(Failure::Refused);
-  engine().finalize(st);
   return rc == SQLITE_DONE;
 }
 
@@ -530,26 +451,26 @@ bool DictionaryDb::ConvertToCurrentFormat(const QString& path, QString* error) {
   };
   if (!old.Open(path, Mode::ReadWrite)) return failWith(old.LastError());
   if (!old.LegacyFormat()) return true;
-  // The current format is written beside the file and then renamed over it.
-  const QString part = path + QStringLiteral(".part");
-  QFile::remove(part);
-  // An attached file is opened with the main file's flags, which do not create one.
-  {
-    QFile empty(part);
-    if (!empty.open(QIODevice::WriteOnly)) return failWith(empty.errorString());
-    empty.setPermissions(QFile(path).permissions());
-  }
-  sqlite3_stmt* st = nullptr;
-  const QByteArray partName = QFile::encodeName(part);
+  // The current format is written beside the file under a new name of its own, then renamed over
+  // it. (The merge that converts holds the dictionary's lock.) An attached file is opened with the
+  // main file's flags, which do not create one.
+  QByteArray partName = QFile::encodeName(path) + ".XXXXXX";
+  const int made = ::mkostemp(partName.data(), O_CLOEXEC);
+  if (made < 0) return failWith(QString::fromLocal8Bit(std::strerror(errno)));
+  struct stat st {};
+  if (::stat(QFile::encodeName(path).constData(), &st) == 0) ::fchmod(made, st.st_mode & 0777);
+  ::close(made);
+  const QString part = QFile::decodeName(partName);
+  sqlite3_stmt* attach = nullptr;
   engine().limit(old.db_, SQLITE_LIMIT_ATTACHED, 1);
-  bool ok = engine().prepare_v2(old.db_, "ATTACH DATABASE ?1 AS current KEY ?2", -1, &st, nullptr) == SQLITE_OK;
+  bool ok = engine().prepare_v2(old.db_, "ATTACH DATABASE ?1 AS current KEY ?2", -1, &attach, nullptr) == SQLITE_OK;
   if (ok) {
-    engine().bind_text(st, 1, partName.constData(), int(partName.size()), SQLITE_TRANSIENT);
-    engine().bind_text(st, 2, kDictionaryPassword, -1, SQLITE_STATIC);
-    ok = engine().step(st) == SQLITE_DONE;
+    engine().bind_text(attach, 1, partName.constData(), int(partName.size()), SQLITE_TRANSIENT);
+    engine().bind_text(attach, 2, kDictionaryPassword, -1, SQLITE_STATIC);
+    ok = engine().step(attach) == SQLITE_DONE;
   }
   if (!ok) old.fail();
-  engine().finalize(st);
+  engine().finalize(attach);
   ok = ok &&
        old.exec("PRAGMA current.cipher_compatibility = 4; PRAGMA current.cipher_page_size = 4096;"
                 " PRAGMA current.kdf_iter = 4000;"

@@ -64,6 +64,8 @@ class DictionaryDb {
     NotFound,       // no such file
     NotDictionary,  // not a database with this password, or no table `numerology`
     Refused,        // not a plain file, a table of an unsafe shape, or over a limit
+    HalfWritten,    // a killed merge's journal lies beside the file, and its folder is not writable
+                    // here to roll it back
     Error,          // the engine failed
   };
 
@@ -74,6 +76,9 @@ class DictionaryDb {
 
   // Opens an existing file (never creates one), in the current format or that of the earlier
   // releases. False when the file is missing or is not a dictionary database with this password.
+  // A file from outside (Mode::Untrusted) is opened once, checked on its descriptor, and every
+  // attempt reads that descriptor's file. The dictionary is refused when anything but a regular
+  // file stands where the engine looks for its journal or log.
   bool Open(const QString& path, Mode mode = Mode::ReadOnly);
   bool Open(const QString& path, bool writable) { return Open(path, writable ? Mode::ReadWrite : Mode::ReadOnly); }
   // Creates a new, empty dictionary file (an existing file is replaced).
@@ -109,6 +114,7 @@ class DictionaryDb {
 
  private:
   bool openAs(const QString& path, Mode mode, bool legacy);
+  bool checkCompanions(const QString& path);
   bool rollBackHotJournal(const QString& path, bool legacy);
   bool checkPlainTable();
   bool selectRows(sqlite3_stmt** st, int* key, int* link, int* names);
@@ -124,6 +130,7 @@ class DictionaryDb {
   long long ticks_ = 0;         // the engine's progress calls on an untrusted file
   long long deadlineNs_ = 0;    // when the engine's work on an untrusted file stops (steady clock)
   bool hotJournal_ = false;     // the last open met a journal that only a writer can roll back
+  int source_ = -1;             // the checked descriptor of a file from outside, during Open
   QString error_;
 };
 }  // namespace dictionary

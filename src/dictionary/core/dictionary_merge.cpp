@@ -1,9 +1,19 @@
 #include "dictionary/core/dictionary_merge.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
 #include <QString>
+#include <cerrno>
+#include <chrono>
 #include <functional>
+#include <new>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "dictionary/core/dictionary_db.h"
@@ -102,9 +112,10 @@ UpdateRows readUpdateRows(const QString& updatePath) {
 
 MergeResult mergeRows(const TextRows& sourceRows, const QString& targetPath);
 
-// The merge of what an update file gave, into the dictionary that target() names.
+// The merge of what an update file gave, into the dictionary that target() names. A merge that
+// runs out of memory changes nothing: the dictionary's transaction is rolled back as it unwinds.
 template <typename Target>
-MergeResult mergeUpdate(const QString& updatePath, Target target) {
+MergeResult mergeUpdate(const QString& updatePath, Target target) try {
   const UpdateRows source = readUpdateRows(updatePath);
   MergeResult result;
   if (source.refused) {
@@ -120,6 +131,12 @@ MergeResult mergeUpdate(const QString& updatePath, Target target) {
     return result;
   }
   return mergeRows(source.rows, path);
+} catch (const std::bad_alloc&) {
+  ForgetDictionaryRows();
+  MergeResult result;
+  result.outcome = MergeOutcome::NotChanged;
+  result.error = QStringLiteral("out of memory");
+  return result;
 }
 }  // namespace
 
@@ -133,9 +150,53 @@ MergeResult MergeInto(const QString& updatePath, const QString& targetPath) {
 
 namespace {
 constexpr std::string_view kAstro = "astro";
+// How long a merge waits for another one into the same dictionary to end.
+constexpr auto kLockWait = std::chrono::seconds(20);
+
+// One merge at a time into a dictionary, across processes and users: an exclusive lock on the
+// file "<dictionary>.lock" beside it, held from the conversion of a file of the earlier format to
+// the merge's commit. The lock file is opened without following a link or waiting on a pipe and
+// must be a regular file; another user's is locked through a read-only descriptor.
+class MergeLock {
+ public:
+  MergeLock() = default;
+  MergeLock(const MergeLock&) = delete;
+  MergeLock& operator=(const MergeLock&) = delete;
+  ~MergeLock() {
+    if (fd_ >= 0) ::close(fd_);  // and with it the lock
+  }
+  bool acquire(const QString& dictionary, QString* error) {
+    const QByteArray name = QFile::encodeName(dictionary + QStringLiteral(".lock"));
+    const int flags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+    fd_ = ::open(name.constData(), O_RDWR | O_CREAT | flags, 0644);
+    if (fd_ < 0 && errno == EACCES) fd_ = ::open(name.constData(), O_RDONLY | flags);
+    struct stat st {};
+    if (fd_ < 0 || ::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+      *error = QStringLiteral("the lock file %1 is not a regular file that can be opened").arg(QFile::decodeName(name));
+      return false;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
+    while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+      if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() > deadline) {
+        *error = QStringLiteral("another merge into the dictionary did not end");
+        return false;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+  }
+
+ private:
+  int fd_ = -1;
+};
 
 MergeResult mergeRows(const TextRows& sourceRows, const QString& targetPath) {
   MergeResult result;
+  MergeLock lock;
+  if (!lock.acquire(targetPath, &result.error)) {
+    result.outcome = MergeOutcome::NotChanged;
+    return result;
+  }
   DictionaryDb target;
   bool opened = target.Open(targetPath, true);
   // A dictionary of the earlier releases' format is rewritten in the current one first.

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMimeDatabase>
 #include <QPrintDialog>
 #include <QPrinterInfo>
 
@@ -94,10 +96,37 @@ class PrinterDialog : public QPrintDialog {
   bool pageNumbers_;
 };
 
+// Icons and type names of listed files from their names and kinds alone. Qt's own provider reads
+// the start of each regular file to guess its type, and some reads never end (/proc/kmsg as
+// root, a file on a stalled network share): the dialog, and the program with it, would stop.
+class NamesAndKindsIconProvider : public QFileIconProvider {
+ public:
+  using QFileIconProvider::icon;
+  QIcon icon(const QFileInfo& info) const override {
+    if (info.isRoot()) return icon(Drive);
+    if (info.isDir()) return icon(Folder);
+    return icon(File);
+  }
+  QString type(const QFileInfo& info) const override {
+    if (info.isRoot()) return QStringLiteral("Drive");
+    if (info.isDir()) return QStringLiteral("Folder");
+    if (!info.isFile()) return info.isSymLink() ? QStringLiteral("Shortcut") : QStringLiteral("Unknown");
+    const QMimeType byName = names_.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
+    if (!byName.isDefault()) return byName.comment().isEmpty() ? byName.name() : byName.comment();
+    const QString suffix = info.suffix();
+    return suffix.isEmpty() ? QStringLiteral("File") : QStringLiteral("%1 File").arg(suffix.toUpper());
+  }
+
+ private:
+  QMimeDatabase names_;
+};
+
 std::optional<QString> runFileDialog(const FileDialogRequest& request) {
   if (fileHandler() && !dialogDriver()) return fileHandler()(request);
+  NamesAndKindsIconProvider icons;  // outlives the dialog
   QFileDialog dialog(QApplication::activeWindow(), request.title);
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog.setIconProvider(&icons);
   const QStringList filters = OfferedFilters(request.filter);
   dialog.setNameFilters(filters);
   const int index = request.filterIndex >= 1 && request.filterIndex <= filters.size() ? request.filterIndex - 1 : 0;

@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <xcb/xcb.h>
+
 #include "ui/controls.h"
 #include "ui/plain_text.h"
 #include "ui/screen_fit.h"
@@ -149,6 +151,23 @@ void SetTransientParent(QMainWindow* w, QWidget* owner) {
   }
   handle->setTransientParent(ownerHandle);
 }
+
+// On X11, Qt writes a window's owner (WM_TRANSIENT_FOR) only for windows of a dialog type, and
+// removes it at every show of any other: a main window shown modal gets it here, once shown.
+// Without it the window manager does not keep the modal window above its owner.
+void TellWindowManagerTheOwner(QMainWindow* w) {
+  if (!w->isWindow() || QGuiApplication::platformName() != QLatin1String("xcb")) return;
+  const QWindow* handle = w->windowHandle();
+  const QWindow* owner = handle ? handle->transientParent() : nullptr;
+  auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+  xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+  if (!owner || !connection) return;
+  const auto window = static_cast<xcb_window_t>(handle->winId());
+  const auto ownerWindow = static_cast<xcb_window_t>(owner->winId());
+  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 32, 1,
+                      &ownerWindow);
+  xcb_flush(connection);
+}
 }  // namespace
 
 FormWindow::FormWindow(Form* form) : form_(form) { setAttribute(Qt::WA_DeleteOnClose, false); }
@@ -215,6 +234,7 @@ void Form::ShowModal() {
   if (!window_->isVisible()) SetTransientParent(window_, ModalOwner(window_));
   if (modalHandler()) {
     window_->show();
+    TellWindowManagerTheOwner(window_);
     modalHandler()(*this);
     --modalDepth_;
     return;
@@ -222,6 +242,7 @@ void Form::ShowModal() {
   window_->hide();
   window_->setWindowModality(Qt::ApplicationModal);
   window_->show();
+  TellWindowManagerTheOwner(window_);
   window_->raise();
   window_->activateWindow();
   QEventLoop loop;

@@ -2,12 +2,16 @@
 
 #include "services/file_io.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QtMath>
+#include <QPainter>
 #include <QPrinter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <array>
+#include <memory>
 
 namespace ui {
 namespace {
@@ -167,12 +171,56 @@ void RichTextBox::SelPrint(QPrinter* printer) {
   if (printer->docName().isEmpty()) printer->setDocName(window()->windowTitle());
   const QTextCursor c = textCursor();
   if (!c.hasSelection()) {
-    document()->print(printer);
+    PrintDocument(*document(), printer);
     return;
   }
   QTextDocument part;
   part.setDefaultFont(document()->defaultFont());
   QTextCursor(&part).insertFragment(c.selection());
-  part.print(printer);
+  PrintDocument(part, printer);
+}
+
+void PrintDocument(const QTextDocument& document, QPrinter* printer) {
+  QPainter painter;
+  if (!printer || !painter.begin(printer)) return;
+  // The content 2 cm from the paper's edges (the printer's own margin part of it), never outside
+  // what the printer can print. The painter's origin is the printable area's top left corner.
+  const QRectF paper = printer->paperRect(QPrinter::DevicePixel);
+  const QRectF printable = printer->pageRect(QPrinter::DevicePixel);
+  const qreal marginX = printer->logicalDpiX() * 2 / 2.54;
+  const qreal marginY = printer->logicalDpiY() * 2 / 2.54;
+  QRectF body = paper.adjusted(marginX, marginY, -marginX, -marginY).intersected(printable);
+  if (body.isEmpty()) body = printable;
+  body.translate(-printable.topLeft());
+
+  // A copy laid out at the printer's resolution on pages of the body's size: a line that would
+  // cross a page's foot starts the next page.
+  const std::unique_ptr<QTextDocument> pages(document.clone());
+  pages->setDocumentMargin(0);
+  pages->documentLayout()->setPaintDevice(printer);
+  pages->setPageSize(body.size());
+  const qreal height = body.height();
+  const int count = pages->pageCount();
+  // Each line is drawn on the page its top lies on, and only there. (The layout's own drawing of
+  // a page draws again, out of sight, the line before a paragraph's page break: a PDF reader
+  // would find it twice.) The box's content is paragraphs in the document's root frame.
+  for (int page = 0; page < count; ++page) {
+    if (page > 0 && !printer->newPage()) return;
+    painter.save();
+    painter.translate(body.left(), body.top() - page * height);
+    painter.setClipRect(QRectF(0, page * height, body.width(), height));
+    painter.setPen(Qt::black);
+    for (QTextBlock block = pages->begin(); block.isValid(); block = block.next()) {
+      const QTextLayout* lines = block.layout();
+      if (!block.isVisible() || !lines) continue;
+      const QPointF at = lines->position();
+      for (int i = 0; i < lines->lineCount(); ++i) {
+        const QTextLine line = lines->lineAt(i);
+        // A device pixel's leeway: a page's first line starts at its head.
+        if (qFloor((at.y() + line.y() + 1) / height) == page) line.draw(&painter, at);
+      }
+    }
+    painter.restore();
+  }
 }
 }  // namespace ui

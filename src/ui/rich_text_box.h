@@ -43,13 +43,17 @@ class RichTextBox : public QTextEdit {
   bool SaveFile(const QString& path, QString* error = nullptr);
   QByteArray ToRtf() const;
 
-  // Prints the selection, or the whole content when nothing is selected.
+  // Prints the selection, or the whole content when nothing is selected (PrintDocument).
   void SelPrint(QPrinter* printer);
 
  private:
   QTextCharFormat pending_;
   void applyToSelection(const QTextCharFormat& change);
 };
+
+// Prints the document's content and nothing else (no page numbers): laid out on the printer's
+// pages within a margin, a line that would cross a page's foot starting the next page.
+void PrintDocument(const QTextDocument& document, QPrinter* printer);
 
 // Rich Text Format of a document (font, colour table, bold, colours, sizes, paragraphs).
 QByteArray DocumentToRtf(const class QTextDocument& document);

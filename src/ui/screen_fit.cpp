@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <QtMath>
 #include <algorithm>
 
 namespace ui {
@@ -20,13 +21,39 @@ QMargins& lastFrame() {
   return margins;
 }
 
+const QScreen* ScreenOf(const QWidget* window) {
+  const QScreen* screen = window->screen();
+  return screen ? screen : QApplication::primaryScreen();
+}
+
 bool Resizable(const QWidget* window) { return window->minimumSize() != window->maximumSize(); }
 
-// The frame's top left corner that puts a frame of this size on the area: as near the wanted
+// The frame's top left corner that puts the window, framed, on the area: as near the wanted
 // place as the area allows, never above or left of it.
-QPoint Within(const QRect& area, QPoint topLeft, const QSize& frame) {
-  topLeft.setX(std::max(area.left(), std::min(topLeft.x(), area.right() + 1 - frame.width())));
-  topLeft.setY(std::max(area.top(), std::min(topLeft.y(), area.bottom() + 1 - frame.height())));
+//
+// Qt's lengths are logical pixels; with a fractional device pixel ratio (1.25 at 120 DPI) Qt
+// rounds the window's position and size to the nearest device pixel, and the area's logical size
+// was rounded from the device's. A frame that ends at the area's logical edge can so end a device
+// pixel past the screen's: such a frame stands back a pixel.
+QPoint Within(const QRect& area, QPoint topLeft, const QSize& size, const QMargins& frame, const QScreen* screen) {
+  const QSize outer = size.grownBy(frame);
+  topLeft.setX(std::max(area.left(), std::min(topLeft.x(), area.right() + 1 - outer.width())));
+  topLeft.setY(std::max(area.top(), std::min(topLeft.y(), area.bottom() + 1 - outer.height())));
+  const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
+  if (ratio == 1.0) return topLeft;
+  const QPoint origin = screen->geometry().topLeft();  // device positions count from the screen's
+  const auto device = [ratio](int logical) { return qRound(logical * ratio); };
+  // The area's end on the device (the end past its last pixel), and where the frame would end.
+  const int endX = qFloor((area.right() + 1 - origin.x()) * ratio);
+  const int endY = qFloor((area.bottom() + 1 - origin.y()) * ratio);
+  const auto frameEndX = [&](int x) {
+    return device(x + frame.left() - origin.x()) + device(size.width()) + device(frame.right());
+  };
+  const auto frameEndY = [&](int y) {
+    return device(y + frame.top() - origin.y()) + device(size.height()) + device(frame.bottom());
+  };
+  while (topLeft.x() > area.left() && frameEndX(topLeft.x()) > endX) topLeft.rx() -= 1;
+  while (topLeft.y() > area.top() && frameEndY(topLeft.y()) > endY) topLeft.ry() -= 1;
   return topLeft;
 }
 
@@ -127,8 +154,7 @@ int TwipsToPixels(const QWidget* widget, int twips, double scale) {
 }
 
 QRect FreeArea(const QWidget* window) {
-  QScreen* screen = window->screen();
-  if (!screen) screen = QApplication::primaryScreen();
+  const QScreen* screen = ScreenOf(window);
   return screen ? screen->availableGeometry() : QRect();
 }
 
@@ -161,7 +187,7 @@ void CentreOnScreen(QWidget* window) {
   }
   const QSize outer = size.grownBy(frame);
   const QPoint centred = area.center() - QRect(QPoint(0, 0), outer).center();
-  PlaceFrame(window, Within(area, centred, outer), size, frame);
+  PlaceFrame(window, Within(area, centred, size, frame, ScreenOf(window)), size, frame);
 }
 
 void KeepOnScreen(QWidget* window) {
@@ -173,7 +199,7 @@ void KeepOnScreen(QWidget* window) {
   QSize size = Bounded(window, area, frame);
   if (Resizable(window) && window->minimumSize().isNull()) size = window->size();
   const QPoint at = window->geometry().topLeft() - QPoint(frame.left(), frame.top());
-  PlaceFrame(window, Within(area, at, size.grownBy(frame)), size, frame);
+  PlaceFrame(window, Within(area, at, size, frame, ScreenOf(window)), size, frame);
 }
 
 void SetFixedBorder(QWidget* window, bool minimizeButton) {

@@ -453,11 +453,13 @@ TEST_F(ChineseWindows, PrintsTheFramedReportOnTheDefaultPrinter) {
   calculate();
   const QString first = qztest::TempPath("print-1.pdf");
   const QString second = qztest::TempPath("print-2.pdf");
+  QString printed;
   openReport([&] {
     for (const QString& pdf : {first, second}) {
       qztest::seams().defaultPrinterPdf = pdf;
       click(report(), "cmdPrint");
     }
+    printed = find<ui::RichTextBox>(report(), "RTB1")->Text();
   });
   EXPECT_TRUE(qztest::seams().messages.empty());
   const QString text = qztest::PdfText(first);
@@ -467,6 +469,7 @@ TEST_F(ChineseWindows, PrintsTheFramedReportOnTheDefaultPrinter) {
   EXPECT_EQ(text.count(ReportFooter()), 6);  // four in the report, one above and one below
   EXPECT_TRUE(text.trimmed().startsWith(ReportFooter()));
   EXPECT_EQ(qztest::PdfText(second), text);  // the buffer keeps one copy only
+  EXPECT_EQ(qztest::PrintoutFaults(first, printed).toStdString(), "");  // the framed report alone: no page numbers
 }
 
 TEST_F(ChineseWindows, PrintWithoutAPrinterSaysSo) {

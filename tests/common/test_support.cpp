@@ -15,6 +15,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QProcess>
 
 #include "services/file_io.h"
@@ -179,6 +180,41 @@ QString PdfText(const QString& path) {
   p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
   p.waitForFinished(30000);
   return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QStringList PdfPages(const QString& path) {
+  QStringList pages = PdfText(path).split(QLatin1Char('\f'));
+  if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) pages.removeLast();  // after the last page
+  return pages;
+}
+
+QString PrintoutFaults(const QString& pdf, const QString& text) {
+  const QStringList pages = PdfPages(pdf);
+  if (pages.isEmpty()) return QStringLiteral("nothing was printed");
+  QStringList faults;
+  static const QRegularExpression number(QStringLiteral("^\\d+$"));
+  for (int i = 0; i < pages.size(); ++i) {
+    QStringList lines = pages[i].split(QLatin1Char('\n'));
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty()) lines.removeLast();
+    if (!lines.isEmpty() && number.match(lines.last().trimmed()).hasMatch())
+      faults << QStringLiteral("page %1 ends in the line \"%2\"").arg(i + 1).arg(lines.last().trimmed());
+  }
+  static const QRegularExpression blanks(QStringLiteral("\\s+"));
+  // Compatibility forms aside: a PDF font draws "fi" as its ligature.
+  const QStringList printed =
+      pages.join(QLatin1Char(' ')).normalized(QString::NormalizationForm_KC).split(blanks, Qt::SkipEmptyParts);
+  const QStringList wanted = text.normalized(QString::NormalizationForm_KC).split(blanks, Qt::SkipEmptyParts);
+  qsizetype same = 0;
+  while (same < printed.size() && same < wanted.size() && printed[same] == wanted[same]) ++same;
+  if (same < printed.size() || same < wanted.size()) {
+    const auto near = [same](const QStringList& words) { return words.mid(same, 6).join(QLatin1Char(' ')); };
+    faults << QStringLiteral("after %1 of %2 words, printed \"%3\" where the text has \"%4\" (%5 pages)")
+                  .arg(same)
+                  .arg(wanted.size())
+                  .arg(near(printed), near(wanted))
+                  .arg(pages.size());
+  }
+  return faults.join(QStringLiteral("; "));
 }
 
 void CommitInputMethodText(const QString& commit, const QString& preedit) {

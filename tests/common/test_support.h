@@ -117,6 +117,12 @@ void Activate(QWidget* window);
 
 // Reads a PDF back as text with pdftotext.
 QString PdfText(const QString& path);
+// The text of each page of a PDF.
+QStringList PdfPages(const QString& path);
+// How a printout differs from the text it prints: a page ending in a page number, a word left
+// out, doubled or added (words compared in order, blanks and line breaks aside). Empty when the
+// pages hold the text whole and nothing else.
+QString PrintoutFaults(const QString& pdf, const QString& text);
 
 // What an input method sends to the focused widget: the preedit text while composing (a dead
 // key's accent, or nothing), then the composed text committed.

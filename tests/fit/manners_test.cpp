@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,8 @@
 #include <QWindow>
 #include <cstdlib>
 #include <functional>
+
+#include <xcb/xcb.h>
 
 #include "chinese/frm_chinese_numerology_display.h"
 #include "chinese/frm_chinese_numerology_main.h"
@@ -70,6 +73,26 @@ QString PdfTitle(const QString& path) {
   for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n')))
     if (line.startsWith(QLatin1String("Title:"))) return line.mid(6).trimmed();
   return QString();
+}
+
+bool RealDisplay() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+
+// The owner the X server holds for a window (its WM_TRANSIENT_FOR), what the window manager
+// reads; 0 for none. Asked on the program's own connection, after everything it sent before.
+quint32 OwnerOnTheDesktop(QWidget* window) {
+  auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+  xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+  if (!connection) return 0;
+  const xcb_get_property_cookie_t cookie =
+      xcb_get_property(connection, 0, static_cast<xcb_window_t>(window->winId()), XCB_ATOM_WM_TRANSIENT_FOR,
+                       XCB_ATOM_WINDOW, 0, 1);
+  xcb_get_property_reply_t* reply = xcb_get_property_reply(connection, cookie, nullptr);
+  if (!reply) return 0;
+  quint32 owner = 0;
+  if (reply->format == 32 && xcb_get_property_value_length(reply) == 4)
+    owner = *static_cast<const quint32*>(xcb_get_property_value(reply));
+  std::free(reply);
+  return owner;
 }
 
 class WindowManners : public fittest::AllWindowsTest {};
@@ -156,17 +179,21 @@ TEST_F(WindowManners, ModalWindowsAreDialogsOfTheWindowThatOpenedThem) {
     ASSERT_TRUE(owner.IsVisible());
     ui::Form& expected = c.modal();
     QWindow* parent = nullptr;
+    quint32 desktopOwner = 0;
     bool shown = false;
     seams().onModal = [&](ui::Form& form) {
       if (&form != &expected) return;
       shown = true;
       parent = form.window()->windowHandle() ? form.window()->windowHandle()->transientParent() : nullptr;
+      if (RealDisplay()) desktopOwner = OwnerOnTheDesktop(form.window());
       EXPECT_TRUE(form.window()->isVisible());
     };
     c.openModal();
     ASSERT_TRUE(shown) << seams().lastPrompt().toStdString();
     ASSERT_NE(parent, nullptr);
     EXPECT_EQ(parent, owner.window()->windowHandle());
+    // The window manager knows the owner too (X11).
+    if (RealDisplay()) EXPECT_EQ(desktopOwner, owner.window()->winId()) << "WM_TRANSIENT_FOR";
   }
 }
 
@@ -325,7 +352,6 @@ TEST_F(WindowManners, EveryToolSaysTheSameWhenThereIsNoPrinter) {
     EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::Information);
   }
 }
-bool RealDisplay() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
 
 // The name and birth numbers window after a calculation, with every result shown.
 void nameWindowExpanded() {

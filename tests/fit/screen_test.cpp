@@ -23,8 +23,13 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <memory>
+#include <optional>
+
+#include <xcb/xcb.h>
 
 #include "chinese/frm_chinese_numerology_display.h"
 #include "chinese/frm_chinese_numerology_main.h"
@@ -387,6 +392,108 @@ TEST_P(WindowsOnScreen, EveryControlShowsAtTheSmallestSize) {
 
 INSTANTIATE_TEST_SUITE_P(Screen, WindowsOnScreen, ::testing::ValuesIn(Scenarios()),
                          [](const ::testing::TestParamInfo<Scenario>& info) { return std::string(info.param.name); });
+
+// A property of an X window as 32-bit values (none when it is not set).
+std::vector<quint32> CardinalProperty(xcb_connection_t* connection, xcb_window_t window, const char* name) {
+  const xcb_intern_atom_cookie_t atomCookie = xcb_intern_atom(connection, 1, static_cast<uint16_t>(strlen(name)), name);
+  xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(connection, atomCookie, nullptr);
+  if (!atom) return {};
+  const xcb_atom_t id = atom->atom;
+  std::free(atom);
+  if (id == XCB_ATOM_NONE) return {};
+  xcb_get_property_reply_t* reply =
+      xcb_get_property_reply(connection, xcb_get_property(connection, 0, window, id, XCB_ATOM_CARDINAL, 0, 16), nullptr);
+  if (!reply) return {};
+  std::vector<quint32> values;
+  if (reply->format == 32) {
+    const auto* data = static_cast<const quint32*>(xcb_get_property_value(reply));
+    values.assign(data, data + xcb_get_property_value_length(reply) / 4);
+  }
+  std::free(reply);
+  return values;
+}
+
+// The window's frame and the free area in the X server's own pixels. Qt's geometry is in
+// logical pixels, which a fractional device pixel ratio (1.25 at 120 DPI) rounds: a frame
+// within the logical area can still end past the screen's last pixel.
+struct DevicePlace {
+  QRect window;
+  QRect frame;
+  QRect free;
+};
+std::optional<DevicePlace> OnTheDevice(QWidget* window) {
+  auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+  xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+  if (!connection) return std::nullopt;
+  const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+  const auto id = static_cast<xcb_window_t>(window->winId());
+  xcb_get_geometry_reply_t* geometry = xcb_get_geometry_reply(connection, xcb_get_geometry(connection, id), nullptr);
+  xcb_translate_coordinates_reply_t* at =
+      xcb_translate_coordinates_reply(connection, xcb_translate_coordinates(connection, id, screen->root, 0, 0), nullptr);
+  std::optional<DevicePlace> place;
+  if (geometry && at) {
+    const QRect client(at->dst_x, at->dst_y, geometry->width, geometry->height);
+    QRect frame = client;
+    if (const std::vector<quint32> e = CardinalProperty(connection, id, "_NET_FRAME_EXTENTS"); e.size() == 4)
+      frame = frame.marginsAdded(QMargins(int(e[0]), int(e[2]), int(e[1]), int(e[3])));
+    QRect free(0, 0, screen->width_in_pixels, screen->height_in_pixels);
+    if (const std::vector<quint32> w = CardinalProperty(connection, screen->root, "_NET_WORKAREA"); w.size() >= 4)
+      free = QRect(int(w[0]), int(w[1]), int(w[2]), int(w[3]));
+    place = DevicePlace{client, frame, free};
+  }
+  std::free(geometry);
+  std::free(at);
+  return place;
+}
+
+class GrownOnScreen : public OnScreen {};
+
+// The name and birth numbers window moved against the right edge of the screen, then grown by
+// a calculation: it grows from where it stands and moves back, frame and all, onto the screen.
+TEST_F(GrownOnScreen, TheNameAndBirthWindowGrownAtTheRightEdgeStaysOnTheScreen) {
+  if (!RealDisplay()) GTEST_SKIP() << kNeedsDisplay;
+  launch(Tool::NameBirth);
+  QWidget* window = frmNumerologySoftwareOne::instance().window();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  QWindow* handle = window->windowHandle();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !handle->frameMargins().isNull(); }, 3000)) << "no window manager framed it";
+  const QRect free = handle->screen()->availableGeometry();
+  // Dragged until the frame's right edge meets the screen's.
+  const QSize before = window->frameGeometry().size();
+  const QPoint atEdge(free.right() + 1 - before.width(), free.top() + (free.height() - before.height()) / 3);
+  window->move(atEdge);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window->frameGeometry().topLeft() == atEdge; }, 3000))
+      << "the window stands at " << Rect(window->frameGeometry()).toStdString();
+
+  nameAndBirth("JOHN SMITH");
+  ASSERT_TRUE(frmNumerologySoftwareOne::instance().IsExpanded()) << seams().lastPrompt().toStdString();
+  const QSize grown = window->maximumSize();
+  const QSize grownOnTheDevice = (QSizeF(grown) * window->devicePixelRatioF()).toSize();
+  // Sizes differ by a pixel at most where a fractional ratio rounds them (at 1.5 Qt asks the
+  // window manager for sizes in steps of two device pixels).
+  const auto about = [](const QSize& a, const QSize& b) {
+    return std::abs(a.width() - b.width()) <= 1 && std::abs(a.height() - b.height()) <= 1;
+  };
+  // On the screen's pixels as well as in Qt's, once the X server has the new size.
+  std::optional<DevicePlace> device;
+  const bool settled = QTest::qWaitFor(
+      [&] {
+        device = OnTheDevice(window);
+        return about(window->size(), grown) && free.contains(window->frameGeometry()) && device &&
+               about(device->window.size(), grownOnTheDevice) && device->free.contains(device->frame);
+      },
+      3000);
+  ASSERT_TRUE(device) << "the X server did not tell where the window is";
+  EXPECT_TRUE(settled) << "at QT_FONT_DPI=" << qEnvironmentVariable("QT_FONT_DPI", QStringLiteral("96")).toStdString()
+                       << " the frame " << Rect(window->frameGeometry()).toStdString() << " (window "
+                       << Rect(window->geometry()).toStdString() << ", to be " << grown.width() << "x" << grown.height()
+                       << "; on the screen's pixels " << Rect(device->frame).toStdString()
+                       << ") leaves the screen's free area " << Rect(free).toStdString() << " ("
+                       << Rect(device->free).toStdString() << ")";
+  // It moved back no further than it must: the frame ends at the right edge, but for the few
+  // device pixels that rounding its position, size and frame may cost.
+  EXPECT_LE(device->free.right() - device->frame.right(), 3) << Rect(device->frame).toStdString();
+}
 
 class LauncherOnScreen : public OnScreen {};
 

@@ -572,6 +572,8 @@ TEST_F(KabbalahWindows, PrintTheWholeReportThroughThePrinterDialog) {
   EXPECT_TRUE(text.contains("Lucky Number :-7"));
   EXPECT_TRUE(text.contains("Second Health Indication :-6"));
   EXPECT_TRUE(seams().messages.empty());
+  // The report alone, whole: no page numbers.
+  EXPECT_EQ(qztest::PrintoutFaults(pdf, rtb()->Text()).toStdString(), "");
 }
 
 TEST_F(KabbalahWindows, PrintHonoursTheRangeChosenInTheDialog) {

@@ -682,6 +682,27 @@ TEST_F(ReadingWindows, PrintGoesToTheDefaultPrinterOrSaysThereIsNone) {
   EXPECT_TRUE(pdf.contains("Your Rational Thought Number is:"));
 }
 
+// The display and comprehensive windows print the reading whole on as many pages as it takes,
+// and nothing else: no page numbers.
+TEST_F(ReadingWindows, PrintoutHoldsTheReadingAloneOnEveryPage) {
+  NextFor();
+  for (const char* button : {"cmdComprehensiveReading", "cmdDestiny"}) {
+    SCOPED_TRACE(button);
+    Click(result(), button);
+    ReadingReportWindow& window = std::string(button) == "cmdDestiny"
+                                      ? static_cast<ReadingReportWindow&>(frmNumerologyProDisp::instance())
+                                      : frmNumerologyProsave::instance();
+    seams().defaultPrinterPdf = qztest::TempPath(QString::fromLatin1(button) + ".pdf");
+    Click(window, "cmdPrint");
+    EXPECT_TRUE(seams().messages.empty()) << seams().lastPrompt().toStdString();
+    EXPECT_EQ(qztest::PrintoutFaults(seams().defaultPrinterPdf, window.RTB()->Text()).toStdString(), "");
+    if (std::string(button) == "cmdComprehensiveReading") {
+      EXPECT_GT(qztest::PdfPages(seams().defaultPrinterPdf).size(), 2);
+    }
+    window.Unload();
+  }
+}
+
 namespace {
 // Alt+O on the window; the button's access key clicks it after its short press animation.
 void PressAltO(QWidget* window) {

@@ -1,13 +1,24 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractFileIconProvider>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCompleter>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QTest>
 #include <QVBoxLayout>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include "common/non_regular_files.h"
 #include "common/test_support.h"
 #include "ui/common_dialog.h"
 #include "ui/form.h"
@@ -236,4 +247,93 @@ TEST(CommonDialog, TheRealDialogOfEachUse) {
     EXPECT_EQ(chosen, std::nullopt);  // the dialog left open is cancelled
   }
   ui::SetDialogDriver(nullptr);
+}
+
+namespace {
+// The files of a folder that were opened while the watch lasted (inotify's reports).
+class OpenWatch {
+ public:
+  explicit OpenWatch(const QString& folder)
+      : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)),
+        ok_(fd_ >= 0 && ::inotify_add_watch(fd_, QFile::encodeName(folder).constData(), IN_OPEN) >= 0) {}
+  ~OpenWatch() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  OpenWatch(const OpenWatch&) = delete;
+  OpenWatch& operator=(const OpenWatch&) = delete;
+  bool ok() const { return ok_; }
+  QStringList opened() {
+    alignas(inotify_event) char buffer[8192];
+    ssize_t length;
+    while ((length = ::read(fd_, buffer, sizeof buffer)) > 0) {
+      for (char* at = buffer; at < buffer + length;) {
+        const auto* event = reinterpret_cast<const inotify_event*>(at);
+        if (event->len > 0 && !(event->mask & IN_ISDIR)) names_ << QFile::decodeName(event->name);
+        at += sizeof(inotify_event) + event->len;
+      }
+    }
+    names_.removeDuplicates();
+    return names_;
+  }
+
+ private:
+  int fd_;
+  bool ok_;
+  QStringList names_;
+};
+}  // namespace
+
+// A folder typed into the name box of the real dialog is listed by names and kinds: no file in
+// it is opened to guess its type (an open of a FIFO, or a read of /proc/kmsg as root, waits for
+// ever), whatever its content.
+TEST(CommonDialog, ListsAFolderWithoutOpeningItsFiles) {
+  const QString folder = qztest::TempPath(QStringLiteral("listed-folder"));
+  ASSERT_TRUE(QDir().mkpath(folder));
+  const QString fifo = folder + QStringLiteral("/pipe.num");
+  ASSERT_TRUE(qztest::MakeFifo(fifo));
+  const QString saved = folder + QStringLiteral("/saved.num");
+  const QString blank = folder + QStringLiteral("/blank.num");
+  for (const QString& path : {saved, blank}) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    if (path == saved) file.write("%PDF-1.4\n");  // a content that names a type of its own
+  }
+  OpenWatch watch(folder);
+  ASSERT_TRUE(watch.ok());
+  bool listed = false;
+  {
+    qztest::FifoGuard guard(fifo);
+    ui::SetDialogDriver([&](QDialog& dialog) {
+      auto* d = qobject_cast<QFileDialog*>(&dialog);
+      ASSERT_TRUE(d);
+      auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      ASSERT_NE(name, nullptr);
+      QTest::keyClicks(name, folder + QStringLiteral("/"));  // the box offers the folder's files
+      auto* model = d->findChild<QFileSystemModel*>();
+      ASSERT_NE(model, nullptr);
+      listed = QTest::qWaitFor(
+          [&] {
+            for (const QString& path : {fifo, saved, blank})
+              if (model->type(model->index(path)).isEmpty()) return false;
+            return true;
+          },
+          3000);
+      EXPECT_TRUE(listed) << "the folder's files were not listed";
+      // What the views show of them, their icons among it.
+      for (QAbstractItemView* view : d->findChildren<QAbstractItemView*>())
+        if (view->isVisible()) (void)view->grab();
+      if (QCompleter* completer = name->completer()) (void)completer->popup()->grab();
+      EXPECT_EQ(model->type(model->index(saved)), model->type(model->index(blank))) << "a type read from content";
+      // The dialog's icon provider, asked of the FIFO itself (the guard ends a wait on it).
+      QAbstractFileIconProvider* icons = d->iconProvider();
+      ASSERT_NE(icons, nullptr);
+      EXPECT_FALSE(icons->icon(QFileInfo(fifo)).isNull());
+      EXPECT_FALSE(icons->type(QFileInfo(fifo)).isEmpty());
+      EXPECT_FALSE(icons->icon(QFileInfo(folder)).isNull());
+      EXPECT_EQ(icons->type(QFileInfo(folder)), "Folder");
+    });
+    EXPECT_EQ(ui::AskOpenFile(ui::FileKind::Reading), std::nullopt);
+    ui::SetDialogDriver(nullptr);
+  }
+  EXPECT_EQ(watch.opened(), QStringList());
 }

@@ -141,3 +141,30 @@ TEST(RichTextBox, PrintsAllOrTheSelectionToPdf) {
   EXPECT_TRUE(partText.contains(QStringLiteral("Heading")));
   EXPECT_FALSE(partText.contains(QStringLiteral("Large")));
 }
+
+// Content over several pages: every line once, whole, in order, and no page number at a foot.
+TEST(RichTextBox, PrintsContentOverSeveralPagesAndNothingElse) {
+  ui::RichTextBox box;
+  QString text;
+  for (int line = 1; line <= 150; ++line) text += QStringLiteral("Line %1 of the printout\r\n").arg(line);
+  box.SetSelStart(0);
+  box.SetSelFontSize(16);
+  box.SetSelText(text);
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  for (const char* name : {"pages.pdf", "pages-selection.pdf"}) {
+    SCOPED_TRACE(name);
+    const QString pdf = qztest::TempPath(QString::fromLatin1(name));
+    printer.setOutputFileName(pdf);
+    box.SelPrint(&printer);
+    EXPECT_EQ(qztest::PrintoutFaults(pdf, box.SelLength() ? box.SelText() : box.Text()).toStdString(), "");
+    const QStringList pages = qztest::PdfPages(pdf);
+    EXPECT_GE(pages.size(), 3);
+    const int last = box.SelLength() == 0 ? 150 : 120;
+    for (int line = 1; line <= last; ++line)
+      EXPECT_EQ(pages.join(QString()).count(QStringLiteral("Line %1 of").arg(line)), 1) << line;
+    // The second round prints a selection of 120 lines.
+    box.SetSelStart(0);
+    box.SetSelLength(static_cast<int>(box.Text().indexOf(QStringLiteral("Line 121 "))));
+  }
+}

@@ -9,7 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 
-#include "dictionary/core/dictionary_module.h"
+#include "dictionary/core/web_address.h"
 #include "dictionary/core/dictionary_store.h"
 #include "dictionary/core/link_policy.h"
 #include "dictionary/core/dictionary_merge.h"

@@ -13,7 +13,7 @@
 #include <QUrlQuery>
 
 #include "common/test_support.h"
-#include "dictionary/core/dictionary_module.h"
+#include "dictionary/core/web_address.h"
 #include "dictionary/dictionary_test_support.h"
 #include "dictionary/frm_mdi.h"
 #include "dictionary/frm_numerology_dictionary_main.h"

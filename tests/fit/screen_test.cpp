@@ -30,7 +30,7 @@
 #include "chinese/frm_chinese_numerology_main.h"
 #include "chinese/frm_chinese_numerology_save.h"
 #include "common/test_support.h"
-#include "dictionary/core/dictionary_module.h"
+#include "dictionary/core/web_address.h"
 #include "dictionary/frm_mdi.h"
 #include "dictionary/frm_numerology_dictionary_main.h"
 #include "dictionary/frm_numerology_dictionary_pb.h"

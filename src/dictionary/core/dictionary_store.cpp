@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "dictionary/core/dictionary_module.h"
+#include "dictionary/core/web_address.h"
 #include "dictionary/core/dictionary_search.h"
 #include "services/platform.h"
 

@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "dictionary/core/dictionary_module.h"
+#include "dictionary/core/web_address.h"
 
 namespace dictionary {
 namespace {

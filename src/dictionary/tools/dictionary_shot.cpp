@@ -13,7 +13,7 @@
 #include <QTimer>
 
 #include "dictionary/connection_test.h"
-#include "dictionary/core/dictionary_module.h"
+#include "dictionary/core/web_address.h"
 #include "dictionary/core/dictionary_store.h"
 #include "dictionary/frm_mdi.h"
 #include "dictionary/frm_numerology_dictionary_main.h"

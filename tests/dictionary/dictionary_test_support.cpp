@@ -9,6 +9,7 @@
 #include "dictionary/connection_test.h"
 #include "dictionary/core/web_address.h"
 #include "dictionary/core/dictionary_store.h"
+#include "dictionary/core/machine_names.h"
 #include "dictionary/frm_mdi.h"
 #include "dictionary/frm_numerology_dictionary_main.h"
 #include "dictionary/frm_numerology_dictionary_pb.h"
@@ -120,6 +121,7 @@ void DictionaryTest::TearDown() {
   qztest::RestoreProgramFolder();
   dictionary::SetUserDataFolder(QString());
   dictionary::SetProgramFolderWritable(std::nullopt);
+  dictionary::SetMachineNameSources({});
 }
 
 QString& WebViewLink() { return frmNumerologyDictionaryMain::instance().DictionaryLink; }

@@ -109,6 +109,8 @@ void DictionaryTest::SetUp() {
   dictionary::SetWebViewFactory(&browser);
   dictionary::SetConnectionTest([this] { return connected; });
   SetSearchEngineAddress(QString());
+  // The address the web view shows next is empty when the program starts.
+  WebViewLink().clear();
 }
 
 void DictionaryTest::TearDown() {

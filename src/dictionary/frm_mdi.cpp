@@ -19,7 +19,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "dictionary/core/dictionary_module.h"
+#include "dictionary/core/web_address.h"
 #include "dictionary/core/dictionary_search.h"
 #include "dictionary/core/dictionary_store.h"
 #include "dictionary/core/dictionary_merge.h"

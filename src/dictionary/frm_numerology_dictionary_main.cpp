@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "dictionary/internet_connection.h"
-#include "dictionary/core/dictionary_module.h"
+#include "dictionary/core/web_address.h"
 #include "dictionary/frm_mdi.h"
 #include "dictionary/web_view_loader.h"
 #include "dictionary/webview/web_view_interface.h"

@@ -7,8 +7,9 @@
 #include <QWidget>
 
 #include "dictionary/internet_connection.h"
-#include "dictionary/core/dictionary_module.h"
+#include "dictionary/core/web_address.h"
 #include "dictionary/core/dictionary_store.h"
+#include "dictionary/core/machine_names.h"
 #include "dictionary/frm_mdi.h"
 #include "dictionary/frm_numerology_dictionary_main.h"
 #include "dictionary/frm_numerology_dictionary_pb.h"
@@ -108,6 +109,8 @@ void DictionaryTest::SetUp() {
   dictionary::SetWebViewFactory(&browser);
   dictionary::SetConnectionTest([this] { return connected; });
   SetSearchEngineAddress(QString());
+  // The address the web view shows next is empty when the program starts.
+  WebViewLink().clear();
 }
 
 void DictionaryTest::TearDown() {
@@ -120,6 +123,7 @@ void DictionaryTest::TearDown() {
   qztest::RestoreProgramFolder();
   dictionary::SetUserDataFolder(QString());
   dictionary::SetProgramFolderWritable(std::nullopt);
+  dictionary::SetMachineNameSources({});
 }
 
 QString& WebViewLink() { return frmNumerologyDictionaryMain::instance().DictionaryLink; }

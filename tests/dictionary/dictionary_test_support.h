@@ -27,6 +27,8 @@ class FakeWebView;
 class FakeWebViewFactory : public IWebViewFactory {
  public:
   IWebView* CreateWebView(QWidget* parent) override;
+  void SetTestNetwork(std::function<QStringList(const QString&)>, std::function<QString(const QString&)>) override {}
+  int RefusedRequests() const override { return 0; }
   QStringList requests;
   int created = 0;
   bool canGoBack = false;

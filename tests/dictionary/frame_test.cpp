@@ -22,8 +22,9 @@
 #include <functional>
 #include <vector>
 
-#include "dictionary/core/dictionary_module.h"
+#include "dictionary/core/web_address.h"
 #include "dictionary/core/dictionary_store.h"
+#include "dictionary/core/machine_names.h"
 #include "dictionary/dictionary_test_support.h"
 #include "dictionary/frm_mdi.h"
 #include "dictionary/frm_numerology_dictionary_main.h"
@@ -620,7 +621,8 @@ TEST_F(DictionaryMerge, MessagesOfTheFailedMerges) {
     QString prompt;
   } cases[] = {
       {{}, "There is nothing to Update"},
-      {{{"A", "https://n1", "astro"}, {"B", "https://n2", "Astro"}}, "This is the wrong file! Lookup online help"},
+      {{{"A", "https://n1.example", "astro"}, {"B", "https://n2.example", "Astro"}},
+       "This is the wrong file! Lookup online help"},
   };
   for (const Case& c : cases) {
     qztest::seams().messages.clear();
@@ -631,13 +633,34 @@ TEST_F(DictionaryMerge, MessagesOfTheFailedMerges) {
     EXPECT_TRUE(modalShows.isEmpty());
   }
   // A dictionary that cannot be written: no success, no progress, and it says so.
-  WriteDictionary(update, {{"N", "https://n9", "astro"}});
+  WriteDictionary(update, {{"N", "https://n9.example", "astro"}});
   QFile::remove(programDictionary());
   qztest::seams().messages.clear();
   chooseFile(update);
   fileUpdate();
   EXPECT_EQ(prompts(), QStringList({"The Numerology Dictionary could not be updated.\rThe dictionary was not changed."}));
   EXPECT_TRUE(modalShows.isEmpty());
+}
+
+// A link to one of this machine's own names makes the update a wrong file, as the user sees it
+// from the File menu.
+TEST_F(DictionaryMerge, ALinkToThisMachinesOwnNameIsTheWrongFile) {
+  const QString hosts = tempFile("hosts");
+  qztest::WriteAll(hosts, "127.0.1.1 box.corp.example box\n::1 localhost ip6-localhost ip6-loopback\n");
+  dictionary::SetMachineNameSources({hosts, tempFile("resolv.conf"), QStringLiteral("box")});
+  const QString update = tempFile("update.dll");
+  for (const QString link : {"http://box.corp.example/", "http://ip6-localhost:631/", "http://router/"}) {
+    qztest::seams().messages.clear();
+    WriteDictionary(update, {{"Good", "https://good.example/", "astro"}, {"Own", link, "astro"}});
+    chooseFile(update);
+    ASSERT_TRUE(qztest::MenuItem(frame().window(), Qt::Key_F, Qt::Key_U));
+    EXPECT_EQ(prompts(), QStringList({"This is the wrong file! Lookup online help"})) << link.toStdString();
+    EXPECT_TRUE(modalShows.isEmpty());
+  }
+  QStringList links;
+  for (const DictionaryRow& row : ReadRows(programDictionary())) links.append(row.Link);
+  EXPECT_FALSE(links.contains("http://router/"));
+  EXPECT_FALSE(links.contains("http://box.corp.example/"));
 }
 
 TEST_F(DictionaryMerge, ProgressWindowCannotBeClosedEarly) {

@@ -19,7 +19,7 @@ class DictionaryStore : public DictionaryTest {};
 
 TEST_F(DictionaryStore, ReadsRowsInOrderWithNullAsEmptyText) {
   const QString path = tempFile("nulls.dll");
-  WriteDictionary(path, {{"First", "https://a", "x"}});
+  WriteDictionary(path, {{"First", "https://a.example", "x"}});
   {
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
@@ -27,7 +27,7 @@ TEST_F(DictionaryStore, ReadsRowsInOrderWithNullAsEmptyText) {
     sqlite3_exec(db, "PRAGMA cipher_page_size = 4096; PRAGMA kdf_iter = 4000", nullptr, nullptr, nullptr);
     ASSERT_EQ(sqlite3_exec(db, "INSERT INTO numerology VALUES (NULL, NULL, NULL)", nullptr, nullptr, nullptr),
               SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, "INSERT INTO numerology VALUES ('Last', 'https://z', 'astro')", nullptr, nullptr,
+    ASSERT_EQ(sqlite3_exec(db, "INSERT INTO numerology VALUES ('Last', 'https://z.example', 'astro')", nullptr, nullptr,
                            nullptr),
               SQLITE_OK);
     sqlite3_close(db);
@@ -41,7 +41,7 @@ TEST_F(DictionaryStore, ReadsRowsInOrderWithNullAsEmptyText) {
 
 TEST_F(DictionaryStore, UnreadableFilesHaveNoReadableRows) {
   const QString otherKey = tempFile("other-key.dll");
-  WriteWithOtherKey(otherKey, {{"A", "https://a", "astro"}});
+  WriteWithOtherKey(otherKey, {{"A", "https://a.example", "astro"}});
   const QString text = tempFile("text.dll");
   {
     QFile f(text);
@@ -89,7 +89,7 @@ struct MergeCase {
   const char* name;
   QList<DictionaryRow> update;
   MergeOutcome outcome;
-  QStringList linksAfter;  // the dictionary starts with https://a and https://b
+  QStringList linksAfter;  // the dictionary starts with https://a.example and https://b.example
   qint64 added;
 };
 
@@ -99,7 +99,8 @@ class MergeCases : public DictionaryStore, public ::testing::WithParamInterface<
 
 TEST_P(MergeCases, Merge) {
   const MergeCase& c = GetParam();
-  WriteDictionary(programDictionary(), {{"A", "https://a", "numerology"}, {"B", "https://b", "numerology"}});
+  WriteDictionary(programDictionary(),
+                  {{"A", "https://a.example", "numerology"}, {"B", "https://b.example", "numerology"}});
   const QString update = tempFile("update.dll");
   WriteDictionary(update, c.update);
   const MergeResult result = MergeUpdateFile(update);
@@ -113,17 +114,31 @@ TEST_P(MergeCases, Merge) {
 INSTANTIATE_TEST_SUITE_P(
     Table, MergeCases,
     ::testing::Values(
-        MergeCase{"empty file", {}, MergeOutcome::NothingToUpdate, {"https://a", "https://b"}, 0},
-        MergeCase{"marker Astro first", {{"N", "https://n", "Astro"}}, MergeOutcome::WrongFile,
-                  {"https://a", "https://b"}, 0},
+        MergeCase{"empty file", {}, MergeOutcome::NothingToUpdate, {"https://a.example", "https://b.example"}, 0},
+        MergeCase{"marker Astro first",
+                  {{"N", "https://n.example", "Astro"}},
+                  MergeOutcome::WrongFile,
+                  {"https://a.example", "https://b.example"},
+                  0},
         MergeCase{"wrong marker third",
-                  {{"N1", "https://n1", "astro"}, {"N2", "https://n2", "astro"}, {"N3", "https://n3", ""}},
-                  MergeOutcome::WrongFile, {"https://a", "https://b", "https://n1", "https://n2"}, 2},
-        MergeCase{"all present", {{"A2", "https://a", "astro"}, {"B", "https://b", "astro"}},
-                  MergeOutcome::Updated, {"https://a", "https://b"}, 0},
+                  {{"N1", "https://n1.example", "astro"},
+                   {"N2", "https://n2.example", "astro"},
+                   {"N3", "https://n3.example", ""}},
+                  MergeOutcome::WrongFile,
+                  {"https://a.example", "https://b.example", "https://n1.example", "https://n2.example"},
+                  2},
+        MergeCase{"all present",
+                  {{"A2", "https://a.example", "astro"}, {"B", "https://b.example", "astro"}},
+                  MergeOutcome::Updated,
+                  {"https://a.example", "https://b.example"},
+                  0},
         MergeCase{"duplicate links in one file",
-                  {{"N", "https://n", "astro"}, {"Other key", "https://n", "astro"}, {"A", "https://A", "astro"}},
-                  MergeOutcome::Updated, {"https://a", "https://b", "https://n", "https://A"}, 2}),
+                  {{"N", "https://n.example", "astro"},
+                   {"Other key", "https://n.example", "astro"},
+                   {"A", "https://A.example", "astro"}},
+                  MergeOutcome::Updated,
+                  {"https://a.example", "https://b.example", "https://n.example", "https://A.example"},
+                  2}),
     [](const auto& info) {
       std::string s = info.param.name;
       for (char& ch : s)
@@ -132,9 +147,9 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST_F(DictionaryStore, MergeAddsRowsMarkedAstroWithTheirKeys) {
-  WriteDictionary(programDictionary(), {{"Destiny", "https://d", "numerology"}});
+  WriteDictionary(programDictionary(), {{"Destiny", "https://d.example", "numerology"}});
   const QString update = tempFile("update.dll");
-  WriteDictionary(update, {{"Destiny", "https://d2", "astro"}, {"New", "https://new", "astro"}});
+  WriteDictionary(update, {{"Destiny", "https://d2.example", "astro"}, {"New", "https://new.example", "astro"}});
   ASSERT_EQ(MergeUpdateFile(update).outcome, MergeOutcome::Updated);
   const auto rows = ReadRows(programDictionary());
   ASSERT_EQ(rows.size(), 3);
@@ -144,25 +159,25 @@ TEST_F(DictionaryStore, MergeAddsRowsMarkedAstroWithTheirKeys) {
 }
 
 TEST_F(DictionaryStore, UpdateWithAnotherKeyHasNothingToUpdate) {
-  WriteDictionary(programDictionary(), {{"A", "https://a", "x"}});
+  WriteDictionary(programDictionary(), {{"A", "https://a.example", "x"}});
   const QString update = tempFile("update.dll");
-  WriteWithOtherKey(update, {{"N", "https://n", "astro"}});
+  WriteWithOtherKey(update, {{"N", "https://n.example", "astro"}});
   EXPECT_EQ(MergeUpdateFile(update).outcome, MergeOutcome::NothingToUpdate);
   EXPECT_EQ(ReadRows(programDictionary()).size(), 1);
 }
 
 TEST_F(DictionaryStore, MergeIntoAMissingOrUnwritableDictionaryChangesNothing) {
   const QString update = tempFile("update.dll");
-  WriteDictionary(update, {{"N", "https://n", "astro"}});
+  WriteDictionary(update, {{"N", "https://n.example", "astro"}});
   // No dictionary at all.
   EXPECT_EQ(MergeUpdateFile(update).outcome, MergeOutcome::NotChanged);
   EXPECT_FALSE(QFile::exists(programDictionary()));
   // A dictionary that another connection holds locked for writing.
-  WriteDictionary(programDictionary(), {{"A", "https://a", "x"}});
+  WriteDictionary(programDictionary(), {{"A", "https://a.example", "x"}});
   DictionaryDb locker;
   ASSERT_TRUE(locker.Open(programDictionary(), true));
   ASSERT_TRUE(locker.Begin());
-  ASSERT_TRUE(locker.Insert({"Locked", "https://l", "x"}));
+  ASSERT_TRUE(locker.Insert({"Locked", "https://l.example", "x"}));
   const MergeResult result = MergeUpdateFile(update);
   EXPECT_EQ(result.outcome, MergeOutcome::NotChanged);
   EXPECT_EQ(result.added, 0);
@@ -172,11 +187,11 @@ TEST_F(DictionaryStore, MergeIntoAMissingOrUnwritableDictionaryChangesNothing) {
 }
 
 TEST_F(DictionaryStore, UnwritableProgramFolderMergesIntoTheUsersCopy) {
-  WriteDictionary(programDictionary(), {{"A", "https://a", "x"}});
+  WriteDictionary(programDictionary(), {{"A", "https://a.example", "x"}});
   SetProgramFolderWritable(false);
   EXPECT_EQ(DictionaryPath(), programDictionary());
   const QString update = tempFile("update.dll");
-  WriteDictionary(update, {{"N", "https://n", "astro"}});
+  WriteDictionary(update, {{"N", "https://n.example", "astro"}});
   ASSERT_EQ(MergeUpdateFile(update).outcome, MergeOutcome::Updated);
   EXPECT_EQ(ReadRows(programDictionary()).size(), 1);  // the program's file is untouched
   EXPECT_EQ(ReadRows(userDictionary()).size(), 2);
@@ -185,15 +200,16 @@ TEST_F(DictionaryStore, UnwritableProgramFolderMergesIntoTheUsersCopy) {
   ASSERT_TRUE(rows);
   EXPECT_EQ(rows->rows.size(), 2);
   // A second merge goes to the same copy.
-  WriteDictionary(update, {{"M", "https://m", "astro"}});
+  WriteDictionary(update, {{"M", "https://m.example", "astro"}});
   ASSERT_EQ(MergeUpdateFile(update).outcome, MergeOutcome::Updated);
   EXPECT_EQ(ReadRows(userDictionary()).size(), 3);
 }
 
 TEST_F(DictionaryStore, LargeMergeCountsBeyondSixteenBits) {
   QList<DictionaryRow> base, update;
-  for (int i = 0; i < 40000; ++i) base.append({QString("K%1").arg(i), QString("https://x/%1").arg(i), "n"});
-  for (int i = 20000; i < 60000; ++i) update.append({QString("K%1").arg(i), QString("https://x/%1").arg(i), "astro"});
+  for (int i = 0; i < 40000; ++i) base.append({QString("K%1").arg(i), QString("https://x.example/%1").arg(i), "n"});
+  for (int i = 20000; i < 60000; ++i)
+    update.append({QString("K%1").arg(i), QString("https://x.example/%1").arg(i), "astro"});
   WriteDictionary(programDictionary(), base);
   const QString path = tempFile("update.dll");
   WriteDictionary(path, update);

@@ -1,8 +1,13 @@
-// The real browser plugin against a small HTTP server of the test on 127.0.0.1.
+// The real browser plugin against a small HTTP server of the test on 127.0.0.1 (and [::1]). The
+// browser reaches it as a public server: the test network resolves site.example to a public
+// address and routes the connections to that address here; rebind.example and rebind6.example
+// resolve to 127.0.0.1 and ::1 as a stranger's name could.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -13,7 +18,7 @@
 #include <QUrlQuery>
 
 #include "common/test_support.h"
-#include "dictionary/core/dictionary_module.h"
+#include "dictionary/core/web_address.h"
 #include "dictionary/dictionary_test_support.h"
 #include "dictionary/frm_mdi.h"
 #include "dictionary/frm_numerology_dictionary_main.h"
@@ -22,32 +27,19 @@
 using namespace dicttest;
 
 namespace {
-// Answers every GET with a page whose title is the request's path; records the requests.
+// Answers every GET with a page whose title is the request's path (or a page or redirect of its
+// own), on 127.0.0.1 and [::1] at one port; records the requests.
 class PageServer : public QObject {
  public:
   PageServer() {
-    connect(&server_, &QTcpServer::newConnection, this, [this] {
-      while (QTcpSocket* socket = server_.nextPendingConnection()) {
-        connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-          buffer_[socket] += socket->readAll();
-          if (!buffer_[socket].contains("\r\n\r\n")) return;
-          const QByteArray line = buffer_[socket].left(buffer_[socket].indexOf("\r\n"));
-          buffer_.remove(socket);
-          const QByteArray target = line.split(' ').value(1);
-          requests.append(QString::fromLatin1(target));
-          const QByteArray body = pages.contains(QString::fromLatin1(target))
-                                      ? pages.value(QString::fromLatin1(target))
-                                      : "<html><head><title>" + target.toPercentEncoding("/") +
-                                            "</title></head><body>page</body></html>";
-          socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\nContent-Length: " +
-                        QByteArray::number(body.size()) + "\r\n\r\n" + body);
-          socket->disconnectFromHost();
-        });
-      }
-    });
     server_.listen(QHostAddress::LocalHost);
+    server6_.listen(QHostAddress::LocalHostIPv6, server_.serverPort());
+    for (QTcpServer* server : {&server_, &server6_}) serve(server);
   }
-  QString address() const { return QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort()); }
+  // The address of the test's public site.
+  QString address() const { return QStringLiteral("http://site.example:%1").arg(server_.serverPort()); }
+  quint16 port() const { return server_.serverPort(); }
+  bool listensOnIpv6() const { return server6_.isListening(); }
   bool waitFor(const QString& pathStart) {
     return QTest::qWaitFor(
         [&] {
@@ -65,9 +57,38 @@ class PageServer : public QObject {
   QStringList requests;
   // Pages of their own by path; every other path gets a page titled with it.
   QHash<QString, QByteArray> pages;
+  // Paths answered with a redirect (302) to an address.
+  QHash<QString, QString> redirects;
 
  private:
-  QTcpServer server_;
+  void serve(QTcpServer* server) {
+    connect(server, &QTcpServer::newConnection, this, [this, server] {
+      while (QTcpSocket* socket = server->nextPendingConnection()) {
+        connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+          buffer_[socket] += socket->readAll();
+          if (!buffer_[socket].contains("\r\n\r\n")) return;
+          const QByteArray line = buffer_[socket].left(buffer_[socket].indexOf("\r\n"));
+          buffer_.remove(socket);
+          const QString target = QString::fromLatin1(line.split(' ').value(1));
+          requests.append(target);
+          if (redirects.contains(target)) {
+            socket->write("HTTP/1.1 302 Found\r\nLocation: " + redirects.value(target).toUtf8() +
+                          "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+            socket->disconnectFromHost();
+            return;
+          }
+          const QByteArray body = pages.contains(target)
+                                      ? pages.value(target)
+                                      : "<html><head><title>" + target.toUtf8().toPercentEncoding("/") +
+                                            "</title></head><body>page</body></html>";
+          socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\nContent-Length: " +
+                        QByteArray::number(body.size()) + "\r\n\r\n" + body);
+          socket->disconnectFromHost();
+        });
+      }
+    });
+  }
+  QTcpServer server_, server6_;
   QHash<QTcpSocket*, QByteArray> buffer_;
 };
 
@@ -99,9 +120,22 @@ class DictionaryWebView : public DictionaryTest {
     dictionary::SetWebViewFactory(nullptr);
     dictionary::SetWebViewPluginFolder(programFolder);
     ASSERT_TRUE(dictionary::WebViewFactory());
+    dictionary::WebViewFactory()->SetTestNetwork(
+        [](const QString& host) {
+          static const QHash<QString, QStringList> names = {
+              {"site.example", {"203.0.113.7"}}, {"rebind.example", {"127.0.0.1"}}, {"rebind6.example", {"::1"}}};
+          return names.value(host);
+        },
+        [](const QString&) { return QStringLiteral("127.0.0.1"); });
     SetSearchEngineAddress(server.address());
-    WriteDictionary(programDictionary(), {{"Lo Shu", server.address() + "/lo-shu", "chinese"},
-                                          {"Soul Urge", server.address(), "reading"}});
+    WriteDictionary(programDictionary(),
+                    {{"Lo Shu", server.address() + "/lo-shu", "chinese"}, {"Soul Urge", server.address(), "reading"}});
+  }
+  void TearDown() override {
+    // What a page still asks for after the test finds no name at all.
+    if (IWebViewFactory* factory = dictionary::WebViewFactory())
+      factory->SetTestNetwork([](const QString&) { return QStringList(); }, nullptr);
+    DictionaryTest::TearDown();
   }
   IWebView* view() { return frmNumerologyDictionaryMain::instance().browser(); }
   // Waits until a page load of the given path has finished.
@@ -226,6 +260,71 @@ TEST_F(DictionaryWebView, FollowsWebLinksOnlyAndHandsNothingToTheDesktop) {
   EXPECT_EQ(shown, expectedShown + QStringList{"/followed"});
   EXPECT_TRUE(desktop.opened.isEmpty()) << desktop.opened.join(' ').toStdString();
   EXPECT_EQ(requestedPaths(), expectedPaths + QStringList{"/followed"});
+}
+
+// A public page cannot lead the view into this machine: redirects, script navigations, frames,
+// scripts, images and a script's own requests to 127.0.0.1, [::1] and to names that resolve there
+// are all refused, and the server here never gets them. The view itself goes on to other pages.
+TEST_F(DictionaryWebView, NothingOfAPublicPageReachesThisMachine) {
+  ASSERT_TRUE(server.listensOnIpv6());
+  const QString port = QString::number(server.port());
+  const QStringList hosts = {"127.0.0.1:" + port, "[::1]:" + port, "rebind.example:" + port,
+                             "rebind6.example:" + port};
+  IWebViewFactory* factory = dictionary::WebViewFactory();
+  frmNumerologyDictionaryMain::instance().Show();
+  ASSERT_TRUE(view());
+  watchLoads();
+  int probes = 0;
+  // The view goes to a page of the site, and so past whatever the last page was doing.
+  auto probe = [&] {
+    const QString path = "/probe-" + QString::number(++probes);
+    view()->Navigate(QUrl(server.address() + path));
+    return waitForPage(path);
+  };
+  ASSERT_TRUE(probe());
+  // Refused requests are counted as the browser refuses them: each case waits for its own.
+  auto refusedAfter = [&](int before, int count) {
+    return qztest::WaitFor([&] { return factory->RefusedRequests() >= before + count; }, 20000);
+  };
+  for (int i = 0; i < hosts.size(); ++i) {
+    SCOPED_TRACE(hosts[i].toStdString());
+    const QString n = QString::number(i);
+    // A redirect (302) of the site into this machine.
+    server.redirects.insert("/redirect-" + n, "http://" + hosts[i] + "/hit-redirect-" + n);
+    int before = factory->RefusedRequests();
+    view()->Navigate(QUrl(server.address() + "/redirect-" + n));
+    EXPECT_TRUE(refusedAfter(before, 1));
+    ASSERT_TRUE(probe());
+    // A script's navigation.
+    server.pages.insert("/navigate-" + n, "<html><body><script>location.href='http://" + hosts[i].toUtf8() +
+                                              "/hit-navigate-" + n.toUtf8() + "';</script></body></html>");
+    before = factory->RefusedRequests();
+    view()->Navigate(QUrl(server.address() + "/navigate-" + n));
+    EXPECT_TRUE(refusedAfter(before, 1));
+    ASSERT_TRUE(probe());
+  }
+  // A frame, a script, an image and a script's request to each; the page goes on once all of
+  // them are done.
+  QByteArray page = "<html><body>";
+  for (const QString& host : hosts) {
+    const QByteArray base = "http://" + host.toUtf8() + "/hit-";
+    page += "<iframe src='" + base + "frame'></iframe><script src='" + base + "script'></script><img src='" + base +
+            "image'>";
+  }
+  page += "<script>addEventListener('load',function(){Promise.all(" +
+          QJsonDocument(QJsonArray::fromStringList(hosts)).toJson(QJsonDocument::Compact) +
+          ".map(function(h){return fetch('http://'+h+'/hit-fetch',{mode:'no-cors'}).catch(function(){});}))"
+          ".then(function(){location.href='/done';});});</script></body></html>";
+  server.pages.insert("/resources", page);
+  const int before = factory->RefusedRequests();
+  view()->Navigate(QUrl(server.address() + "/resources"));
+  EXPECT_TRUE(waitForPage("/done"));
+  EXPECT_GE(factory->RefusedRequests(), before + 4 * int(hosts.size()));
+  QStringList hits;
+  for (const QString& r : server.requests)
+    if (r.startsWith("/hit-")) hits.append(r);
+  EXPECT_TRUE(hits.isEmpty()) << hits.join(' ').toStdString();
+  EXPECT_FALSE(server.request("/redirect-3").isEmpty());
 }
 
 // Catches any window a page opens modally over the program: records its text and closes it,

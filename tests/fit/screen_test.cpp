@@ -35,11 +35,12 @@
 #include "chinese/frm_chinese_numerology_main.h"
 #include "chinese/frm_chinese_numerology_save.h"
 #include "common/test_support.h"
-#include "dictionary/core/dictionary_module.h"
+#include "dictionary/core/web_address.h"
 #include "dictionary/frm_mdi.h"
 #include "dictionary/frm_numerology_dictionary_main.h"
 #include "dictionary/frm_numerology_dictionary_pb.h"
 #include "dictionary/web_view_loader.h"
+#include "dictionary/webview/web_view_interface.h"
 #include "fit/all_windows_test.h"
 #include "iching/frm_iching_numerology_main.h"
 #include "kabbalah/frm_kabbalah_numerology_display.h"
@@ -75,7 +76,8 @@ void RecordMessage(QtMsgType type, const QMessageLogContext& context, const QStr
   if (previousHandler) previousHandler(type, context, message);
 }
 
-// Answers every GET on 127.0.0.1 with one page of text on white.
+// Answers every GET on 127.0.0.1 with one page of text on white. The browser reaches it as the
+// public site.example: its proxy resolves that name as the test says and connects here.
 class PageServer {
  public:
   PageServer() {
@@ -95,7 +97,7 @@ class PageServer {
     });
     server_.listen(QHostAddress::LocalHost);
   }
-  QString address() const { return QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort()); }
+  QString address() const { return QStringLiteral("http://site.example:%1").arg(server_.serverPort()); }
 
  private:
   QTcpServer server_;
@@ -143,6 +145,10 @@ class OnScreen : public fittest::AllWindowsTest {
     if (folder.isEmpty()) folder = QStringLiteral(QZ_TEST_PROGRAM_DIR);
     dictionary::SetWebViewFactory(nullptr);
     dictionary::SetWebViewPluginFolder(folder);
+    if (IWebViewFactory* factory = dictionary::WebViewFactory())
+      factory->SetTestNetwork(
+          [](const QString& host) { return host == "site.example" ? QStringList{"203.0.113.7"} : QStringList(); },
+          [](const QString&) { return QStringLiteral("127.0.0.1"); });
     dicttest::WebViewLink() = server.address() + QStringLiteral("/life-path");
   }
 };

@@ -12,7 +12,7 @@
 #include <QUrl>
 
 #include "common/test_support.h"
-#include "dictionary/core/dictionary_module.h"
+#include "dictionary/core/web_address.h"
 #include "dictionary/core/dictionary_store.h"
 #include "dictionary/dictionary_test_support.h"
 #include "dictionary/frm_mdi.h"

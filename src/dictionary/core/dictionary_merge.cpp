@@ -235,9 +235,10 @@ MergeResult mergeRows(const TextRows& sourceRows, const QString& targetPath) {
     return result;
   };
 
+  const UpdateLinkPolicy policy;
   for (size_t i = 0; i < sourceRows.size(); ++i) {
     const std::string_view key = sourceRows.key(i), link = sourceRows.link(i);
-    if (sourceRows.names(i) != kAstro || !AcceptableUtf8Row(key, link)) return commit(MergeOutcome::WrongFile);
+    if (sourceRows.names(i) != kAstro || !policy.Accepts(key, link)) return commit(MergeOutcome::WrongFile);
     if (links.contains(link)) {
       ++result.present;
       continue;

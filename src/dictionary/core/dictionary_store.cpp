@@ -14,7 +14,7 @@
 #include <memory>
 #include <new>
 
-#include "dictionary/core/dictionary_module.h"
+#include "dictionary/core/web_address.h"
 #include "dictionary/core/dictionary_search.h"
 #include "services/platform.h"
 

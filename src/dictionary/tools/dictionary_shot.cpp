@@ -13,11 +13,12 @@
 #include <QTimer>
 
 #include "dictionary/internet_connection.h"
-#include "dictionary/core/dictionary_module.h"
+#include "dictionary/core/web_address.h"
 #include "dictionary/core/dictionary_store.h"
 #include "dictionary/frm_mdi.h"
 #include "dictionary/frm_numerology_dictionary_main.h"
 #include "dictionary/web_view_loader.h"
+#include "dictionary/webview/web_view_interface.h"
 #include "services/platform.h"
 
 int main(int argc, char** argv) {
@@ -47,7 +48,14 @@ int main(int argc, char** argv) {
   dictionary::SetUserDataFolder(programDir + "/shot-user");
   dictionary::SetWebViewPluginFolder(programDir);
   dictionary::SetConnectionTest([] { return true; });
-  frmNumerologyDictionaryMain::instance().DictionaryLink = QStringLiteral("http://127.0.0.1:%1/lo-shu").arg(server.serverPort());
+  // The browser opens no page of this machine: the page is shown as a public site's, whose
+  // name the browser's proxy resolves to a documentation address and connects here.
+  if (IWebViewFactory* factory = dictionary::WebViewFactory())
+    factory->SetTestNetwork(
+        [](const QString& host) { return host == "site.example" ? QStringList{"203.0.113.7"} : QStringList(); },
+        [](const QString&) { return QStringLiteral("127.0.0.1"); });
+  frmNumerologyDictionaryMain::instance().DictionaryLink =
+      QStringLiteral("http://site.example:%1/lo-shu").arg(server.serverPort());
   frmNumerologyDictionaryMain::instance().Show();
   MDI::instance().control<QLineEdit>("txtKey")->setText("Lo Shu Square");
   QMainWindow* frame = MDI::instance().window();

@@ -12,7 +12,7 @@
 #include <cstdio>
 
 #include "dictionary/core/dictionary_db.h"
-#include "dictionary/core/dictionary_module.h"
+#include "dictionary/core/web_address.h"
 
 using dictionary::DictionaryDb;
 using dictionary::DictionaryRow;

@@ -2,6 +2,7 @@
 // The embedded browser as the dictionary uses it. The browser itself lives in a plugin
 // loaded on first use, so that the program links no web engine.
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <QtPlugin>
 #include <functional>
@@ -38,7 +39,15 @@ class IWebViewFactory {
   virtual ~IWebViewFactory() = default;
   // A new browser widget with the given parent; the IWebView lives as long as its widget.
   virtual IWebView* CreateWebView(QWidget* parent) = 0;
+
+  // Tests: the network as the browser's proxy is to see it. `resolve` gives the addresses of a
+  // host name (as text) in place of the resolver; `route` the address a connection to a checked
+  // address goes to instead. Null functions: the real resolver and addresses.
+  virtual void SetTestNetwork(std::function<QStringList(const QString& host)> resolve,
+                              std::function<QString(const QString& address)> route) = 0;
+  // How many requests the browser has refused for their host or address.
+  virtual int RefusedRequests() const = 0;
 };
 
-#define IWebViewFactory_iid "com.qzorbalinth.dictionary.WebViewFactory/1.0"
+#define IWebViewFactory_iid "com.qzorbalinth.dictionary.WebViewFactory/1.1"
 Q_DECLARE_INTERFACE(IWebViewFactory, IWebViewFactory_iid)

@@ -1,4 +1,4 @@
-#include "dictionary/core/dictionary_module.h"
+#include "dictionary/core/web_address.h"
 
 #include <cstring>
 #include <optional>

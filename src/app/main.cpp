@@ -19,8 +19,6 @@
 int main(int argc, char** argv) {
   // Before anything writes a file (Qt's own caches included).
   IgnoreFileSizeLimitSignal();
-  // The dictionary's web view shares OpenGL contexts with the rest of the program.
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setWindowIcon(ui::AppIcon());

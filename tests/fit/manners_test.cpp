@@ -325,7 +325,7 @@ TEST_F(WindowManners, EveryToolSaysTheSameWhenThereIsNoPrinter) {
     EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::Information);
   }
 }
-bool RealDisplay() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+using qztest::RealDisplay;
 
 // The name and birth numbers window after a calculation, with every result shown.
 void nameWindowExpanded() {
@@ -369,7 +369,7 @@ TEST_F(WindowManners, FixedWindowsCannotBeMaximisedOrResized) {
     // No maximise button: none asked for, or a fixed size, for which window managers offer none.
     EXPECT_TRUE(!(w->windowFlags() & Qt::WindowMaximizeButtonHint) || w->minimumSize() == w->maximumSize());
     // A fixed size reaches the window once the window system has answered.
-    (void)QTest::qWaitFor([&] { return w->minimumSize() == w->maximumSize() && w->size() == w->minimumSize(); }, 500);
+    EXPECT_TRUE(qztest::WaitForAskedSize(w));
     // Sizes differ by a pixel at most, where a fractional scale rounds them.
     const QSize size = w->size();
     const auto same = [&] { return std::abs(w->width() - size.width()) <= 1 && std::abs(w->height() - size.height()) <= 1; };
@@ -461,8 +461,10 @@ TEST_F(WindowManners, AMessageBoxIsAtLeastAsWideAsItsTitle) {
   bold.setBold(true);
   const QFontMetrics metrics(bold);
   int bar = metrics.height() * 3 / 2;
-  if (RealDisplay() && QTest::qWaitFor([&] { return box->windowHandle()->frameMargins().top() > 0; }, 2000))
+  if (RealDisplay()) {
+    ASSERT_TRUE(qztest::WaitForPlaced(box.get()));
     bar = box->windowHandle()->frameMargins().top();
+  }
   // The title beside the window menu's icon and three buttons, each about as wide as the bar is
   // high, and the gaps between them.
   EXPECT_GE(box->width(), metrics.horizontalAdvance(call.title) + 6 * bar) << "title bar " << bar << " px high";

@@ -46,8 +46,6 @@ void startMessageHandler(QtMsgType type, const QMessageLogContext& context, cons
 int main(int argc, char** argv) {
   // Before anything writes a file (Qt's own caches included).
   IgnoreFileSizeLimitSignal();
-  // The dictionary's web view shares OpenGL contexts with the rest of the program.
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   const QtMessageHandler previous = qInstallMessageHandler(startMessageHandler);
   QApplication app(argc, argv);
   qInstallMessageHandler(previous);

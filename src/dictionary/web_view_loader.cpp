@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPluginLoader>
 
@@ -12,6 +13,14 @@ namespace dictionary {
 const QString kWebViewPluginName = QStringLiteral("qz_dictionary_webview.so");
 
 namespace {
+// The web view shares OpenGL contexts with the application, which must be said before the
+// application object exists: this runs while any program that can show the web view starts,
+// before its main().
+const bool kShareContexts = [] {
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  return true;
+}();
+
 QString& pluginFolder() {
   static QString s;
   return s;
@@ -26,6 +35,7 @@ void SetWebViewPluginFolder(const QString& folder) { pluginFolder() = folder; }
 void SetWebViewFactory(IWebViewFactory* factory) { factoryOverride() = factory; }
 
 IWebViewFactory* WebViewFactory(QString* error) {
+  Q_UNUSED(kShareContexts);
   if (factoryOverride()) return factoryOverride();
   static IWebViewFactory* loaded = nullptr;
   static QString loadError;

@@ -5,8 +5,7 @@
 class frmNumerologyProDisp : public ReadingReportWindow {
  public:
   static frmNumerologyProDisp& instance() {
-    static auto* self = new frmNumerologyProDisp();
-    return *self;
+    return ui::SingleInstance<frmNumerologyProDisp>([] { return new frmNumerologyProDisp(); });
   }
 
  private:

@@ -5,8 +5,7 @@
 class frmNumerologyProsave : public ReadingReportWindow {
  public:
   static frmNumerologyProsave& instance() {
-    static auto* self = new frmNumerologyProsave();
-    return *self;
+    return ui::SingleInstance<frmNumerologyProsave>([] { return new frmNumerologyProsave(); });
   }
 
  protected:

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include <xcb/xcb.h>
 
@@ -279,6 +280,25 @@ void Form::Unload() {
 }
 
 void SetModalHandler(std::function<void(Form&)> handler) { modalHandler() = std::move(handler); }
+
+namespace {
+std::vector<std::function<void()>>& instances() {
+  static std::vector<std::function<void()>> releases;
+  return releases;
+}
+}  // namespace
+
+void KeepInstance(std::function<void()> release) { instances().push_back(std::move(release)); }
+
+void ForgetAllForms() {
+  // An unload handler may load another window: a few passes.
+  for (int pass = 0; pass < 4 && !loaded().isEmpty(); ++pass)
+    for (Form* form : QList<Form*>(loaded())) form->Unload();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  std::vector<std::function<void()>> releases;
+  releases.swap(instances());
+  for (auto it = releases.rbegin(); it != releases.rend(); ++it) (*it)();
+}
 
 void EndProcessNow(int code) {
   std::fflush(nullptr);

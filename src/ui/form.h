@@ -84,18 +84,39 @@ class Form {
   void quitModalLoops();
 };
 
-// One instance per class, created on first use and never released.
+// Records how to release a window's one instance (see ForgetAllForms).
+void KeepInstance(std::function<void()> release);
+
+// The one instance of a window class, made by `make` on first use and kept for the life of the
+// process (tests may release it, see ForgetAllForms).
+template <class T, class Make>
+T& SingleInstance(Make make) {
+  static T* self = nullptr;
+  if (!self) {
+    self = make();
+    KeepInstance([] {
+      delete self;
+      self = nullptr;
+    });
+  }
+  return *self;
+}
+
+// One instance per class, made on first use (see SingleInstance).
 template <class T>
 class FormOf : public Form {
  public:
   static T& instance() {
-    static T* self = new T();
-    return *self;
+    return SingleInstance<T>([] { return new T(); });
   }
 
  protected:
   using Form::Form;
 };
+
+// Tests: unloads every window, then releases every window's instance, so that each is made
+// afresh at its next use with its members as its constructor sets them.
+void ForgetAllForms();
 
 // Tests: a modal show calls this in place of waiting for the window to be hidden.
 // The handler may press buttons of the window; the window stays as the handler leaves it.

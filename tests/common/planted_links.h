@@ -52,11 +52,6 @@ class SharedFolder {
   bool ok_ = false;
 };
 
-inline QByteArray FileBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Saves through a window, save(path) answering its file dialog with path, to a link to
 // nothing and then to a stranger's link to the user's file in a shared folder: each is
 // refused with one error message naming the link, and nothing is written where it points.
@@ -84,6 +79,6 @@ inline void ExpectSavesRefuseUnsafeLinks(const std::function<void(const QString&
   file.close();
   ASSERT_TRUE(PlantLink(diary, folders.shared(name), kStranger));
   refused(folders.shared(name));
-  EXPECT_EQ(FileBytes(diary), QByteArray("the user's own file\n"));
+  EXPECT_EQ(ReadAll(diary), QByteArray("the user's own file\n"));
 }
 }  // namespace qztest

@@ -8,6 +8,13 @@
 
 #include "common/test_support.h"
 
+namespace {
+// Every test starts on the process state of the one before put back.
+class PutBackBeforeEachTestListener : public testing::EmptyTestEventListener {
+  void OnTestStart(const testing::TestInfo&) override { qztest::PutBackProcessState(); }
+};
+}  // namespace
+
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QTemporaryDir home;
@@ -22,5 +29,6 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   testing::InitGoogleTest(&argc, argv);
   testing::AddGlobalTestEnvironment(new qztest::SeamEnvironment);
+  testing::UnitTest::GetInstance()->listeners().Append(new PutBackBeforeEachTestListener);
   return RUN_ALL_TESTS();
 }

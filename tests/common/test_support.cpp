@@ -17,10 +17,16 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QProcess>
+#include <QScreen>
+#include <QWindow>
+#include <algorithm>
+#include <cmath>
 
 #include "services/file_io.h"
 #include "services/platform.h"
+#include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/platform_qt.h"
 
 #include <sys/resource.h>
 
@@ -71,7 +77,10 @@ void Seams::reset() {
   SetToday(QDate());
 }
 
-QString BuiltProgramFolder() { return qEnvironmentVariable("QZ_PROGRAM_DIR"); }
+QString BuiltProgramFolder() {
+  const QString given = qEnvironmentVariable("QZ_PROGRAM_DIR");
+  return given.isEmpty() ? QStringLiteral(QZ_BUILT_PROGRAM_DIR) : given;
+}
 void RestoreProgramFolder() { platform::SetProgramFolder(BuiltProgramFolder()); }
 
 void SetToday(const QDate& date, const QTime& time) {
@@ -104,7 +113,38 @@ void WriteAll(const QString& path, const QByteArray& bytes) {
   f.write(bytes);
 }
 
+namespace {
+std::vector<std::function<void()>>& libraryPutBacks() {
+  static std::vector<std::function<void()>> putBacks;
+  return putBacks;
+}
+
+// The environment's folders for settings and data, as the test's main set them.
+struct StartingFolders {
+  QByteArray config = qgetenv("XDG_CONFIG_HOME");
+  QByteArray data = qgetenv("XDG_DATA_HOME");
+  QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+};
+const StartingFolders& startingFolders() {
+  static const StartingFolders folders;
+  return folders;
+}
+
+void putBackFolder(const char* name, const QByteArray& value, bool empty) {
+  if (value.isNull()) {
+    qunsetenv(name);
+    return;
+  }
+  qputenv(name, value);
+  if (!empty) return;
+  QDir folder(QString::fromLocal8Bit(value));
+  if (folder.exists()) folder.removeRecursively();
+  folder.mkpath(QStringLiteral("."));
+}
+}  // namespace
+
 void SeamEnvironment::SetUp() {
+  (void)startingFolders();  // taken before the first test changes any
   ui::SetMsgBoxHandler([](const ui::MsgBoxCall& call) {
     seams().messages.push_back(call);
     if (!seams().answers.empty()) {
@@ -144,6 +184,23 @@ void SeamEnvironment::SetUp() {
   seams().reset();
 }
 
+
+PutBackBeforeEachTest::PutBackBeforeEachTest(std::function<void()> putBack) {
+  libraryPutBacks().push_back(std::move(putBack));
+}
+
+void PutBackProcessState() {
+  ui::ForgetAllForms();
+  SeamEnvironment().SetUp();
+  ui::SetManualClock(false);
+  ui::SetDesktopOpener(nullptr);
+  const StartingFolders& folders = startingFolders();
+  putBackFolder("XDG_CONFIG_HOME", folders.config, true);
+  putBackFolder("XDG_DATA_HOME", folders.data, true);
+  putBackFolder("XDG_RUNTIME_DIR", folders.runtime, false);
+  for (const auto& putBack : libraryPutBacks()) putBack();
+}
+
 FileSizeLimit::FileSizeLimit(long bytes) {
   IgnoreFileSizeLimitSignal();
   rlimit limit{};
@@ -164,9 +221,49 @@ void Activate(QWidget* window) {
   window->show();
   window->activateWindow();
   QApplication::setActiveWindow(window);
-  // Under a window manager the activation arrives later, and keys sent before it are lost.
-  [[maybe_unused]] const bool active =
-      QTest::qWaitFor([window] { return QApplication::activeWindow() == window && window->isActiveWindow(); }, 5000);
+  if (!QTest::qWaitFor([window] { return QApplication::activeWindow() == window && window->isActiveWindow(); }, 10000))
+    ADD_FAILURE() << window->objectName().toStdString() << " did not become the active window within 10 s";
+}
+
+bool RealDisplay() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+
+::testing::AssertionResult WaitForAskedSize(QWidget* window, int timeoutMs) {
+  // At a fractional scale (1.25, 1.5) a size in Qt's pixels comes back rounded: a pixel off.
+  const qreal ratio = window->devicePixelRatioF();
+  const int slack = ratio == std::floor(ratio) ? 0 : 1;
+  const auto asked = [window, slack] {
+    const QSize size = window->size();
+    const QSize bounded = size.expandedTo(window->minimumSize()).boundedTo(window->maximumSize());
+    return std::abs(bounded.width() - size.width()) <= slack && std::abs(bounded.height() - size.height()) <= slack;
+  };
+  if (QTest::qWaitFor(asked, timeoutMs)) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << window->objectName().toStdString() << " is " << window->width() << "x"
+                                       << window->height() << " after " << timeoutMs << " ms, outside its minimum "
+                                       << window->minimumWidth() << "x" << window->minimumHeight() << " and maximum "
+                                       << window->maximumWidth() << "x" << window->maximumHeight();
+}
+
+::testing::AssertionResult WaitForPlaced(QWidget* window, int timeoutMs) {
+  if (!QTest::qWaitForWindowExposed(window, timeoutMs))
+    return ::testing::AssertionFailure() << window->objectName().toStdString() << " was not exposed";
+  if (!RealDisplay()) return ::testing::AssertionSuccess();
+  QWindow* handle = window->windowHandle();
+  if (!QTest::qWaitFor([handle] { return !handle->frameMargins().isNull(); }, timeoutMs))
+    return ::testing::AssertionFailure() << window->objectName().toStdString() << " got no frame within " << timeoutMs
+                                         << " ms (no window manager?)";
+  const QRect area = window->screen()->availableGeometry();
+  const auto placed = [&] {
+    const QRect frame = handle->frameGeometry();
+    const QPoint kept(std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())),
+                      std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
+    return frame.topLeft() == kept;
+  };
+  if (QTest::qWaitFor(placed, timeoutMs)) return ::testing::AssertionSuccess();
+  const QRect frame = handle->frameGeometry();
+  return ::testing::AssertionFailure() << window->objectName().toStdString() << "'s frame stands at " << frame.x() << ","
+                                       << frame.y() << " " << frame.width() << "x" << frame.height() << " after "
+                                       << timeoutMs << " ms, off the free area " << area.x() << "," << area.y() << " "
+                                       << area.width() << "x" << area.height();
 }
 
 void UnloadAllWindows() {

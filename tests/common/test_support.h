@@ -62,8 +62,9 @@ Seams& seams();
 // Fixes today's date (and the time of day) for the clock seam; an invalid date restores the real clock.
 void SetToday(const QDate& date, const QTime& time = QTime(12, 0));
 
-// The program folder of the build, from QZ_PROGRAM_DIR (ctest sets it); every test starts with
-// it as platform::ProgramFolder(), and a test that points elsewhere puts it back with this.
+// The program folder of the build: QZ_PROGRAM_DIR when it is set, else the build's own. Every
+// test starts with it as platform::ProgramFolder(); a test that points elsewhere may put it
+// back with RestoreProgramFolder().
 QString BuiltProgramFolder();
 void RestoreProgramFolder();
 
@@ -73,23 +74,36 @@ QString TempPath(const QString& name);
 QByteArray ReadAll(const QString& path);
 void WriteAll(const QString& path, const QByteArray& bytes);
 
-// Installs every seam before each test and resets what they recorded.
+// Installs every seam and resets what they recorded.
 class SeamEnvironment : public ::testing::Environment {
  public:
   void SetUp() override;
 };
 
+// Puts back, before every test (test_main's listener calls it), each piece of process state a
+// test can change: every window unloaded and made afresh at its next use (its members as its
+// constructor sets them), the seams and what they recorded, the clock and the random queue,
+// the manual timer clock, the desktop opener, the program folder, the environment's
+// settings and data folders, emptied (the reminder date and a user's copy of a file go with
+// them), and what each library's test support put up for putting back.
+void PutBackProcessState();
+
+// Process state of a library this support does not link (its seams, folders and caches): that
+// library's test support makes one of these at start-up, and the function runs in every
+// PutBackProcessState.
+class PutBackBeforeEachTest {
+ public:
+  explicit PutBackBeforeEachTest(std::function<void()> putBack);
+};
+
 // Unloads every loaded window (their unload handlers run against the seams).
 void UnloadAllWindows();
 
-// A test fixture that resets the seams before each test.
+// A test fixture of window tests. The process state is put back before each test (see
+// PutBackProcessState); every window the test loaded is unloaded at its end, while what the
+// fixture holds (a browser, a folder) is still there for the unload handlers.
 class SeamTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    seams().reset();
-    RestoreProgramFolder();
-  }
-  // Every window the test loaded is unloaded, so the next test in the process starts afresh.
   void TearDown() override { UnloadAllWindows(); }
 };
 
@@ -112,8 +126,23 @@ class FileSizeLimit {
   bool ok_ = false;
 };
 
-// Makes the window active so that focus moves between its controls raise their events.
+// Makes the window active so that focus moves between its controls raise their events; fails
+// the test when it is not active within 10 s (under a window manager it comes later, and keys
+// sent before it are lost).
 void Activate(QWidget* window);
+
+// --- What a window system does in its own time (offscreen, at once) ---
+
+// True on a real display (the xcb platform), where a window manager frames and places windows.
+bool RealDisplay();
+// The window has the size it asked for: within its minimum and maximum size, a pixel off at a
+// fractional scale (a size set on a shown window reaches it when the window system answers).
+::testing::AssertionResult WaitForAskedSize(QWidget* window, int timeoutMs = 10000);
+// The window is exposed; on a real display the window manager has framed it and the window
+// stands where the window layer keeps it: its frame on the screen's free area, or, where it is
+// larger, at the area's top or left edge. The window manager frames and moves a window a
+// little after it is mapped, later on a busy machine.
+::testing::AssertionResult WaitForPlaced(QWidget* window, int timeoutMs = 10000);
 
 // Reads a PDF back as text with pdftotext.
 QString PdfText(const QString& path);

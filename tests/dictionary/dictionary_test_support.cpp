@@ -142,9 +142,15 @@ QList<DictionaryRow> SampleRows() {
 }  // namespace dicttest
 
 namespace {
-// The browser plugin needs shared OpenGL contexts, set before the test's application exists.
-const bool kShareContexts = [] {
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-  return true;
-}();
+// The dictionary's seams, folders and row cache as a fresh process has them.
+const qztest::PutBackBeforeEachTest kDictionaryState([] {
+  dictionary::SetUserDataFolder(QString());
+  dictionary::SetProgramFolderWritable(std::nullopt);
+  dictionary::SetWebViewFactory(nullptr);
+  dictionary::SetWebViewPluginFolder(QString());
+  dictionary::SetConnectionTest(nullptr);
+  SetSearchEngineAddress(QString());
+  dictionary::SetReadLimits();
+  dictionary::ForgetDictionaryRows();
+});
 }  // namespace

@@ -379,7 +379,7 @@ TEST_F(UntrustedUpdate, EarlierFormatIsReadAndTheDictionaryRewrittenInTheCurrent
 
 TEST_F(UntrustedUpdate, FilesTheProgramWritesAreInTheCurrentFormat) {
   EXPECT_TRUE(OpensInCurrentFormat(programDictionary()));
-  const QString shipped = QDir(QZ_TEST_PROGRAM_DIR).filePath("numerology.dll");
+  const QString shipped = QDir(qztest::BuiltProgramFolder()).filePath("numerology.dll");
   EXPECT_TRUE(OpensInCurrentFormat(shipped));
 }
 }  // namespace

@@ -115,10 +115,8 @@ class DictionaryWebView : public DictionaryTest {
  protected:
   void SetUp() override {
     DictionaryTest::SetUp();
-    QString programFolder = qEnvironmentVariable("QZ_PROGRAM_DIR");
-    if (programFolder.isEmpty()) programFolder = QStringLiteral(QZ_TEST_PROGRAM_DIR);
     dictionary::SetWebViewFactory(nullptr);
-    dictionary::SetWebViewPluginFolder(programFolder);
+    dictionary::SetWebViewPluginFolder(qztest::BuiltProgramFolder());
     ASSERT_TRUE(dictionary::WebViewFactory());
     dictionary::WebViewFactory()->SetTestNetwork(
         [](const QString& host) {

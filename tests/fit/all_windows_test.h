@@ -44,16 +44,12 @@ class AllWindowsTest : public dicttest::DictionaryTest {
  protected:
   void SetUp() override {
     DictionaryTest::SetUp();
-    static const bool registered = [] {
-      RegisterReadingTool();
-      RegisterKabbalahTool();
-      RegisterChineseTool();
-      RegisterNamebirthTool();
-      RegisterIchingTool();
-      RegisterDictionaryTool();
-      return true;
-    }();
-    (void)registered;
+    RegisterReadingTool();
+    RegisterKabbalahTool();
+    RegisterChineseTool();
+    RegisterNamebirthTool();
+    RegisterIchingTool();
+    RegisterDictionaryTool();
     dicttest::WriteDictionary(programDictionary(), dicttest::SampleRows());
     // The program folder holds the sample dictionary; the name and birth window's pictures are
     // the built ones.

@@ -135,8 +135,7 @@ TEST_P(WindowsFit, EveryControlShowsWhole) {
   ui::Form& form = GetParam().open();
   ASSERT_TRUE(form.IsVisible()) << seams().lastPrompt().toStdString();
   QWidget* window = form.window();
-  // A size the window asked for reaches it once the window system has answered.
-  (void)QTest::qWaitFor([&] { return window->size().expandedTo(window->minimumSize()).boundedTo(window->maximumSize()) == window->size(); }, 1000);
+  EXPECT_TRUE(qztest::WaitForAskedSize(window));
   QTest::qWait(0);  // layouts settle
   const QStringList faults = FitFaults(window, GetParam().outOfSight);
   // A picture of each window for a look by eye, when QZ_SCREENSHOT_DIR names a folder.
@@ -151,24 +150,20 @@ TEST_P(WindowsFit, EveryControlShowsWhole) {
 }
 
 // The frame the window manager put round the window, once it has framed it and the window has
-// settled on the area (a window is moved back onto the screen when its frame is known); the
-// window itself where there is no window manager.
-QRect FrameOf(QWidget* window, const QRect& area) {
-  EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
-  QWindow* handle = window->windowHandle();
-  (void)QTest::qWaitFor([&] { return !handle->frameMargins().isNull(); }, 3000);
-  (void)QTest::qWaitFor([&] { return area.contains(handle->frameGeometry()); }, 3000);
-  return handle->frameGeometry();
+// been placed (a window is moved back onto the screen when its frame is known).
+QRect FrameOf(QWidget* window) {
+  EXPECT_TRUE(qztest::WaitForPlaced(window));
+  return window->windowHandle()->frameGeometry();
 }
 
 TEST_P(WindowsFit, OpensWhollyOnTheScreen) {
-  if (QGuiApplication::platformName() != QLatin1String("xcb"))
+  if (!qztest::RealDisplay())
     GTEST_SKIP() << "needs a real screen with a window manager (xcb); offscreen has one fixed screen and no frames";
   ui::Form& form = GetParam().open();
   ASSERT_TRUE(form.IsVisible()) << seams().lastPrompt().toStdString();
   QWidget* window = form.window();
   const QRect area = window->screen()->availableGeometry();
-  const QRect frame = FrameOf(window, area);
+  const QRect frame = FrameOf(window);
   const QMargins margins = window->windowHandle()->frameMargins();
   const QSize smallest = window->minimumSizeHint().expandedTo(window->minimumSize()).grownBy(margins);
   const std::string where = "at QT_FONT_DPI=" + qgetenv("QT_FONT_DPI").toStdString() + ", frame " +
@@ -193,7 +188,7 @@ TEST_F(ReportFit, KabbalahReportEndsBelowItsPromotionLabels) {
   ASSERT_STREQ(fittest::Scenarios()[9].name, "KabbalahReport");
   QWidget* window = report.window();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-  (void)QTest::qWaitFor([&] { return window->size().expandedTo(window->minimumSize()).boundedTo(window->maximumSize()) == window->size(); }, 1000);
+  EXPECT_TRUE(qztest::WaitForAskedSize(window));
   auto* label = report.control<QLabel>(QStringLiteral("lblCobrand"));
   ASSERT_NE(label, nullptr);
   // Where the label's lines end, and the window's edge below them: a margin, no more than two

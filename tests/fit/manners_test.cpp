@@ -75,7 +75,7 @@ QString PdfTitle(const QString& path) {
   return QString();
 }
 
-bool RealDisplay() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+using qztest::RealDisplay;
 
 // The owner the X server holds for a window (its WM_TRANSIENT_FOR), what the window manager
 // reads; 0 for none. Asked on the program's own connection, after everything it sent before.
@@ -395,7 +395,7 @@ TEST_F(WindowManners, FixedWindowsCannotBeMaximisedOrResized) {
     // No maximise button: none asked for, or a fixed size, for which window managers offer none.
     EXPECT_TRUE(!(w->windowFlags() & Qt::WindowMaximizeButtonHint) || w->minimumSize() == w->maximumSize());
     // A fixed size reaches the window once the window system has answered.
-    (void)QTest::qWaitFor([&] { return w->minimumSize() == w->maximumSize() && w->size() == w->minimumSize(); }, 500);
+    EXPECT_TRUE(qztest::WaitForAskedSize(w));
     // Sizes differ by a pixel at most, where a fractional scale rounds them.
     const QSize size = w->size();
     const auto same = [&] { return std::abs(w->width() - size.width()) <= 1 && std::abs(w->height() - size.height()) <= 1; };

@@ -59,7 +59,7 @@ using qztest::seams;
 namespace {
 QString Rect(const QRect& r) { return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }
 
-bool RealDisplay() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+using qztest::RealDisplay;
 const char* kNeedsDisplay = "needs a real display (QT_QPA_PLATFORM=xcb): offscreen composes no OpenGL and has no "
                             "window manager; scripts/test-display runs it";
 
@@ -141,10 +141,8 @@ class OnScreen : public fittest::AllWindowsTest {
 
   // The real browser, showing a page of the test's server.
   void UseRealBrowser() {
-    QString folder = qEnvironmentVariable("QZ_PROGRAM_DIR");
-    if (folder.isEmpty()) folder = QStringLiteral(QZ_TEST_PROGRAM_DIR);
     dictionary::SetWebViewFactory(nullptr);
-    dictionary::SetWebViewPluginFolder(folder);
+    dictionary::SetWebViewPluginFolder(qztest::BuiltProgramFolder());
     if (IWebViewFactory* factory = dictionary::WebViewFactory())
       factory->SetTestNetwork(
           [](const QString& host) { return host == "site.example" ? QStringList{"203.0.113.7"} : QStringList(); },
@@ -334,13 +332,11 @@ TEST_P(WindowsOnScreen, PaintedWhollyOnTheScreenWithoutGlWarnings) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
   QWindow* handle = window->windowHandle();
   ASSERT_NE(handle, nullptr);
-  // The window manager's frame, once it has framed the window (none without a manager).
-  [[maybe_unused]] const bool framed = QTest::qWaitFor([&] { return !handle->frameMargins().isNull(); }, 2000);
+  // Judged once the window manager has framed the window and the window has been placed.
+  EXPECT_TRUE(qztest::WaitForPlaced(window));
+  EXPECT_TRUE(qztest::WaitForAskedSize(window));
   QScreen* screen = handle->screen();
   const QRect free = screen->availableGeometry();
-  // A window moves back onto the screen once its frame is known: give the move time to land
-  // (a loaded machine delays it), then judge where the frame stands.
-  [[maybe_unused]] const bool settled = QTest::qWaitFor([&] { return free.contains(window->frameGeometry()); }, 3000);
   const QRect frame = window->frameGeometry();
   const QImage client = SettledGrab(screen, window->geometry());
   const QImage own = window->grab().toImage().scaled(client.size());

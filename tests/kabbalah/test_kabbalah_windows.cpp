@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -662,24 +661,4 @@ TEST_F(KabbalahWindows, APrintThatFailsSaysSo) {
   ASSERT_EQ(seams().messages.size(), 1u);
   EXPECT_EQ(seams().messages[0].prompt, "The report could not be printed.");
   EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::Critical);
-}
-
-// Renders the three windows to PNG files in QZ_SCREENSHOT_DIR when it is set.
-TEST_F(KabbalahWindows, Screenshots) {
-  const QString dir = qEnvironmentVariable("QZ_SCREENSHOT_DIR");
-  if (dir.isEmpty()) GTEST_SKIP() << "QZ_SCREENSHOT_DIR not set";
-  QDir().mkpath(dir);
-  ASSERT_TRUE(qztest::Enter(box("txtFirstName"), "ANN"));
-  ASSERT_TRUE(qztest::Enter(box("txtMiddleName"), "MARIE"));
-  ASSERT_TRUE(qztest::Enter(box("txtLastName"), "LEE"));
-  QTest::qWait(50);
-  input().window()->grab().save(dir + "/kabbalah-input.png");
-  QTest::mouseClick(input().control<QPushButton>("cmdNext"), Qt::LeftButton);
-  QTest::qWait(50);
-  display().window()->grab().save(dir + "/kabbalah-result.png");
-  ASSERT_TRUE(qztest::ClickTab(tabs(), 3));
-  display().window()->grab().save(dir + "/kabbalah-result-tab4.png");
-  openReport();
-  QTest::qWait(50);
-  report().window()->grab().save(dir + "/kabbalah-report.png");
 }

@@ -56,12 +56,12 @@ class DictionarySweep : public dicttest::DictionaryTest {
     return {
         {"sound", [](const QString& p) { dicttest::WriteDictionary(p, dicttest::SampleRows()); }, true},
         {"missing", [](const QString& p) { QFile::remove(p); }, false},
-        {"empty", [](const QString& p) { sweep::WriteBytes(p, QByteArray()); }, false},
+        {"empty", [](const QString& p) { qztest::WriteAll(p, QByteArray()); }, false},
         {"corrupt",
          [](const QString& p) {
            QByteArray bytes;
            for (int i = 0; i < 8192; ++i) bytes.append(char((i * 131 + 7) & 0xFF));
-           sweep::WriteBytes(p, bytes);
+           qztest::WriteAll(p, bytes);
          },
          false},
         {"truncated",
@@ -95,7 +95,7 @@ class DictionarySweep : public dicttest::DictionaryTest {
 TEST_F(DictionarySweep, EveryDictionaryWithOddSearchTermsInEachMode) {
   for (const Dict& d : dictionaries()) {
     place(d);
-    const QByteArray before = sweep::ReadBytes(programDictionary());
+    const QByteArray before = qztest::ReadAll(programDictionary());
     frame().Unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     seams().messages.clear();
@@ -123,7 +123,7 @@ TEST_F(DictionarySweep, EveryDictionaryWithOddSearchTermsInEachMode) {
         }
       }
     }
-    EXPECT_EQ(sweep::ReadBytes(programDictionary()), before) << d.what;
+    EXPECT_EQ(qztest::ReadAll(programDictionary()), before) << d.what;
   }
 }
 
@@ -138,7 +138,7 @@ TEST_F(DictionarySweep, MergesOfBadUpdatesChangeNothing) {
   const QString same = tempFile("same.dll");
   QFile::copy(programDictionary(), same);
   updates.push_back({"the dictionary itself", programDictionary()});
-  const QByteArray before = sweep::ReadBytes(programDictionary());
+  const QByteArray before = qztest::ReadAll(programDictionary());
   for (const sweep::BadFile& u : updates) {
     seams().messages.clear();
     seams().fileAnswers.push_back(u.path);
@@ -149,7 +149,7 @@ TEST_F(DictionarySweep, MergesOfBadUpdatesChangeNothing) {
     EXPECT_LT(clock.elapsed(), 10000) << u.what;
     ASSERT_EQ(seams().messages.size(), 1u) << u.what;
     EXPECT_FALSE(seams().messages[0].prompt.startsWith("Numerology Dictionary Successfully Updated")) << u.what;
-    EXPECT_EQ(sweep::ReadBytes(programDictionary()), before) << u.what;
+    EXPECT_EQ(qztest::ReadAll(programDictionary()), before) << u.what;
   }
   // Into a dictionary that is missing, corrupt or of another key: it says so and changes nothing.
   const QString update = tempFile("good-update.dll");
@@ -157,25 +157,25 @@ TEST_F(DictionarySweep, MergesOfBadUpdatesChangeNothing) {
   for (const Dict& d : dictionaries()) {
     if (d.readable) continue;
     place(d);
-    const QByteArray target = sweep::ReadBytes(programDictionary());
+    const QByteArray target = qztest::ReadAll(programDictionary());
     seams().messages.clear();
     seams().fileAnswers.push_back(update);
     EXPECT_TRUE(sweep::MenuItem(frame().window(), Qt::Key_F, Qt::Key_U));
     ASSERT_EQ(seams().messages.size(), 1u) << d.what;
     EXPECT_FALSE(seams().messages[0].prompt.startsWith("Numerology Dictionary Successfully Updated")) << d.what;
-    EXPECT_EQ(sweep::ReadBytes(programDictionary()), target) << d.what;
+    EXPECT_EQ(qztest::ReadAll(programDictionary()), target) << d.what;
   }
   // Into a dictionary nobody may write, root included: the program's copy keeps its bytes and
   // the message tells the truth (a success means the user's own copy holds the new row).
   for (std::optional<bool> writable : {std::optional<bool>(true), std::optional<bool>()}) {
     place(dictionaries().back());
     dictionary::SetProgramFolderWritable(writable);
-    const QByteArray target = sweep::ReadBytes(programDictionary());
+    const QByteArray target = qztest::ReadAll(programDictionary());
     seams().messages.clear();
     seams().fileAnswers.push_back(update);
     EXPECT_TRUE(sweep::MenuItem(frame().window(), Qt::Key_F, Qt::Key_U));
     ASSERT_EQ(seams().messages.size(), 1u);
-    EXPECT_EQ(sweep::ReadBytes(programDictionary()), target);
+    EXPECT_EQ(qztest::ReadAll(programDictionary()), target);
     if (seams().messages[0].prompt.startsWith("Numerology Dictionary Successfully Updated")) {
       ASSERT_TRUE(QFile::exists(userDictionary())) << writable.has_value();
       EXPECT_EQ(dicttest::ReadRows(userDictionary()).last().Key, "Zodiac");

@@ -248,7 +248,7 @@ TEST_F(ChineseSweep, OpenOfBadFiles) {
       EXPECT_EQ(cInput().CalculatedPerson().PersonName, "JOHN SMITH") << f.what;
     }
     if (!before.isEmpty()) {
-      EXPECT_EQ(sweep::ReadBytes(f.path), before) << f.what;
+      EXPECT_EQ(qztest::ReadAll(f.path), before) << f.what;
     }
   }
 }

@@ -223,7 +223,7 @@ TEST_F(IchingSweep, OpenOfBadFiles) {
       EXPECT_EQ(seams().messages[0].style, ui::MsgStyle::Critical) << f.what;
     }
     if (!before.isEmpty()) {
-      EXPECT_EQ(sweep::ReadBytes(f.path), before) << f.what;
+      EXPECT_EQ(qztest::ReadAll(f.path), before) << f.what;
     }
   }
 }

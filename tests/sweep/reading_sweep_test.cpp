@@ -152,7 +152,7 @@ TEST_F(ReadingSweep, OpenOfBadFiles) {
       EXPECT_FALSE(result().IsLoaded() && result().IsVisible()) << f.what;
     }
     if (!before.isEmpty()) {
-      EXPECT_EQ(sweep::ReadBytes(f.path), before) << f.what;
+      EXPECT_EQ(qztest::ReadAll(f.path), before) << f.what;
     }
   }
 }

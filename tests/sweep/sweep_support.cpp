@@ -2,9 +2,7 @@
 
 #include <fcntl.h>
 #include <linux/fs.h>
-#include <signal.h>
 #include <sys/ioctl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -79,16 +77,6 @@ std::vector<DateCase> DateCases(int firstYear, int lastYear) {
   };
 }
 
-QByteArray ReadBytes(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
-}
-
 bool SetImmutable(const QString& path, bool on) {
   const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
   if (fd < 0) return false;
@@ -137,7 +125,7 @@ std::vector<BadFile> BadFiles(const QString& ending, const QByteArray& good) {
   std::vector<BadFile> files;
   auto add = [&files](const char* what, const QString& name, const QByteArray& bytes) {
     const QString path = in(name);
-    WriteBytes(path, bytes);
+    qztest::WriteAll(path, bytes);
     files.push_back({what, path});
     return path;
   };
@@ -181,7 +169,7 @@ std::vector<BadFile> BadFiles(const QString& ending, const QByteArray& good) {
   // A good file in a read-only folder opens as any other.
   const QString roFolder = in("read-only-folder");
   unlockFolder(roFolder);
-  WriteBytes(roFolder + "/good." + ending, good);
+  qztest::WriteAll(roFolder + "/good." + ending, good);
   lockFolder(roFolder);
   files.push_back({"good file in a read-only folder", roFolder + "/good." + ending, true});
   return files;
@@ -201,7 +189,7 @@ void CleanUpBadFiles() {
 
 QByteArray BytesBefore(const QString& path) {
   const QFileInfo info(path);
-  return info.isFile() && info.size() < (10 << 20) ? ReadBytes(path) : QByteArray();
+  return info.isFile() && info.size() < (10 << 20) ? qztest::ReadAll(path) : QByteArray();
 }
 
 FifoWatch::FifoWatch(const QString& path) {
@@ -251,7 +239,7 @@ std::vector<FailingSave> FailingSaves(const QString& ending) {
   // An existing file in a folder nobody may write to, root included.
   const QString roFolder = in("locked-folder");
   unlockFolder(roFolder);
-  WriteBytes(roFolder + "/old." + ending, old);
+  qztest::WriteAll(roFolder + "/old." + ending, old);
   lockFolder(roFolder);
   saves.push_back({"existing file in a read-only folder", roFolder + "/old." + ending, old});
   saves.push_back({"new file in a read-only folder", roFolder + "/new." + ending, QByteArray()});
@@ -260,39 +248,23 @@ std::vector<FailingSave> FailingSaves(const QString& ending) {
   if (AsRoot()) {
     const QString fixed = in("immutable." + ending);
     SetImmutable(fixed, false);
-    WriteBytes(fixed, old);
+    qztest::WriteAll(fixed, old);
     SetImmutable(fixed, true);
     lockedPaths().append(fixed);
     saves.push_back({"existing immutable file", fixed, old});
   }
   // A full disk while an existing file is replaced.
   const QString full = in("full-disk." + ending);
-  WriteBytes(full, old);
+  qztest::WriteAll(full, old);
   saves.push_back({"existing file, disk full", full, old, true});
   return saves;
-}
-
-FileSizeLimit::FileSizeLimit(long bytes) {
-  ::signal(SIGXFSZ, SIG_IGN);
-  rlimit r{};
-  ::getrlimit(RLIMIT_FSIZE, &r);
-  old_ = long(r.rlim_cur);
-  r.rlim_cur = bytes;
-  ::setrlimit(RLIMIT_FSIZE, &r);
-}
-
-FileSizeLimit::~FileSizeLimit() {
-  rlimit r{};
-  ::getrlimit(RLIMIT_FSIZE, &r);
-  r.rlim_cur = rlim_t(old_);
-  ::setrlimit(RLIMIT_FSIZE, &r);
 }
 
 void SaveMustFail(QWidget* saveButton, const FailingSave& s, const std::function<bool(const QString&)>& saysSo,
                   const std::string& what) {
   qztest::seams().fileAnswers.push_back(s.path);
   {
-    std::optional<FileSizeLimit> limit;
+    std::optional<qztest::FileSizeLimit> limit;
     if (s.fullDisk) limit.emplace(4);
     EXPECT_TRUE(Click(saveButton)) << what;
   }
@@ -301,7 +273,7 @@ void SaveMustFail(QWidget* saveButton, const FailingSave& s, const std::function
   EXPECT_TRUE(saysSo(messages[0].prompt)) << what << ": " << messages[0].prompt.toStdString();
   EXPECT_EQ(messages[0].style, ui::MsgStyle::Critical) << what;
   if (!s.before.isEmpty()) {
-    EXPECT_EQ(ReadBytes(s.path), s.before) << what;
+    EXPECT_EQ(qztest::ReadAll(s.path), s.before) << what;
   }
   EXPECT_TRUE(DevFullIntact()) << what;
 }

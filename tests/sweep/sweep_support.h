@@ -84,8 +84,6 @@ class WindowSweep : public qztest::SeamTest {
   static void Restart(ui::Form& input);
 };
 
-QByteArray ReadBytes(const QString& path);
-void WriteBytes(const QString& path, const QByteArray& bytes);
 
 // Sets or clears the immutable attribute (neither root nor anyone else may change the file);
 // only root may.
@@ -101,15 +99,6 @@ struct FailingSave {
   bool fullDisk = false;  // run the save under a FileSizeLimit
 };
 std::vector<FailingSave> FailingSaves(const QString& ending);
-// Limits the size of any file this process writes (a full disk for regular files); 0 lifts it.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(long bytes);
-  ~FileSizeLimit();
-
- private:
-  long old_;
-};
 // True while /dev/full is still the character device it should be.
 bool DevFullIntact();
 // Clicks Save with the save dialog answering the failing target (a full disk under a size

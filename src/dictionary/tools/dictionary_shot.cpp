@@ -22,7 +22,6 @@
 #include "services/platform.h"
 
 int main(int argc, char** argv) {
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
   if (argc < 3) return 2;
   const QString programDir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();

@@ -9,7 +9,7 @@
 #include "chinese/frm_chinese_numerology_save.h"
 #include "dictionary/frm_mdi.h"
 #include "dictionary/frm_numerology_dictionary_pb.h"
-#include "fit/all_windows_test.h"
+#include "fit/all_windows.h"
 #include "iching/frm_iching_numerology_main.h"
 #include "kabbalah/frm_kabbalah_numerology_display.h"
 #include "kabbalah/frm_kabbalah_numerology_main.h"

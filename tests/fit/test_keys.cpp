@@ -23,7 +23,7 @@
 #include <QTextEdit>
 
 #include "common/test_support.h"
-#include "fit/all_windows_test.h"
+#include "fit/all_windows.h"
 
 using qztest::seams;
 

@@ -377,4 +377,4 @@ TEST_F(DictionaryWebView, APageShowsNoDialogsAndCannotHoldTheView) {
 }
 }  // namespace
 
-#include "webview_test.moc"
+#include "test_webview.moc"

@@ -41,7 +41,7 @@
 #include "dictionary/frm_numerology_dictionary_pb.h"
 #include "dictionary/web_view_loader.h"
 #include "dictionary/webview/web_view_interface.h"
-#include "fit/all_windows_test.h"
+#include "fit/all_windows.h"
 #include "iching/frm_iching_numerology_main.h"
 #include "kabbalah/frm_kabbalah_numerology_display.h"
 #include "kabbalah/frm_kabbalah_numerology_main.h"

@@ -14,6 +14,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QToolBar>
 #include <QTimer>
 #include <QUrlQuery>
 
@@ -164,6 +165,16 @@ class DictionaryWebView : public DictionaryTest {
   PageServer server;
 };
 
+namespace {
+// Presses the frame's toolbar button that carries this key.
+::testing::AssertionResult clickToolbarButton(const QString& key) {
+  auto* toolbar = MDI::instance().control<QToolBar>("TB");
+  for (QAction* action : toolbar->actions())
+    if (action->data().toString() == key) return qztest::Click(toolbar->widgetForAction(action));
+  return ::testing::AssertionFailure() << "no toolbar button " << key.toStdString();
+}
+}  // namespace
+
 TEST_F(DictionaryWebView, ShowsEntriesWalksHistoryAndSearches) {
   WebViewLink() = server.address() + "/first";
   frmNumerologyDictionaryMain::instance().Show();
@@ -172,13 +183,13 @@ TEST_F(DictionaryWebView, ShowsEntriesWalksHistoryAndSearches) {
   ASSERT_TRUE(waitForPage("/first"));
   display(0);
   ASSERT_TRUE(waitForPage("/lo-shu"));
-  MDI::instance().TB_ButtonClick("Back");
+  ASSERT_TRUE(clickToolbarButton("Back"));
   EXPECT_TRUE(waitForPage("/first"));
-  MDI::instance().TB_ButtonClick("Forward");
+  ASSERT_TRUE(clickToolbarButton("Forward"));
   EXPECT_TRUE(waitForPage("/lo-shu"));
   // The search form, with a search text that must not be read as script or markup.
   const QString tricky = QStringLiteral("Soul \"Urge'</script><b>&x=1\\");
-  MDI::instance().control<QLineEdit>("txtKey")->setText(tricky);
+  ASSERT_TRUE(qztest::Enter(MDI::instance().control<QLineEdit>("txtKey"), tricky));
   frmNumerologyDictionaryMain::instance().Navigate(SearchEngineAddress());
   ASSERT_TRUE(server.waitFor("/custom?"));
   const QUrlQuery query(QUrl(server.address() + server.request("/custom?")));

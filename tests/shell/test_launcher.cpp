@@ -259,7 +259,7 @@ TEST_F(Launcher, MenuBarCaptionsAndActions) {
   seams().onModal = [&](ui::Form& form) {
     aboutShownModally = &form == &frmAbout::instance();
     EXPECT_EQ(form.window()->windowTitle(), QStringLiteral("QZ Orbalinth v1.30"));
-    form.control<QPushButton>(QStringLiteral("cmdOK"))->click();
+    EXPECT_TRUE(qztest::Click(form.control<QPushButton>(QStringLiteral("cmdOK"))));
   };
   launcher.window()->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
   EXPECT_TRUE(aboutShownModally);

@@ -36,6 +36,9 @@ class PlainTextGuard : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
+    // Every object's events pass here, the web engine's own among them (built without run-time
+    // type information): only the two kinds of event looked at touch the object.
+    if (event->type() != QEvent::ToolTip && event->type() != QEvent::Polish) return false;
     if (!watched->isWidgetType()) return false;
     auto* widget = static_cast<QWidget*>(watched);
     if (event->type() == QEvent::ToolTip) return showTipAsWritten(widget, static_cast<QHelpEvent*>(event));

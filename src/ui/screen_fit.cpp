@@ -10,6 +10,7 @@
 #include <QWindow>
 #include <QtMath>
 #include <algorithm>
+#include <cstdlib>
 
 namespace ui {
 namespace {
@@ -108,11 +109,38 @@ class FrameWatch : public QObject {
       else timer_.start();
     } else if (event->type() == QEvent::Hide) {
       timer_.stop();
+    } else if (event->type() == QEvent::Resize && event->spontaneous()) {
+      return HoldFixedSize();
     }
     return false;
   }
 
  private:
+  // A window manager that is slow to answer can report a fixed window's size from before the
+  // window last fixed it (the size it had when mapped, say) after Qt has taken the new one: Qt
+  // takes the old size back, and a move made then asks for it again. A fixed window keeps its
+  // own size: it asks again, and the stale report goes no further. A manager that keeps
+  // answering with another size is believed after a few asks.
+  bool HoldFixedSize() {
+    if (!window_->isVisible() || Resizable(window_)) return false;
+    const QSize fixed = window_->minimumSize();
+    // At a fractional scale the size comes back rounded to a whole device pixel.
+    const qreal ratio = window_->devicePixelRatioF();
+    const int slack = ratio == qFloor(ratio) ? 0 : 1;
+    const QSize size = window_->size();
+    if (std::abs(size.width() - fixed.width()) <= slack && std::abs(size.height() - fixed.height()) <= slack) {
+      asks_ = 0;
+      return false;
+    }
+    if (fixed != askedFor_) {
+      askedFor_ = fixed;
+      asks_ = 0;
+    }
+    if (++asks_ > 3) return false;
+    window_->resize(fixed);
+    return true;
+  }
+
   // The window manager frames a window a little after it is mapped; until then its frame is
   // unknown. A window that gets no frame (no window manager) is left where it is.
   void check() {
@@ -131,6 +159,8 @@ class FrameWatch : public QObject {
   QPointer<QWidget> window_;
   QTimer timer_;
   int tries_ = 0;
+  QSize askedFor_;
+  int asks_ = 0;
 };
 }  // namespace
 

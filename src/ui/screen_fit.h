@@ -35,7 +35,9 @@ void CentreOnScreen(QWidget* window);
 void KeepOnScreen(QWidget* window);
 
 // Keeps the window on the screen once the window manager has framed it: the frame is known
-// only after the first show, and may be larger than the one expected.
+// only after the first show, and may be larger than the one expected. A window of fixed size
+// also keeps that size when the window system reports a stale one (a size from before the
+// window last fixed it).
 void KeepOnScreenWhenFramed(QWidget* window);
 
 // A window with a fixed border: a title bar with the window menu and the close button (and a

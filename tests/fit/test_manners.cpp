@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QTest>
 #include <QToolTip>
 #include <QWindow>
@@ -354,8 +355,8 @@ TEST_F(WindowManners, EveryToolSaysTheSameWhenThereIsNoPrinter) {
 }
 
 // The name and birth numbers window after a calculation, with every result shown.
-void nameWindowExpanded() {
-  launch(Tool::NameBirth);
+// A name and a birth date typed into the name and birth window, then Calculate.
+void calculateNameAndBirth() {
   ui::Form& form = frmNumerologySoftwareOne::instance();
   enter(form, "Text1", "JOHN SMITH");
   for (const auto& [box, text] : {std::pair{"myday", "06"}, {"Combo1", "August"}, {"myyear", "1979"}}) {
@@ -364,6 +365,80 @@ void nameWindowExpanded() {
     QTest::keyClicks(combo->lineEdit(), QString::fromLatin1(text));
   }
   click(form, "option1");
+}
+
+void nameWindowExpanded() {
+  launch(Tool::NameBirth);
+  calculateNameAndBirth();
+}
+
+// Counts the size reports of the window system that reach a window, and the last one's size.
+class SizeReports : public QObject {
+ public:
+  explicit SizeReports(QWidget* window) { window->installEventFilter(this); }
+  int count = 0;
+  QSize last;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Resize && event->spontaneous()) {
+      ++count;
+      last = static_cast<QResizeEvent*>(event)->size();
+    }
+    return false;
+  }
+};
+
+// A window manager slow to answer reports a window's size from before Calculate grew it, after
+// the window has grown (as when Calculate comes before the window was framed): the window keeps
+// the size it fixed. The report is sent as a window manager sends one, a synthetic
+// ConfigureNotify.
+TEST_F(WindowManners, AFixedWindowKeepsItsSizeWhenAStaleSizeIsReported) {
+  if (!RealDisplay()) GTEST_SKIP() << "needs a real screen with a window manager (xcb)";
+  launch(Tool::NameBirth);
+  QWidget* w = frmNumerologySoftwareOne::instance().window();
+  ASSERT_TRUE(qztest::WaitForPlaced(w));
+  ASSERT_TRUE(qztest::WaitForAskedSize(w));
+  const QSize collapsed = w->size();
+  SizeReports reports(w);
+  calculateNameAndBirth();
+  const QSize expanded = w->minimumSize();
+  ASSERT_GT(expanded.width(), collapsed.width() + 1);
+  const auto near = [](QSize a, QSize b) {
+    return std::abs(a.width() - b.width()) <= 1 && std::abs(a.height() - b.height()) <= 1;
+  };
+  auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+  ASSERT_NE(x11, nullptr);
+  const qreal ratio = w->devicePixelRatioF();
+  const auto window = static_cast<xcb_window_t>(w->winId());
+  // The window has grown on the X server.
+  const auto serverSize = [&] {
+    xcb_connection_t* connection = x11->connection();
+    xcb_get_geometry_reply_t* reply = xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr);
+    if (!reply) return QSize();
+    const QSize size(qRound(reply->width / ratio), qRound(reply->height / ratio));
+    std::free(reply);
+    return size;
+  };
+  ASSERT_TRUE(QTest::qWaitFor([&] { return near(serverSize(), expanded); }))
+      << "the window did not grow to " << expanded.width() << "x" << expanded.height();
+  QCoreApplication::processEvents();
+  xcb_configure_notify_event_t stale{};
+  stale.response_type = XCB_CONFIGURE_NOTIFY;
+  stale.event = window;
+  stale.window = window;
+  stale.x = static_cast<int16_t>(qRound(w->geometry().x() * ratio));
+  stale.y = static_cast<int16_t>(qRound(w->geometry().y() * ratio));
+  stale.width = static_cast<uint16_t>(qRound(collapsed.width() * ratio));
+  stale.height = static_cast<uint16_t>(qRound(collapsed.height() * ratio));
+  const int before = reports.count;
+  xcb_send_event(x11->connection(), 0, window, XCB_EVENT_MASK_STRUCTURE_NOTIFY, reinterpret_cast<const char*>(&stale));
+  xcb_flush(x11->connection());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return reports.count > before && near(reports.last, collapsed); }))
+      << "the stale report did not arrive";
+  EXPECT_TRUE(near(w->size(), expanded)) << w->width() << "x" << w->height();
+  EXPECT_TRUE(near(w->windowHandle()->size(), expanded))
+      << w->windowHandle()->width() << "x" << w->windowHandle()->height();
 }
 
 TEST_F(WindowManners, FixedWindowsCannotBeMaximisedOrResized) {

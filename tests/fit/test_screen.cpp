@@ -232,6 +232,21 @@ std::vector<Scenario> Scenarios() {
          view->SetLoadFinishedHandler([&loaded](bool ok) { loaded = loaded || ok; });
          EXPECT_TRUE(QTest::qWaitFor([&] { return loaded; }, 30000)) << "the page did not load";
          view->SetLoadFinishedHandler(nullptr);
+         // The page is composed a moment after it loaded: its heading shows dark on the white page.
+         QWidget* browser = frmNumerologyDictionaryMain::instance().control<QWidget>(QStringLiteral("WB"));
+         EXPECT_TRUE(qztest::WaitFor(
+             [browser] {
+               const QPoint at = browser->mapToGlobal(QPoint(0, 0));
+               const QImage shown = browser->screen()
+                                        ->grabWindow(0, at.x(), at.y(), browser->width(), browser->height() / 3)
+                                        .toImage();
+               for (int y = 0; y < shown.height(); y += 2)
+                 for (int x = 0; x < shown.width(); x += 2)
+                   if (qGray(shown.pixel(x, y)) < 64) return true;
+               return false;
+             },
+             15000))
+             << "the page's text did not show";
          return MDI::instance().window();
        }},
       {"DictionaryProgress",
